@@ -1,0 +1,39 @@
+# The README's two commands, `make run` and `make test`, install what a fresh machine lacks,
+# configure and build. Plain `make` (or `make build`) only builds.
+BUILD := build
+ASAN_BUILD := build-asan
+JOBS ?= 2
+
+.PHONY: all build deps run test test-sanitize
+
+all: build
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+deps:
+	scripts/install-deps
+
+run: deps
+	$(MAKE) build
+	scripts/run-intro $(BUILD)
+
+test: deps
+	$(MAKE) build
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+# Leak checking stays off for the GL tests: the GL driver's own allocations, made in a module
+# unloaded by exit, cannot be told apart from ours there. The valgrind runs cover leaks instead.
+SANITIZER_ENV := UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+# The unit and GL tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DINTRO_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	$(SANITIZER_ENV) ASAN_OPTIONS=detect_leaks=1 \
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L unit
+	$(SANITIZER_ENV) ASAN_OPTIONS=detect_leaks=0 \
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L gl

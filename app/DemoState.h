@@ -1,0 +1,17 @@
+// DemoState: the process-wide record the frame loop plays from. Zero at process start.
+// The window, GL context and music handles are held by platform/, which owns them.
+#pragma once
+
+#include <cstdint>
+
+constexpr int kImageCount = 26;
+
+struct DemoState {
+    bool quit = false;
+    // Current scene, 0 to 12; 13 once the timeline is over.
+    int32_t scene = 0;
+    // GL texture name of each image of the image list, by image number; 0 until loaded.
+    int32_t imageslots[kImageCount] = {};
+    // Messages inspected that carried Enter or Space; both keys share it.
+    int32_t keycounter = 0;
+};

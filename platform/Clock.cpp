@@ -1,0 +1,14 @@
+#include "platform/Clock.h"
+
+#include <chrono>
+
+namespace {
+// Taken during static initialisation, so start-up time counts against the first scene.
+const std::chrono::steady_clock::time_point processstart = std::chrono::steady_clock::now();
+} // namespace
+
+uint32_t clockMs() {
+    auto elapsed = std::chrono::steady_clock::now() - processstart;
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}

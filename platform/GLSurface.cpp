@@ -1,0 +1,29 @@
+#include "platform/GLSurface.h"
+
+GLSurface openGLSurface(int width, int height, Uint32 flags, std::string& error) {
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+
+    GLSurface surface;
+    surface.window = SDL_CreateWindow("", 0, 0, width, height, SDL_WINDOW_OPENGL | flags);
+    if (surface.window == nullptr) {
+        error = SDL_GetError();
+        return GLSurface{};
+    }
+    surface.context = SDL_GL_CreateContext(surface.window);
+    if (surface.context == nullptr || SDL_GL_MakeCurrent(surface.window, surface.context) != 0) {
+        error = SDL_GetError();
+        if (surface.context != nullptr) {
+            SDL_GL_DeleteContext(surface.context);
+        }
+        SDL_DestroyWindow(surface.window);
+        return GLSurface{};
+    }
+    return surface;
+}

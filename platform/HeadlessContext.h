@@ -1,0 +1,32 @@
+// HeadlessContext: an OpenGL context on an invisible surface of a chosen size, for tests, the
+// capture tool and the examples. Uses SDL's offscreen driver with Mesa's software renderer,
+// so it needs no display and gives the same pixels on every machine.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class HeadlessContext {
+  public:
+    HeadlessContext(int width, int height);
+    ~HeadlessContext();
+    HeadlessContext(const HeadlessContext&) = delete;
+    HeadlessContext& operator=(const HeadlessContext&) = delete;
+
+    // False when the context could not be made; error() says why.
+    bool ok() const { return m_context != nullptr; }
+    const std::string& error() const { return m_error; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+
+    // The back buffer as RGB bytes, top row of the screen first.
+    std::vector<uint8_t> readPixels() const;
+
+  private:
+    int m_width;
+    int m_height;
+    void* m_window = nullptr;
+    void* m_context = nullptr;
+    std::string m_error;
+};

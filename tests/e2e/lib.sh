@@ -1,0 +1,80 @@
+# Shared by the end-to-end scripts: runs the caller under its own Xvfb, gives it a scratch
+# working directory and helpers to start the intro, wait for its window and send keys.
+# Usage at the top of a script:  source "$(dirname "$0")/lib.sh" "$@"
+set -euo pipefail
+
+BUILD=$(cd "$1" && pwd)
+export SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Re-runs the calling script under a fresh virtual X server of 1024x768.
+run_under_xvfb() {
+    if [ -z "${INTRO_E2E_UNDER_XVFB:-}" ]; then
+        INTRO_E2E_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$BUILD"
+    fi
+}
+
+WORK=$(mktemp -d)
+trap 'kill_intro; rm -rf "$WORK"' EXIT
+cd "$WORK"
+mkdir data
+
+# Links one generated data file, when the build has made it, into the scratch data/.
+use_data() {
+    for f in "$@"; do
+        if [ -e "$BUILD/data/$f" ]; then
+            ln -sf "$BUILD/data/$f" "data/$f"
+        fi
+    done
+}
+
+INTRO_PID=
+now_ms() { date +%s%3N; }
+
+# Starts build/intro in the background; its output goes to out.txt and err.txt.
+start_intro() {
+    STARTED_MS=$(now_ms)
+    "$BUILD/intro" >out.txt 2>err.txt &
+    INTRO_PID=$!
+}
+
+kill_intro() {
+    if [ -n "$INTRO_PID" ] && kill -0 "$INTRO_PID" 2>/dev/null; then
+        kill -9 "$INTRO_PID" 2>/dev/null || true
+    fi
+}
+
+wait_for_window() {
+    for _ in $(seq 1 200); do
+        if xdotool search --onlyvisible --class intro >/dev/null 2>&1; then
+            return 0
+        fi
+        kill -0 "$INTRO_PID" 2>/dev/null || fail "the intro ended before showing a window: $(cat out.txt err.txt)"
+        sleep 0.1
+    done
+    fail "no window within 20 s"
+}
+
+# Waits up to $1 seconds for the intro to end and sets EXIT_CODE.
+wait_for_exit() {
+    local limit=$(($1 * 10))
+    for _ in $(seq 1 "$limit"); do
+        if ! kill -0 "$INTRO_PID" 2>/dev/null; then
+            EXIT_CODE=0
+            wait "$INTRO_PID" || EXIT_CODE=$?
+            INTRO_PID=
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the intro still runs after $1 s"
+}
+
+# Mean brightness (0 to 1) and size of the whole virtual screen.
+screenshot() {
+    import -window root "$1"
+}

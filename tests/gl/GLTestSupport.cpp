@@ -1,0 +1,53 @@
+#include "GLTestSupport.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+RGB GLTest::pixel(int x, int y) const {
+    size_t at = (static_cast<size_t>(y) * width() + x) * 3;
+    return {m_pixels.at(at), m_pixels.at(at + 1), m_pixels.at(at + 2)};
+}
+
+testing::AssertionResult GLTest::regionIs(int x0, int y0, int x1, int y1, RGB colour,
+                                          int tolerance) const {
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            RGB p = pixel(x, y);
+            for (int c = 0; c < 3; ++c) {
+                if (std::abs(p[c] - colour[c]) > tolerance) {
+                    const testing::TestInfo* info =
+                        testing::UnitTest::GetInstance()->current_test_info();
+                    std::string file =
+                        std::string(info->test_suite_name()) + "." + info->name() + ".ppm";
+                    std::ofstream out(file, std::ios::binary);
+                    out << "P6\n" << width() << " " << height() << "\n255\n";
+                    out.write(reinterpret_cast<const char*>(m_pixels.data()),
+                              static_cast<std::streamsize>(m_pixels.size()));
+                    return testing::AssertionFailure()
+                           << "pixel (" << x << ", " << y << ") from the top is (" << p[0] << ", "
+                           << p[1] << ", " << p[2] << "), expected (" << colour[0] << ", "
+                           << colour[1] << ", " << colour[2] << "); frame saved as " << file;
+                }
+            }
+        }
+    }
+    return testing::AssertionSuccess();
+}
+
+void uploadTexture(GLuint name, int width, int height, const std::vector<uint8_t>& pixels,
+                   bool alpha) {
+    GLenum format = alpha ? GL_RGBA : GL_RGB;
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format,
+                 GL_UNSIGNED_BYTE, pixels.data());
+}
+
+GLint glInteger(GLenum pname) {
+    GLint value = 0;
+    glGetIntegerv(pname, &value);
+    return value;
+}

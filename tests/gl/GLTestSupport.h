@@ -1,0 +1,42 @@
+// Support for render tests: a headless context per test, textures of known colours, and pixel
+// checks that save the frame they looked at when they fail.
+#pragma once
+
+#include "platform/HeadlessContext.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using RGB = std::array<int, 3>;
+
+class GLTest : public testing::Test {
+  protected:
+    explicit GLTest(int width = 64, int height = 64) : m_context(width, height) {}
+    void SetUp() override { ASSERT_TRUE(m_context.ok()) << m_context.error(); }
+
+    // Reads the back buffer; later pixel() calls look at this frame.
+    void grab() { m_pixels = m_context.readPixels(); }
+    // Pixel at column x, row y counted from the top of the screen.
+    RGB pixel(int x, int y) const;
+    // Every pixel of the rectangle within tolerance of the colour; on failure names the first
+    // differing pixel and saves the frame as a PPM beside the test.
+    testing::AssertionResult regionIs(int x0, int y0, int x1, int y1, RGB colour,
+                                      int tolerance = 2) const;
+
+    int width() const { return m_context.width(); }
+    int height() const { return m_context.height(); }
+
+    HeadlessContext m_context;
+    std::vector<uint8_t> m_pixels;
+};
+
+// Uploads RGB or RGBA pixels (first row first) under a chosen texture name with nearest filtering.
+void uploadTexture(GLuint name, int width, int height, const std::vector<uint8_t>& pixels,
+                   bool alpha = false);
+
+GLint glInteger(GLenum pname);

@@ -1,0 +1,127 @@
+#include "GLTestSupport.h"
+
+#include "draw/ImageQuads.h"
+
+namespace {
+
+class ImageQuads : public GLTest {};
+
+// A 1x2 texture: red in its first stored row, blue in its second.
+void uploadRedOverBlue(GLuint name) {
+    uploadTexture(name, 1, 2, {255, 0, 0, 0, 0, 255});
+}
+
+TEST_F(ImageQuads, FullScreenQuadCoversEveryPixelWithTheFirstRowAtTheBottom) {
+    uploadRedOverBlue(1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    showImage(1);
+    grab();
+    EXPECT_TRUE(regionIs(0, 0, 64, 32, {0, 0, 255}));
+    EXPECT_TRUE(regionIs(0, 32, 64, 64, {255, 0, 0}));
+}
+
+TEST_F(ImageQuads, SlotZeroDrawsTheCurrentColourUntextured) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    showImage(0);
+    grab();
+    EXPECT_TRUE(regionIs(0, 0, 64, 64, {255, 255, 255}));
+}
+
+TEST_F(ImageQuads, PositionedQuadCoversOnlyItsRectangle) {
+    uploadRedOverBlue(3);
+    glClear(GL_COLOR_BUFFER_BIT);
+    showImageAt(3, 0.0f, 0.0f, 1.0f, 1.0f); // the top-right quarter
+    grab();
+    EXPECT_TRUE(regionIs(32, 0, 64, 16, {0, 0, 255}));
+    EXPECT_TRUE(regionIs(32, 16, 64, 32, {255, 0, 0}));
+    EXPECT_TRUE(regionIs(0, 0, 32, 64, {0, 0, 0}));
+    EXPECT_TRUE(regionIs(32, 32, 64, 64, {0, 0, 0}));
+}
+
+TEST_F(ImageQuads, ShowImageLeavesBothStacksAsFoundWithModelViewCurrent) {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glTranslatef(0.5f, 0.0f, 0.0f);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glPushMatrix();
+    glScalef(2.0f, 2.0f, 2.0f);
+    GLfloat projection[16], modelview[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    glMatrixMode(GL_PROJECTION); // the quad must hand back model-view even if it found this
+
+    showImage(0);
+
+    EXPECT_EQ(glInteger(GL_MATRIX_MODE), GL_MODELVIEW);
+    EXPECT_EQ(glInteger(GL_PROJECTION_STACK_DEPTH), 2);
+    EXPECT_EQ(glInteger(GL_MODELVIEW_STACK_DEPTH), 3);
+    GLfloat after[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, after);
+    EXPECT_TRUE(std::equal(after, after + 16, projection));
+    glGetFloatv(GL_MODELVIEW_MATRIX, after);
+    EXPECT_TRUE(std::equal(after, after + 16, modelview));
+}
+
+class Scroller : public GLTest {
+  protected:
+    Scroller() : GLTest(400, 400) {}
+    void SetUp() override {
+        GLTest::SetUp();
+        std::vector<uint8_t> white(4 * 4 * 3, 255);
+        uploadTexture(kScrollTextTexture, 4, 4, white);
+    }
+};
+
+TEST_F(Scroller, FarEdgeLiesAt80PercentUpAndSpans0075EitherSideOfTheCentre) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1, 1, 1, 1);
+    scrollerPlane(1.0f);
+    grab();
+    // y = 0.8 in device coordinates is row 40 from the top; x = +-0.075 is 185 to 215.
+    EXPECT_TRUE(regionIs(0, 0, 400, 39, {0, 0, 0}));
+    EXPECT_TRUE(regionIs(188, 41, 212, 43, {255, 255, 255}));
+    EXPECT_TRUE(regionIs(0, 41, 183, 43, {0, 0, 0}));
+    EXPECT_TRUE(regionIs(218, 41, 400, 43, {0, 0, 0}));
+    // The plane widens toward the viewer and runs out of the bottom of the screen.
+    EXPECT_TRUE(regionIs(0, 399, 400, 400, {255, 255, 255}));
+}
+
+TEST_F(Scroller, TextRowsRiseAwayFromTheViewerAndClampAtTheirEnds) {
+    // First stored row red, second blue: at position 1 the red row sits at the near edge.
+    uploadTexture(kScrollTextTexture, 1, 2, {255, 0, 0, 0, 0, 255});
+    glEnable(GL_TEXTURE_2D);
+    glClear(GL_COLOR_BUFFER_BIT);
+    scrollerPlane(1.0f);
+    grab();
+    EXPECT_TRUE(regionIs(150, 390, 250, 400, {0, 0, 255})) << "row p - 0.053 at the bottom";
+    EXPECT_TRUE(regionIs(195, 42, 205, 44, {255, 0, 0}));
+    // At position 0 every point samples the clamped first row: only red.
+    glClear(GL_COLOR_BUFFER_BIT);
+    scrollerPlane(0.0f);
+    grab();
+    EXPECT_TRUE(regionIs(195, 42, 205, 44, {255, 0, 0}));
+    EXPECT_TRUE(regionIs(150, 390, 250, 400, {255, 0, 0}));
+    EXPECT_EQ(glInteger(GL_MATRIX_MODE), GL_MODELVIEW);
+}
+
+TEST_F(Scroller, LeavesAdditiveBlendingOnForLaterQuads) {
+    glEnable(GL_TEXTURE_2D);
+    scrollerPlane(0.5f);
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ(glInteger(GL_BLEND_SRC), GL_SRC_ALPHA);
+    EXPECT_EQ(glInteger(GL_BLEND_DST), GL_ONE);
+    GLint wrap = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap);
+    EXPECT_EQ(wrap, GL_CLAMP);
+
+    uploadTexture(7, 1, 1, {100, 40, 0});
+    glClear(GL_COLOR_BUFFER_BIT);
+    showImage(7);
+    showImage(7);
+    grab();
+    EXPECT_TRUE(regionIs(0, 0, 400, 400, {200, 80, 0}));
+}
+
+} // namespace
