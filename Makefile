@@ -4,7 +4,11 @@ BUILD := build
 ASAN_BUILD := build-asan
 JOBS ?= 2
 
-.PHONY: all build deps run test test-sanitize
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS := tga_fuzzer
+
+.PHONY: all build deps run test test-sanitize fuzz bench
 
 all: build
 
@@ -37,3 +41,18 @@ test-sanitize: deps
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L unit
 	$(SANITIZER_ENV) ASAN_OPTIONS=detect_leaks=0 \
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L gl
+
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS from fresh seeds.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINTRO_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	rm -rf $(FUZZ_BUILD)/seeds && $(FUZZ_BUILD)/make_seeds $(FUZZ_BUILD)/seeds
+	for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$f && \
+	  $(FUZZ_BUILD)/$$f -max_total_time=$(FUZZ_SECONDS) -close_fd_mask=2 -malloc_limit_mb=24576 -artifact_prefix=$(FUZZ_BUILD)/ \
+	    -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$f $(FUZZ_BUILD)/seeds/$${f%_fuzzer} || exit 1; \
+	done
+
+# The decoding benchmark, with its ratios to stb_image and to the read limit.
+bench: build
+	$(BUILD)/tga_bench

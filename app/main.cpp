@@ -2,6 +2,7 @@
 // it ends or Escape is pressed. Reads no arguments, environment or configuration.
 #include "app/DemoState.h"
 #include "app/Frame.h"
+#include "app/ImageList.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
 
@@ -18,6 +19,7 @@ int main() {
         std::printf("%s\n", error.c_str());
         return 1;
     }
+    loadImageList(state);
     while (!state.quit) {
         frame(state, clockMs(), &removeMessage);
         presentDisplay();

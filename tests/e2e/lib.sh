@@ -78,3 +78,42 @@ wait_for_exit() {
 screenshot() {
     import -window root "$1"
 }
+
+# Writes every image of the image list as a 64x64 TGA of its own solid colour (see image_colour),
+# except the image numbers given.
+IMAGE_FILES=(intro lobby_robot lobby_roboat stjerner scrolltext s1 s2 s3 s4 s5 s6 s7 s8 s9 s10
+    credit1 credit2 credit3 lobby2 lobby3 hat hat1 hero debrief eksplo lommekniv)
+image_colour() { echo "$(($1 * 9 + 20)),$((250 - $1 * 9)),$((($1 * 37) % 200 + 30))"; }
+make_solid_images() {
+    for n in "${!IMAGE_FILES[@]}"; do
+        if [[ " $* " != *" $n "* ]]; then
+            convert -size 64x64 "xc:rgb($(image_colour "$n"))" -type TrueColor "data/${IMAGE_FILES[$n]}.tga"
+        fi
+    done
+}
+
+# The colour at the centre of the screen, as r,g,b.
+centre_colour() {
+    import -window root -crop 1x1+512+384 -depth 8 txt:- | sed -n 2p |
+        sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# Sleeps until $1 ms after the intro was started.
+sleep_until() {
+    local wait=$(($1 - ($(now_ms) - STARTED_MS)))
+    if [ "$wait" -gt 0 ]; then
+        sleep "$(printf "%d.%03d" $((wait / 1000)) $((wait % 1000)))"
+    fi
+}
+
+# Fails unless the screen's centre shows colour $1 (r,g,b) within 2 per channel.
+expect_centre() {
+    local seen expected=$1 label=$2
+    seen=$(centre_colour)
+    IFS=, read -r a b c <<<"$seen"
+    IFS=, read -r x y z <<<"$expected"
+    for d in $((a - x)) $((b - y)) $((c - z)); do
+        [ "${d#-}" -le 2 ] || fail "$label: centre is $seen, expected $expected"
+    done
+    echo "$label: centre $seen"
+}

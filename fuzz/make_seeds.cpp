@@ -1,0 +1,43 @@
+// Writes the fuzzers' seed corpora: make_seeds DIR writes DIR/tga/... (and more per fuzzer).
+#include "tools/TGAWriter.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+void write(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+TGAImage stripes(int width, int height, int n) {
+    TGAImage image{width, height, n, {}};
+    for (int i = 0; i < width * height; ++i) {
+        for (int c = 0; c < n; ++c) {
+            image.pixels.push_back(static_cast<uint8_t>(i % 5 < 3 ? 40 * c : i * 7 + c));
+        }
+    }
+    return image;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        return 2;
+    }
+    std::filesystem::path root = argv[1];
+    int index = 0;
+    for (int n : {3, 4}) {
+        for (bool rle : {false, true}) {
+            for (auto size : {std::pair{1, 1}, std::pair{3, 2}, std::pair{17, 9}}) {
+                write(root / "tga" / ("seed" + std::to_string(index++) + ".tga"),
+                      encodeTGA(stripes(size.first, size.second, n), rle));
+            }
+        }
+    }
+    return 0;
+}

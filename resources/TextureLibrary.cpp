@@ -1,0 +1,70 @@
+#include "resources/TextureLibrary.h"
+
+#include "resources/Check.h"
+#include "resources/TGALoader.h"
+
+#include <cstdlib>
+#include <utility>
+
+namespace {
+TextureLibrary* singleton = nullptr;
+
+void destroyAtExit() {
+    destroyTextureLibrary();
+}
+} // namespace
+
+TextureLibrary::TextureLibrary() {
+    m_texturevector.push_back(nullptr);
+}
+
+TextureLibrary* getTextureLibrarySingleton() {
+    if (singleton == nullptr) {
+        std::atexit(destroyAtExit);
+        singleton = new TextureLibrary();
+    }
+    return singleton;
+}
+
+int32_t loadTexture(std::string f, float priority) {
+    INTRO_CHECK(!f.empty() && "no filename given, a silly problem");
+    return loadTGATexture(std::move(f), priority);
+}
+
+int32_t loadTGATexture(std::string f, float priority) {
+    auto slotnumber = static_cast<int32_t>(getTextureLibrarySingleton()->m_texturevector.size());
+    getTextureLibrarySingleton()->m_texturevector.push_back(nullptr);
+    Texture* texture = loadTGAFile(std::move(f));
+    if (texture != nullptr) {
+        texture->m_priority = priority;
+        glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(slotnumber));
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(texture->m_format),
+                     static_cast<GLsizei>(texture->m_width),
+                     static_cast<GLsizei>(texture->m_height), 0, texture->m_format,
+                     GL_UNSIGNED_BYTE, texture->m_imagedata);
+        getTextureLibrarySingleton()->m_texturevector[static_cast<size_t>(slotnumber)] = texture;
+    }
+    // clang-format off: the report quotes the condition as written
+    INTRO_CHECK((long)getTextureLibrarySingleton()->m_texturevector.size() ==
+                (long)(slotnumber + 1));
+    // clang-format on
+    return slotnumber;
+}
+
+Texture* getTexture(int32_t slotnumber) {
+    return getTextureLibrarySingleton()->m_texturevector[static_cast<size_t>(slotnumber)];
+}
+
+void destroyTextureLibrary() {
+    std::vector<Texture*>& textures = getTextureLibrarySingleton()->m_texturevector;
+    while (!textures.empty()) {
+        delete textures.back();
+        textures.pop_back();
+    }
+}

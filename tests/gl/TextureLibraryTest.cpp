@@ -1,0 +1,149 @@
+#include "GLTestSupport.h"
+#include "TestFiles.h"
+
+#include "draw/ImageQuads.h"
+#include "resources/TextureLibrary.h"
+#include "tools/TGAWriter.h"
+
+namespace {
+
+class TextureLibraryTest : public GLTest {
+  protected:
+    explicit TextureLibraryTest(int width = 64, int height = 64) : GLTest(width, height) {}
+    // Tear the library down while this test's context is still current, and give the next test
+    // in this process a library as fresh as its new context (ctest runs each alone anyway).
+    void TearDown() override {
+        destroyTextureLibrary();
+        getTextureLibrarySingleton()->m_texturevector.push_back(nullptr);
+    }
+};
+
+std::string writeImage(const std::string& name, const TGAImage& image, bool rle = false) {
+    return writeScratchFile(name, encodeTGA(image, rle));
+}
+
+TGAImage solid(int width, int height, uint8_t r, uint8_t g, uint8_t b) {
+    TGAImage image{width, height, 3, {}};
+    for (int i = 0; i < width * height; ++i) {
+        image.pixels.insert(image.pixels.end(), {r, g, b});
+    }
+    return image;
+}
+
+std::vector<uint8_t> texImage(GLuint name, int width, int height) {
+    std::vector<uint8_t> pixels(static_cast<size_t>(width * height * 3));
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+TEST_F(TextureLibraryTest, TheKthLoadReturnsKAndUploadsUnderNameK) {
+    EXPECT_EQ(getTexture(0), nullptr);
+    const uint8_t shades[] = {10, 60, 110, 160};
+    for (int k = 1; k <= 4; ++k) {
+        std::string file = writeImage("image" + std::to_string(k) + ".tga",
+                                      solid(2, 2, shades[k - 1], 0, 0), k % 2 == 0);
+        ASSERT_EQ(loadTexture(file, 0.0f), k);
+        EXPECT_EQ(glInteger(GL_TEXTURE_BINDING_2D), k) << "the new slot stays bound";
+        ASSERT_NE(getTexture(k), nullptr);
+        EXPECT_EQ(getTexture(k)->m_texid, static_cast<GLuint>(k));
+    }
+    EXPECT_EQ(getTextureLibrarySingleton()->m_texturevector.size(), 5u);
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_EQ(texImage(static_cast<GLuint>(k), 2, 2)[0], shades[k - 1]);
+    }
+}
+
+TEST_F(TextureLibraryTest, ALoadSetsRepeatLinearAndModulate) {
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    int32_t slot = loadTexture(writeImage("a.tga", solid(4, 4, 1, 2, 3)), 0.0f);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(slot));
+    GLint value = 0;
+    for (GLenum p : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) {
+        glGetTexParameteriv(GL_TEXTURE_2D, p, &value);
+        EXPECT_EQ(value, GL_REPEAT);
+    }
+    for (GLenum p : {GL_TEXTURE_MAG_FILTER, GL_TEXTURE_MIN_FILTER}) {
+        glGetTexParameteriv(GL_TEXTURE_2D, p, &value);
+        EXPECT_EQ(value, GL_LINEAR);
+    }
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &value);
+    EXPECT_EQ(value, GL_MODULATE);
+    EXPECT_EQ(getTexture(slot)->m_priority, 0.0f);
+}
+
+class NarrowImage : public TextureLibraryTest {
+  protected:
+    NarrowImage() : TextureLibraryTest(3, 2) {}
+};
+
+TEST_F(NarrowImage, ATwentyFourBitImageThreePixelsWideDrawsWithoutSkew) {
+    TGAImage image{
+        3, 2, 3, {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0, 0, 255, 255, 255, 0, 255}};
+    int32_t slot = loadTexture(writeImage("narrow.tga", image), 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    showImage(slot);
+    grab();
+    // The first stored row runs along the bottom of the screen.
+    EXPECT_TRUE(regionIs(0, 1, 1, 2, {255, 0, 0}));
+    EXPECT_TRUE(regionIs(1, 1, 2, 2, {0, 255, 0}));
+    EXPECT_TRUE(regionIs(2, 1, 3, 2, {0, 0, 255}));
+    EXPECT_TRUE(regionIs(0, 0, 1, 1, {255, 255, 0}));
+    EXPECT_TRUE(regionIs(1, 0, 2, 1, {0, 255, 255}));
+    EXPECT_TRUE(regionIs(2, 0, 3, 1, {255, 0, 255}));
+}
+
+TEST_F(TextureLibraryTest, TheSameFileTwiceGivesTwoSlotsShowingTheSamePicture) {
+    TGAImage image = solid(2, 2, 40, 80, 120);
+    image.pixels[0] = 200;
+    std::string file = writeImage("twice.tga", image);
+    int32_t first = loadTexture(file, 0.0f);
+    int32_t second = loadTexture(file, 0.0f);
+    EXPECT_NE(first, second);
+    EXPECT_NE(getTexture(first), getTexture(second));
+    EXPECT_EQ(texImage(static_cast<GLuint>(first), 2, 2), image.pixels);
+    EXPECT_EQ(texImage(static_cast<GLuint>(second), 2, 2), image.pixels);
+}
+
+TEST_F(TextureLibraryTest, AFailedLoadKeepsItsSlotEmptyAndLaterSlotsKeepTheirNumbers) {
+    std::string good = writeImage("good.tga", solid(2, 2, 9, 9, 9));
+    EXPECT_EQ(loadTexture(good, 0.0f), 1);
+    testing::internal::CaptureStderr();
+    int32_t missing = loadTexture(scratchPath("missing.tga"), 0.0f);
+    int32_t empty = loadTexture("", 0.0f);
+    std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(missing, 2);
+    EXPECT_EQ(empty, 3);
+    EXPECT_EQ(getTexture(missing), nullptr);
+    EXPECT_FALSE(glIsTexture(2));
+    EXPECT_EQ(loadTexture(good, 0.0f), 4);
+    EXPECT_NE(report.find("Assertion failed: !f.empty() && \"no filename given, a silly "
+                          "problem\", file TextureLibrary.cpp, line "),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("\"could not open texture file\""), std::string::npos);
+    EXPECT_EQ(report.find("m_texturevector.size()"), std::string::npos) << "the invariant holds";
+    // A failed slot draws untextured: the quad shows the plain current colour.
+    glClear(GL_COLOR_BUFFER_BIT);
+    showImage(missing);
+    grab();
+    EXPECT_TRUE(regionIs(0, 0, 64, 64, {255, 255, 255}));
+}
+
+TEST_F(TextureLibraryTest, TeardownDeletesEveryTextureAndEmptiesTheLibrary) {
+    std::string file = writeImage("t.tga", solid(2, 2, 1, 1, 1));
+    for (int k = 1; k <= 3; ++k) {
+        loadTexture(file, 0.0f);
+    }
+    for (GLuint k = 1; k <= 3; ++k) {
+        EXPECT_TRUE(glIsTexture(k));
+    }
+    destroyTextureLibrary();
+    for (GLuint k = 1; k <= 3; ++k) {
+        EXPECT_FALSE(glIsTexture(k)) << k;
+    }
+    EXPECT_TRUE(getTextureLibrarySingleton()->m_texturevector.empty());
+}
+
+} // namespace

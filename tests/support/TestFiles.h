@@ -1,0 +1,16 @@
+// Scratch files for tests: a fresh folder per test process, removed at exit.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A path in this process's scratch folder.
+std::string scratchPath(const std::string& name);
+
+// Writes bytes (or text) to a scratch file and returns its path.
+std::string writeScratchFile(const std::string& name, const std::vector<uint8_t>& bytes);
+std::string writeScratchFile(const std::string& name, const std::string& text);
+
+// Runs a shell command and returns its exit status.
+int runCommand(const std::string& command);
