@@ -49,7 +49,7 @@ fuzz: deps
 	rm -rf $(FUZZ_BUILD)/seeds && $(FUZZ_BUILD)/make_seeds $(FUZZ_BUILD)/seeds
 	for f in $(FUZZERS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$f && \
-	  $(FUZZ_BUILD)/$$f -max_total_time=$(FUZZ_SECONDS) -close_fd_mask=2 -malloc_limit_mb=24576 -artifact_prefix=$(FUZZ_BUILD)/ \
+	  $(FUZZ_BUILD)/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -close_fd_mask=2 -malloc_limit_mb=24576 -artifact_prefix=$(FUZZ_BUILD)/ \
 	    -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$f $(FUZZ_BUILD)/seeds/$${f%_fuzzer} || exit 1; \
 	done
 

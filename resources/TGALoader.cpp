@@ -147,7 +147,7 @@ PacketResult decodePackets(uint8_t* out, uint64_t pixelcount, FileReader& file) 
         if (available == 0) {
             return PacketResult::NoHeader;
         }
-        if (out != nullptr && available == kLongestPacket) {
+        if (out != nullptr && available == kLongestPacket && pixelcount - currentpixel >= 128) {
             available = file.ensure(FileReader::kChunkSize);
             file.consume(
                 decodeWholePackets<N>(out, currentpixel, pixelcount, file.data(), available));

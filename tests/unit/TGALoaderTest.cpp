@@ -198,6 +198,8 @@ TEST(TGALoader, DecodesRawAndRunLengthPixelsIntoRGBOrder) {
          repeat(cba, 4) + repeat({9, 9, 9}, 2)},
         {"raw, extra bytes after the pixels", header(2, 1, 1, 24) + abc + Bytes(100, 0xEE), 1, 1,
          24, GL_RGB, cba},
+        {"RLE, a long tail after a small image",
+         header(10, 1, 1, 24) + Bytes{0x80} + abc + Bytes(600, 0x85), 1, 1, 24, GL_RGB, cba},
         {"RLE, extra bytes after the packets",
          header(10, 1, 1, 24) + Bytes{0x80} + abc + Bytes{0x85}, 1, 1, 24, GL_RGB, cba},
         // Rows stay in file order whatever the descriptor's origin bits say.
