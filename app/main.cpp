@@ -3,6 +3,7 @@
 #include "app/DemoState.h"
 #include "app/Frame.h"
 #include "app/ImageList.h"
+#include "app/MusicStart.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
 
@@ -14,6 +15,7 @@ DemoState state;
 } // namespace
 
 int main() {
+    startMusic();
     std::string error;
     if (!createDisplay(error)) {
         std::printf("%s\n", error.c_str());

@@ -39,5 +39,13 @@ int main(int argc, char** argv) {
             }
         }
     }
+    const uint8_t frame[4] = {0xFF, 0xFB, 0x90, 0x64};
+    std::vector<uint8_t> stream;
+    for (int i = 0; i < 3; ++i) {
+        stream.insert(stream.end(), frame, frame + 4);
+        stream.resize(stream.size() + 413, 0);
+    }
+    write(root / "mp3probe" / "frames.mp3", stream);
+    write(root / "mp3probe" / "tag.mp3", {'I', 'D', '3', 3, 0, 0, 0, 0, 1, 0});
     return 0;
 }

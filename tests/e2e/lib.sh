@@ -35,7 +35,8 @@ use_data() {
 INTRO_PID=
 now_ms() { date +%s%3N; }
 
-# Starts build/intro in the background; its output goes to out.txt and err.txt.
+# Starts build/intro in the background; its output goes to out.txt and err.txt. Variables set
+# on the caller's command line reach it.
 start_intro() {
     STARTED_MS=$(now_ms)
     "$BUILD/intro" >out.txt 2>err.txt &

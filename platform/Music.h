@@ -1,0 +1,39 @@
+// Music: the sound layer behind the music start, on SDL2_mixer. It opens the output, opens a
+// music file in the background and plays it once; the music then plays on the mixer's own
+// threads until the process ends. Failures are told as the error codes below.
+#pragma once
+
+#include <string>
+
+enum MusicErrorCode : unsigned {
+    kMusicNoError = 0,
+    kMusicInitFailed = 3,     // the output device could not be opened
+    kMusicFileNotFound = 9,   // missing or unreadable
+    kMusicUnknownFormat = 10, // empty, or not MPEG audio layer III
+    kMusicLoadFailed = 11,    // looked like MP3 but the decoder refused it
+    kMusicCodecMissing = 18,  // the mixer was built without an MP3 decoder
+};
+
+// The open state while a file opens in the background; 0 once ready, -1 after a failure.
+constexpr int kMusicOpening = -2;
+
+// The oldest SDL_mixer the program supports, as "X.Y.Z", and whether the linked one is as new.
+const char* musicMinimumVersion();
+bool musicVersionSupported();
+
+// Opens the default output at 44100 Hz, 16-bit stereo, a buffer of about 200 ms, 4 mixing
+// channels. False on failure, with musicError() set.
+bool musicInit();
+
+// The code of the last failure.
+unsigned musicError();
+
+// Starts opening the file on a worker thread; musicOpenState() follows it.
+void musicOpenStream(const std::string& path);
+int musicOpenState();
+
+// Plays the opened file once.
+void musicPlay();
+
+// Whether the mixer is playing music now.
+bool musicPlaying();

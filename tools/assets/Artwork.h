@@ -1,0 +1,26 @@
+// Artwork: the default content's pictures, painted procedurally: the 26 images of the image list
+// (512 x 512, each with its image number in a corner) and the tall scroll text.
+#pragma once
+
+#include "tools/assets/Canvas.h"
+#include "tools/assets/Font.h"
+
+#include <string>
+#include <vector>
+
+struct Fonts {
+    Font sans;
+    Font bold;
+    Font mono;
+};
+
+struct Artwork {
+    std::string file;  // under data/
+    int bytesperpixel; // 3, or 4 with alpha
+    bool runlength;    // type 10 rather than type 2
+    bool bottomup;     // full-screen images stand upright with their first row at the bottom
+    Canvas canvas;
+};
+
+// Every picture of the default content, in image-list order.
+std::vector<Artwork> paintArtwork(const Fonts& fonts);

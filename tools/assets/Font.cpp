@@ -1,0 +1,93 @@
+#include "tools/assets/Font.h"
+
+#define STB_TRUETYPE_IMPLEMENTATION
+#include <stb_truetype.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+namespace {
+const stbtt_fontinfo* infoOf(const std::vector<unsigned char>& storage) {
+    return reinterpret_cast<const stbtt_fontinfo*>(storage.data());
+}
+} // namespace
+
+Font::Font(const std::string& path) : m_info(sizeof(stbtt_fontinfo)) {
+    std::ifstream in(path, std::ios::binary);
+    m_data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    auto* info = reinterpret_cast<stbtt_fontinfo*>(m_info.data());
+    m_ok = !m_data.empty() &&
+           stbtt_InitFont(info, m_data.data(), stbtt_GetFontOffsetForIndex(m_data.data(), 0)) != 0;
+}
+
+float Font::measure(const std::string& text, float height) const {
+    const stbtt_fontinfo* info = infoOf(m_info);
+    float scale = stbtt_ScaleForPixelHeight(info, height), width = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        int advance, bearing;
+        stbtt_GetCodepointHMetrics(info, static_cast<unsigned char>(text[i]), &advance, &bearing);
+        width += advance * scale;
+        if (i + 1 < text.size()) {
+            width +=
+                scale * stbtt_GetCodepointKernAdvance(info, static_cast<unsigned char>(text[i]),
+                                                      static_cast<unsigned char>(text[i + 1]));
+        }
+    }
+    return width;
+}
+
+void Font::draw(Canvas& canvas, float x, float y, const std::string& text, float height,
+                Colour colour) const {
+    const stbtt_fontinfo* info = infoOf(m_info);
+    float scale = stbtt_ScaleForPixelHeight(info, height);
+    float pen = x;
+    for (size_t i = 0; i < text.size(); ++i) {
+        int codepoint = static_cast<unsigned char>(text[i]);
+        float shift = pen - std::floor(pen);
+        int w, h, xoff, yoff;
+        unsigned char* bitmap = stbtt_GetCodepointBitmapSubpixel(info, scale, scale, shift, 0.0f,
+                                                                 codepoint, &w, &h, &xoff, &yoff);
+        int left = static_cast<int>(std::floor(pen)) + xoff,
+            top = static_cast<int>(std::lround(y)) + yoff;
+        for (int row = 0; row < h; ++row) {
+            for (int col = 0; col < w; ++col) {
+                canvas.blend(left + col, top + row, colour, bitmap[row * w + col] / 255.0f);
+            }
+        }
+        stbtt_FreeBitmap(bitmap, nullptr);
+        int advance, bearing;
+        stbtt_GetCodepointHMetrics(info, codepoint, &advance, &bearing);
+        pen += advance * scale;
+        if (i + 1 < text.size()) {
+            pen += scale * stbtt_GetCodepointKernAdvance(info, codepoint,
+                                                         static_cast<unsigned char>(text[i + 1]));
+        }
+    }
+}
+
+void Font::drawCentred(Canvas& canvas, float cx, float y, const std::string& text, float height,
+                       Colour colour) const {
+    draw(canvas, cx - measure(text, height) / 2, y, text, height, colour);
+}
+
+std::vector<float> Font::cell(int codepoint, int cellwidth, int cellheight, float height,
+                              float baseline) const {
+    const stbtt_fontinfo* info = infoOf(m_info);
+    float scale = stbtt_ScaleForPixelHeight(info, height);
+    std::vector<float> coverage(static_cast<size_t>(cellwidth) * cellheight, 0.0f);
+    int w, h, xoff, yoff;
+    unsigned char* bitmap =
+        stbtt_GetCodepointBitmap(info, scale, scale, codepoint, &w, &h, &xoff, &yoff);
+    int left = (cellwidth - w) / 2, top = static_cast<int>(std::lround(baseline)) + yoff;
+    for (int row = 0; row < h; ++row) {
+        for (int col = 0; col < w; ++col) {
+            int cx = left + col, cy = top + row;
+            if (cx >= 0 && cy >= 0 && cx < cellwidth && cy < cellheight) {
+                coverage[static_cast<size_t>(cy) * cellwidth + cx] = bitmap[row * w + col] / 255.0f;
+            }
+        }
+    }
+    stbtt_FreeBitmap(bitmap, nullptr);
+    return coverage;
+}

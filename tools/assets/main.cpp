@@ -1,0 +1,90 @@
+// intro-assets: writes the intro's default content into a folder (default "data"): the 26 images
+// and the scroll text, the text printer's font atlases and "fonts.data", and the soundtrack,
+// encoded with lame. Every byte comes from here; two runs write the same bytes.
+#include "tools/assets/Artwork.h"
+#include "tools/assets/FontAtlas.h"
+#include "tools/assets/Soundtrack.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+const char* const kFontFolder = "/usr/share/fonts/truetype/dejavu/";
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "intro-assets: %s\n", message.c_str());
+    return 1;
+}
+
+bool writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+bool encodeMusic(const std::filesystem::path& path) {
+    std::vector<int16_t> samples = synthesizeSoundtrack();
+    std::string command =
+        "lame --quiet -r -s 44.1 --bitwidth 16 --signed --little-endian -m j -b 160 - '" +
+        path.string() + "' 2>/dev/null"; // its chatter about raw input
+    std::FILE* lame = popen(command.c_str(), "w");
+    if (lame == nullptr) {
+        return false;
+    }
+    size_t written = std::fwrite(samples.data(), sizeof(int16_t), samples.size(), lame);
+    return pclose(lame) == 0 && written == samples.size();
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::filesystem::path folder = argc > 1 ? argv[1] : "data";
+
+    if (std::system("lame --version > /dev/null 2>&1") != 0) {
+        return fail("lame not found: it encodes the soundtrack (Debian package lame)");
+    }
+    const std::string sanspath = std::string(kFontFolder) + "DejaVuSans.ttf";
+    const std::string boldpath = std::string(kFontFolder) + "DejaVuSans-Bold.ttf";
+    const std::string monopath = std::string(kFontFolder) + "DejaVuSansMono.ttf";
+    Fonts fonts{Font(sanspath), Font(boldpath), Font(monopath)};
+    for (const auto& [font, path] :
+         {std::pair{&fonts.sans, sanspath}, {&fonts.bold, boldpath}, {&fonts.mono, monopath}}) {
+        if (!font->ok()) {
+            return fail("font not found or unreadable: " + path +
+                        " (Debian package fonts-dejavu-core)");
+        }
+    }
+
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        return fail("cannot create " + folder.string() + ": " + error.message());
+    }
+    for (const Artwork& art : paintArtwork(fonts)) {
+        // The image list names files under data/; they go into the folder given.
+        const std::filesystem::path path = folder / std::filesystem::path(art.file).filename();
+        if (!writeFile(path, encodeTGA(art.canvas.toImage(art.bytesperpixel, art.bottomup),
+                                       art.runlength))) {
+            return fail("cannot write " + path.string());
+        }
+    }
+    const std::pair<const char*, const Font*> atlases[] = {{"font_sans.tga", &fonts.sans},
+                                                           {"font_mono.tga", &fonts.mono}};
+    for (const auto& [name, font] : atlases) {
+        Canvas atlas = paintFontAtlas(*font, rgb(0xFFFFFF), rgb(0xFFC857));
+        if (!writeFile(folder / name, encodeTGA(atlas.toImage(4, false), true))) {
+            return fail("cannot write " + (folder / name).string());
+        }
+    }
+    const std::string table =
+        "mapfile xspace yspace\ndata/font_sans.tga -6 2\ndata/font_mono.tga -7 0\n";
+    if (!writeFile(folder / "fonts.data", std::vector<uint8_t>(table.begin(), table.end()))) {
+        return fail("cannot write " + (folder / "fonts.data").string());
+    }
+    if (!encodeMusic(folder / "vorn.mp3")) {
+        return fail("lame could not encode " + (folder / "vorn.mp3").string());
+    }
+    return 0;
+}
