@@ -6,7 +6,7 @@ JOBS ?= 2
 
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS := tga_fuzzer mp3probe_fuzzer
+FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer
 
 .PHONY: all build deps run test test-sanitize fuzz bench
 

@@ -1,6 +1,7 @@
 // Writes the fuzzers' seed corpora: make_seeds DIR writes DIR/tga/... (and more per fuzzer).
 #include "tools/TGAWriter.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -47,5 +48,16 @@ int main(int argc, char** argv) {
     }
     write(root / "mp3probe" / "frames.mp3", stream);
     write(root / "mp3probe" / "tag.mp3", {'I', 'D', '3', 3, 0, 0, 0, 0, 1, 0});
+    auto text = [](const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); };
+    write(root / "lookuptable" / "fonts.data",
+          text("mapfile xspace yspace\ndata/a.tga 1 2\ndata/b.tga -1\n\n"));
+    write(root / "lookuptable" / "repeat.data", text("a b b c\r\n1\t2 3\r\nx\n"));
+    std::vector<uint8_t> layout(32, 0);
+    const int32_t numbers[8] = {10, 20, 100, 50, 16, 16, 0, 0};
+    std::memcpy(layout.data(), numbers, sizeof numbers);
+    std::vector<uint8_t> words = text("Hello <big> world\nand  more\tbytes\xff");
+    layout.resize(sizeof numbers);
+    layout.insert(layout.end(), words.begin(), words.end());
+    write(root / "layout" / "words", layout);
     return 0;
 }

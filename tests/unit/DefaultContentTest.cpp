@@ -1,6 +1,7 @@
 #include "app/ImageList.h"
 #include "resources/MP3Probe.h"
 #include "resources/TGALoader.h"
+#include "text/LookupTableLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,21 @@ TEST(DefaultContent, FontAtlasesAre256SquareWithClearCellBackgrounds) {
         EXPECT_GT(inkIn(10, 1), 10);
         EXPECT_EQ(inkIn(0, 0), 0) << "space is never drawn";
         EXPECT_EQ(inkIn(15, 3), 0);
+    }
+}
+
+TEST(DefaultContent, TheFontTableNamesEachAtlasWithItsSpacing) {
+    testing::internal::CaptureStderr();
+    std::unique_ptr<LookupTable> table(loadLookupTable(INTRO_DATA_DIR "/fonts.data"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    ASSERT_GE(table->recordCount(), 2);
+    for (int32_t f = 0; f < table->recordCount(); ++f) {
+        std::string mapfile = table->getString(f, "mapfile");
+        EXPECT_EQ(mapfile.rfind("data/", 0), 0u) << mapfile;
+        Loaded atlas = load(mapfile.substr(5));
+        EXPECT_NE(atlas.texture, nullptr) << mapfile;
+        EXPECT_NE(table->getString(f, "xspace"), "");
+        EXPECT_NE(table->getString(f, "yspace"), "");
     }
 }
 

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
         }
     }
     const std::string table =
-        "mapfile xspace yspace\ndata/font_sans.tga -6 2\ndata/font_mono.tga -7 0\n";
+        "mapfile xspace yspace\ndata/font_sans.tga -7 2\ndata/font_mono.tga -7 0\n";
     if (!writeFile(folder / "fonts.data", std::vector<uint8_t>(table.begin(), table.end()))) {
         return fail("cannot write " + (folder / "fonts.data").string());
     }

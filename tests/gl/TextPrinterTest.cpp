@@ -1,0 +1,146 @@
+#include "GLTestSupport.h"
+#include "TestFiles.h"
+
+#include "resources/TextureLibrary.h"
+#include "text/FontSet.h"
+#include "text/TextPrinter.h"
+#include "tools/TGAWriter.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+namespace {
+
+// The colour that fills atlas cell (row, column) of font f: a picture of where texels come from.
+RGB cellColour(int f, int row, int column) {
+    return {row * 16, column * 16, f == 0 ? 200 : 100};
+}
+
+std::vector<uint8_t> atlasFile(int f) {
+    TGAImage atlas{256, 256, 4, {}};
+    for (int y = 0; y < 256; ++y) { // stored top row first: cell row 0 is the first 16 rows
+        for (int x = 0; x < 256; ++x) {
+            RGB c = cellColour(f, y / 16, x / 16);
+            atlas.pixels.insert(atlas.pixels.end(),
+                                {static_cast<uint8_t>(c[0]), static_cast<uint8_t>(c[1]),
+                                 static_cast<uint8_t>(c[2]), 255});
+        }
+    }
+    return encodeTGA(atlas, true);
+}
+
+// A 320 x 200 frame, so one overlay unit is one pixel, over a scratch folder holding data/ with
+// two fonts (the second spaced 2 units wider) and the font table naming them.
+class TextPrinter : public GLTest {
+  protected:
+    TextPrinter() : GLTest(320, 200) {}
+    void SetUp() override {
+        GLTest::SetUp();
+        std::filesystem::create_directories(scratchPath("data"));
+        writeScratchFile("data/zero.tga", atlasFile(0));
+        writeScratchFile("data/one.tga", atlasFile(1));
+        writeScratchFile("data/fonts.data", fontTable());
+        std::filesystem::current_path(scratchPath(""));
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    virtual std::string fontTable() const {
+        return "mapfile xspace yspace\ndata/zero.tga 0 0\ndata/one.tga 2 0\n";
+    }
+    void TearDown() override { destroyTextureLibrary(); }
+
+    // The glyph at (x, y) shows its cell's colour, 2 pixels in from its edges.
+    testing::AssertionResult glyphAt(int x, int y, RGB colour) const {
+        return regionIs(x + 2, y + 2, x + 14, y + 14, colour);
+    }
+};
+
+TEST_F(TextPrinter, PrintPutsEachCellsTexelsAtItsPlace) {
+    printText(10, 20, 100, 50, "A<b", 0);
+    grab();
+    EXPECT_TRUE(glyphAt(10, 20, cellColour(0, 2, 1)));  // "A": code 65, row 2, column 1
+    EXPECT_TRUE(glyphAt(26, 20, cellColour(0, 12, 2))); // "b" highlighted: code 98, row 6 + 6
+    EXPECT_TRUE(regionIs(0, 0, 320, 19, {0, 0, 0}));
+    EXPECT_TRUE(regionIs(42, 20, 320, 36, {0, 0, 0})) << "the marker takes no room";
+}
+
+TEST_F(TextPrinter, TheCallsFontGivesAtlasAndSpacingAndTheCurrentFontStays) {
+    setCurrentFont(0);
+    printText(0, 0, 320, 200, "AB", 1);
+    grab();
+    EXPECT_TRUE(glyphAt(0, 0, cellColour(1, 2, 1)));
+    EXPECT_TRUE(glyphAt(18, 0, cellColour(1, 2, 2))) << "xspace 2 of font 1";
+    EXPECT_EQ(currentFont(), 0);
+    setCurrentFont(1);
+    printText(0, 100, 320, 100, "A", 0);
+    EXPECT_EQ(currentFont(), 1);
+}
+
+TEST_F(TextPrinter, AFirstFontCountLoadsEveryAtlasAndResetsTheFont) {
+    setCurrentFont(7);
+    EXPECT_EQ(fontCount(), 2);
+    EXPECT_EQ(currentFont(), 0);
+    EXPECT_EQ(getFontSetSingleton()->m_fontvector, (std::vector<int32_t>{1, 2}));
+    EXPECT_EQ(getTexture(2)->m_width, 256u);
+}
+
+TEST_F(TextPrinter, APrintRestoresEnablesMatricesModeAndViewport) {
+    glEnable(GL_CULL_FACE);
+    glViewport(5, 6, 100, 80);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glScalef(0.5f, 0.5f, 1);
+    glMatrixMode(GL_TEXTURE); // an unusual mode, to see it handed back
+    GLfloat before[16], after[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, before);
+
+    printText(0, 0, 100, 100, "Hi", 0);
+
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_EQ(glInteger(GL_MATRIX_MODE), GL_TEXTURE);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{5, 6, 100, 80}));
+    glGetFloatv(GL_PROJECTION_MATRIX, after);
+    EXPECT_TRUE(std::equal(before, before + 16, after));
+    EXPECT_EQ(glInteger(GL_PROJECTION_STACK_DEPTH), 1);
+    EXPECT_EQ(glInteger(GL_MODELVIEW_STACK_DEPTH), 1);
+    EXPECT_EQ(glInteger(GL_ATTRIB_STACK_DEPTH), 0);
+    // What stays: the printer's blend function and its atlas, bound.
+    EXPECT_EQ(glInteger(GL_BLEND_SRC), GL_SRC_ALPHA);
+    EXPECT_EQ(glInteger(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_EQ(glInteger(GL_TEXTURE_BINDING_2D), 1);
+}
+
+TEST_F(TextPrinter, AFontOutsideTheListThrowsWithTheStacksBalancedAndTheFontRestored) {
+    for (int font : {2, -1}) {
+        SCOPED_TRACE(font);
+        setCurrentFont(1);
+        EXPECT_THROW(printText(0, 0, 320, 200, "A", font), std::out_of_range);
+        EXPECT_EQ(currentFont(), 1);
+        EXPECT_EQ(glInteger(GL_PROJECTION_STACK_DEPTH), 1);
+        EXPECT_EQ(glInteger(GL_MODELVIEW_STACK_DEPTH), 1);
+        EXPECT_EQ(glInteger(GL_ATTRIB_STACK_DEPTH), 0);
+        EXPECT_EQ(glInteger(GL_MATRIX_MODE), GL_MODELVIEW);
+    }
+    grab();
+    EXPECT_TRUE(regionIs(0, 0, 320, 200, {0, 0, 0})) << "nothing drawn";
+}
+
+class TextPrinterMissingAtlas : public TextPrinter {
+    std::string fontTable() const override {
+        return "mapfile xspace yspace\ndata/absent.tga 0 0\n";
+    }
+};
+
+TEST_F(TextPrinterMissingAtlas, AFontWhoseAtlasDidNotLoadDrawsNothing) {
+    testing::internal::CaptureStderr();
+    printText(0, 0, 320, 200, "A", 0);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("could not open texture file"),
+              std::string::npos);
+    grab();
+    EXPECT_TRUE(regionIs(0, 0, 320, 200, {0, 0, 0}));
+    EXPECT_EQ(glInteger(GL_ATTRIB_STACK_DEPTH), 0);
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+#include "text/TextLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<GlyphQuad> layout(TextBox box, const std::string& text,
+                              FontMetrics m = {16, 16, 0, 0}) {
+    std::vector<GlyphQuad> quads;
+    layoutText(box, text, m, [&](const GlyphQuad& q) { quads.push_back(q); });
+    return quads;
+}
+
+// Where glyphs land, relative to the box, and which cells they show.
+struct At {
+    int px, py, row, column;
+};
+
+struct LayoutCase {
+    const char* name;
+    TextBox box;
+    std::string text;
+    FontMetrics metrics;
+    std::vector<At> glyphs;
+};
+
+TEST(TextLayout, PlacesGlyphsByTheWrapStopSpaceNewlineAndMarkerRules) {
+    const FontMetrics plain{16, 16, 0, 0};
+    const std::vector<LayoutCase> cases = {
+        {"empty text", {0, 0, 320, 200}, "", plain, {}},
+        {"two words wrap when the second does not fit",
+         {0, 0, 40, 100},
+         "ab cd",
+         plain,
+         {{0, 0, 4, 1}, {16, 0, 4, 2}, {0, 16, 4, 3}, {16, 16, 4, 4}}},
+        {"leading spaces take no room", {0, 0, 320, 200}, "  A", plain, {{0, 0, 2, 1}}},
+        {"two spaces in mid-line move the pen twice",
+         {0, 0, 320, 200},
+         "A  B",
+         plain,
+         {{0, 0, 2, 1}, {48, 0, 2, 2}}},
+        {"a word wider than the box leaves line 0 empty and runs past the edge",
+         {0, 0, 40, 100},
+         "abcd e",
+         plain,
+         {{0, 16, 4, 1}, {16, 16, 4, 2}, {32, 16, 4, 3}, {48, 16, 4, 4}, {0, 32, 4, 5}}},
+        {"newlines start lines, and an empty line still advances",
+         {0, 0, 320, 200},
+         "A\n\nB",
+         plain,
+         {{0, 0, 2, 1}, {0, 32, 2, 2}}},
+        {"a word that would start below the box ends the layout",
+         {0, 0, 320, 30},
+         "A\nB",
+         plain,
+         {{0, 0, 2, 1}}},
+        {"a box lower than a cell draws nothing", {0, 0, 320, 15}, "A", plain, {}},
+        {"newlines alone never stop the layout", {0, 0, 320, 30}, "\n\n\n", plain, {}},
+        {"markers switch the set and take no room",
+         {0, 0, 320, 200},
+         "a<b>c",
+         plain,
+         {{0, 0, 4, 1}, {16, 0, 12, 2}, {32, 0, 4, 3}}},
+        // The word measures 5 cells, so it wraps in a box 64 wide; after "<" the rest measures 3.
+        {"markers count when a word is measured",
+         {0, 0, 64, 100},
+         "x a<bcd",
+         plain,
+         {{0, 0, 5, 8}, {0, 16, 4, 1}, {16, 16, 12, 2}, {32, 16, 12, 3}, {48, 16, 12, 4}}},
+        // The whole word (5 cells) wraps even from the line's start; after "<" the rest wraps
+        // again.
+        {"after a marker the rest of the word may wrap",
+         {0, 0, 48, 100},
+         "ab<cd",
+         plain,
+         {{0, 16, 4, 1}, {16, 16, 4, 2}, {0, 32, 12, 3}, {16, 32, 12, 4}}},
+        {"highlight carries across words until >",
+         {0, 0, 320, 200},
+         "<a b",
+         plain,
+         {{0, 0, 12, 1}, {32, 0, 12, 2}}},
+        {"xspace widens every advance and the wrap test",
+         {0, 0, 320, 200},
+         "ab c",
+         {16, 16, 2, 0},
+         {{0, 0, 4, 1}, {18, 0, 4, 2}, {54, 0, 4, 3}}},
+        {"yspace widens every line",
+         {0, 0, 320, 200},
+         "a\nb",
+         {16, 16, 0, 4},
+         {{0, 0, 4, 1}, {0, 20, 4, 2}}},
+        {"control bytes draw from rows -2 and -1",
+         {0, 0, 320, 200},
+         "\t\x1f",
+         plain,
+         {{0, 0, -2, 9}, {16, 0, -1, 15}}},
+        {"control bytes highlighted draw from rows 6 and 7",
+         {0, 0, 320, 200},
+         "<\t\x1f",
+         plain,
+         {{0, 0, 6, 9}, {16, 0, 7, 15}}},
+        {"bytes past 127 count as negative",
+         {0, 0, 320, 200},
+         "\xff\x80",
+         plain,
+         {{0, 0, -2, -1}, {16, 0, -10, 0}}},
+    };
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<GlyphQuad> quads = layout(c.box, c.text, c.metrics);
+        ASSERT_EQ(quads.size(), c.glyphs.size());
+        for (size_t i = 0; i < quads.size(); ++i) {
+            SCOPED_TRACE(i);
+            const At& g = c.glyphs[i];
+            const int w = c.metrics.cellwidth, h = c.metrics.cellheight;
+            EXPECT_EQ(quads[i].left, c.box.x + g.px);
+            EXPECT_EQ(quads[i].top, c.box.y + g.py);
+            EXPECT_EQ(quads[i].right, c.box.x + g.px + w);
+            EXPECT_EQ(quads[i].bottom, c.box.y + g.py + h);
+            EXPECT_FLOAT_EQ(quads[i].s0, g.column * w / 256.0f);
+            EXPECT_FLOAT_EQ(quads[i].t0, g.row * h / 256.0f);
+            EXPECT_FLOAT_EQ(quads[i].s1, (g.column + 1) * w / 256.0f);
+            EXPECT_FLOAT_EQ(quads[i].t1, (g.row + 1) * h / 256.0f);
+        }
+    }
+}
+
+TEST(TextLayout, TheBoxMovesEveryGlyphAndCellEdgesAreSixteenths) {
+    std::vector<GlyphQuad> quads = layout({10, 20, 100, 50}, "AB");
+    ASSERT_EQ(quads.size(), 2u);
+    EXPECT_EQ(quads[0].left, 10);
+    EXPECT_EQ(quads[0].top, 20);
+    EXPECT_EQ(quads[0].right, 26);
+    EXPECT_EQ(quads[0].bottom, 36);
+    EXPECT_FLOAT_EQ(quads[0].s0, 0.0625f);
+    EXPECT_FLOAT_EQ(quads[0].t0, 0.125f);
+    EXPECT_FLOAT_EQ(quads[0].s1, 0.125f);
+    EXPECT_FLOAT_EQ(quads[0].t1, 0.1875f);
+    EXPECT_EQ(quads[1].left, 26);
+    EXPECT_EQ(quads[1].right, 42);
+    EXPECT_FLOAT_EQ(quads[1].s0, 0.125f);
+    EXPECT_FLOAT_EQ(quads[1].s1, 0.1875f);
+}
+
+TEST(TextLayout, ExtremeSpacingDoesNotOverflow) {
+    // Spacing comes from a table file and may be anything; the layout must stay defined.
+    // An advance past the largest int: the first word wraps onto a line below the box.
+    EXPECT_TRUE(
+        layout({0, 0, 2147483647, 2147483647}, "ab\ncd", {16, 16, 2147483647, 2147483647}).empty());
+    // A hugely negative advance: every word fits, and the pen runs left.
+    std::vector<GlyphQuad> quads =
+        layout({0, 0, -2147483647 - 1, 100}, "a b", {16, 16, -2147483647 - 1, 0});
+    ASSERT_EQ(quads.size(), 2u);
+    EXPECT_EQ(quads[0].top, 16);
+    EXPECT_EQ(quads[1].left, -2147483647 + 15);
+}
+
+} // namespace
