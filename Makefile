@@ -6,9 +6,9 @@ JOBS ?= 2
 
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer
+FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer capture_options_fuzzer
 
-.PHONY: all build deps run test test-sanitize fuzz bench
+.PHONY: all build deps run test test-sanitize fuzz bench capture capture-speed
 
 all: build
 
@@ -56,3 +56,13 @@ fuzz: deps
 # The decoding benchmark, with its ratios to stb_image and to the read limit.
 bench: build
 	$(BUILD)/tga_bench
+
+# The whole intro as a video with its soundtrack: build/intro.mp4.
+capture: deps
+	$(MAKE) build
+	cd $(BUILD) && ./intro-capture --output intro.mp4
+
+# Capture speed as a ratio to real time, the whole intro at 1280x720 and 1920x1080, 60 fps.
+capture-speed: build
+	cd $(BUILD) && ./intro-capture --size 1280x720 --output speed-720.mp4 2>&1 | tail -n 1
+	cd $(BUILD) && ./intro-capture --size 1920x1080 --output speed-1080.mp4 2>&1 | tail -n 1

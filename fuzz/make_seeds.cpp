@@ -59,5 +59,21 @@ int main(int argc, char** argv) {
     layout.resize(sizeof numbers);
     layout.insert(layout.end(), words.begin(), words.end());
     write(root / "layout" / "words", layout);
+    const char still[] = "--at\0"
+                         "81012\0"
+                         "--size\0"
+                         "64x48\0"
+                         "--output\0"
+                         "a.png";
+    write(root / "capture_options" / "still", text(std::string(still, sizeof still - 1)));
+    const char video[] = "--from\0"
+                         "0\0"
+                         "--to\0"
+                         "2000\0"
+                         "--fps\0"
+                         "10\0"
+                         "--output\0"
+                         "v.mp4";
+    write(root / "capture_options" / "video", text(std::string(video, sizeof video - 1)));
     return 0;
 }

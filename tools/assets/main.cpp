@@ -1,6 +1,7 @@
 // intro-assets: writes the intro's default content into a folder (default "data"): the 26 images
 // and the scroll text, the text printer's font atlases and "fonts.data", and the soundtrack,
 // encoded with lame. Every byte comes from here; two runs write the same bytes.
+#include "platform/Pipe.h"
 #include "tools/assets/Artwork.h"
 #include "tools/assets/FontAtlas.h"
 #include "tools/assets/Soundtrack.h"
@@ -42,7 +43,7 @@ bool encodeMusic(const std::filesystem::path& path) {
 int main(int argc, char** argv) {
     const std::filesystem::path folder = argc > 1 ? argv[1] : "data";
 
-    if (std::system("lame --version > /dev/null 2>&1") != 0) {
+    if (!programExists("lame")) {
         return fail("lame not found: it encodes the soundtrack (Debian package lame)");
     }
     const std::string sanspath = std::string(kFontFolder) + "DejaVuSans.ttf";

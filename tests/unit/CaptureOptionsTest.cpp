@@ -1,0 +1,98 @@
+#include "tools/capture/CaptureOptions.h"
+#include "app/SceneTimeline.h"
+#include "tools/capture/Capture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Parsed {
+    bool ok;
+    CaptureOptions options;
+    std::string error;
+};
+
+Parsed parse(const std::vector<std::string>& args) {
+    Parsed p{false, {}, {}};
+    p.ok = parseCaptureOptions(args, p.options, p.error);
+    return p;
+}
+
+TEST(CaptureOptions, TakesAStillOrAVideoWithItsDefaults) {
+    Parsed still = parse({"--at", "81012", "--output", "a.png"});
+    ASSERT_TRUE(still.ok) << still.error;
+    EXPECT_TRUE(still.options.still);
+    EXPECT_EQ(still.options.at, 81012u);
+    EXPECT_EQ(still.options.width, 1920);
+    EXPECT_EQ(still.options.height, 1080);
+
+    Parsed video = parse({"--output", "v.mp4", "--fps", "10", "--size", "320x200", "--to", "2000"});
+    ASSERT_TRUE(video.ok) << video.error;
+    EXPECT_FALSE(video.options.still);
+    EXPECT_EQ(video.options.from, 0u);
+    EXPECT_EQ(video.options.to, 2000u);
+    EXPECT_EQ(video.options.fps, 10);
+    EXPECT_EQ(video.options.width, 320);
+    EXPECT_EQ(video.options.height, 200);
+    EXPECT_EQ(parse({"--output", "v.mp4"}).options.to, 160000u);
+}
+
+TEST(CaptureOptions, RefusesMistakesWithAReason) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--at", "5", "--output", "a.png", "--loud"}, "unknown option '--loud'"},
+        {{"--at", "5"}, "--output is required"},
+        {{"--at", "5", "--output"}, "option --output needs a value"},
+        {{"--at", "abc", "--output", "a.png"}, "--at takes milliseconds"},
+        {{"--at", "-1", "--output", "a.png"}, "--at takes milliseconds"},
+        {{"--at", "4294967296", "--output", "a.png"}, "--at takes milliseconds"},
+        {{"--at", "1", "--at", "2", "--output", "a.png"}, "given twice"},
+        {{"--size", "640x", "--output", "v.mp4"}, "--size takes WIDTHxHEIGHT"},
+        {{"--size", "1x480", "--output", "v.mp4"}, "--size takes WIDTHxHEIGHT"},
+        {{"--size", "641x480", "--output", "v.mp4"}, "even"},
+        {{"--fps", "0", "--output", "v.mp4"}, "--fps takes a whole number"},
+        {{"--output", "a.png"}, "a still takes --at"},
+        {{"--at", "1", "--fps", "30", "--output", "a.png"}, "a still takes --at"},
+        {{"--at", "1", "--output", "v.mp4"}, "a video takes --from and --to"},
+        {{"--from", "5000", "--to", "5000", "--output", "v.mp4"}, "--to must come after --from"},
+        {{"--at", "1", "--output", "a.gif"}, "--output must name a .png"},
+    };
+    for (const auto& [args, reason] : cases) {
+        SCOPED_TRACE(reason);
+        Parsed p = parse(args);
+        EXPECT_FALSE(p.ok);
+        EXPECT_NE(p.error.find(reason), std::string::npos) << p.error;
+    }
+}
+
+TEST(CaptureOptions, FrameNShowsTheClockAtFromPlusNThousandthsOverFps) {
+    CaptureOptions o;
+    o.from = 1000, o.to = 3000, o.fps = 10;
+    EXPECT_EQ(frameCount(o), 20u);
+    EXPECT_EQ(frameTime(o, 0), 1000u);
+    EXPECT_EQ(frameTime(o, 19), 2900u);
+    o.fps = 60;
+    o.from = 0, o.to = 160000;
+    EXPECT_EQ(frameCount(o), 9600u);
+    EXPECT_EQ(frameTime(o, 1), 16u);
+    EXPECT_EQ(frameTime(o, 2), 33u);
+    EXPECT_EQ(frameTime(o, 9599), 159983u);
+    o.to = 17; // frames at 0 and 16 lie before 17
+    EXPECT_EQ(frameCount(o), 2u);
+}
+
+TEST(Capture, WarmsUpWithOneFrameOfEachSceneBeforeTheTime) {
+    EXPECT_TRUE(warmUpTimes(0).empty());
+    EXPECT_EQ(warmUpTimes(1), (std::vector<uint32_t>{0}));
+    EXPECT_EQ(warmUpTimes(7502), (std::vector<uint32_t>{0, 7501}));
+    EXPECT_EQ(warmUpTimes(7501), (std::vector<uint32_t>{0}));
+    std::vector<uint32_t> all = warmUpTimes(200000);
+    ASSERT_EQ(all.size(), 13u);
+    EXPECT_EQ(all.back(), 138001u);
+    for (size_t s = 1; s < all.size(); ++s) {
+        DemoState state;
+        advanceTimeline(state, all[s]);
+        EXPECT_EQ(state.scene, static_cast<int32_t>(s)) << "each warm-up frame lands in its scene";
+    }
+}
+
+} // namespace

@@ -1,0 +1,217 @@
+#include "tools/capture/Capture.h"
+
+#include "app/DemoState.h"
+#include "app/Frame.h"
+#include "app/ImageList.h"
+#include "platform/HeadlessContext.h"
+#include "platform/Pipe.h"
+#include "tools/PNGWriter.h"
+
+#include <GL/gl.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+std::optional<uint32_t> noMessage() {
+    return std::nullopt;
+}
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "intro-capture: %s\n", message.c_str());
+    return 1;
+}
+
+// Creates (or empties) the output file, so that an output that cannot be written is found out
+// before any work.
+bool outputWritable(const std::string& path, std::string& reason) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
+// The intro's start-up on a context of the requested size, and the scenes before "until".
+// The context is static so that the texture library's teardown at exit finds it current.
+HeadlessContext* startUp(const CaptureOptions& options, DemoState& state, uint32_t until) {
+    // One rasteriser thread: the encoder needs the other core more than the renderer gains from
+    // it (measured: the split of two cores decides the speed). A value given by the user stays.
+    setenv("LP_NUM_THREADS", "1", 0);
+    static HeadlessContext context(options.width, options.height);
+    if (!context.ok()) {
+        return nullptr;
+    }
+    loadImageList(state);
+    for (uint32_t t : warmUpTimes(until)) {
+        frame(state, t, &noMessage);
+    }
+    return &context;
+}
+
+// Frame buffers passed from the renderer to the thread that feeds ffmpeg, so that rendering
+// and read-back overlap with encoding.
+class FrameQueue {
+  public:
+    FrameQueue(size_t buffers, size_t size) {
+        for (size_t i = 0; i < buffers; ++i) {
+            m_free.emplace_back(size);
+        }
+    }
+    std::vector<uint8_t> takeFree() { return take(m_free); }
+    std::vector<uint8_t> takeFull() { return take(m_full); }
+    void giveFree(std::vector<uint8_t> b) { give(m_free, std::move(b)); }
+    void giveFull(std::vector<uint8_t> b) { give(m_full, std::move(b)); }
+
+  private:
+    std::vector<uint8_t> take(std::deque<std::vector<uint8_t>>& from) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [&] { return !from.empty(); });
+        std::vector<uint8_t> b = std::move(from.front());
+        from.pop_front();
+        return b;
+    }
+    void give(std::deque<std::vector<uint8_t>>& to, std::vector<uint8_t> b) {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            to.push_back(std::move(b));
+        }
+        m_changed.notify_all();
+    }
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::vector<uint8_t>> m_free, m_full;
+};
+
+// Progress on stderr: one updating line on a terminal, a plain line every few seconds otherwise.
+class Progress {
+  public:
+    explicit Progress(uint64_t total) : m_total(total), m_terminal(isatty(STDERR_FILENO) != 0) {}
+    void update(uint64_t done, uint32_t clock) {
+        double now = seconds();
+        if (now - m_last < (m_terminal ? 0.25 : 5.0)) {
+            return;
+        }
+        m_last = now;
+        std::fprintf(stderr,
+                     "%sintro-capture: frame %llu of %llu (%.0f%%), clock %u ms, %.1f frames/s%s",
+                     m_terminal ? "\r" : "", static_cast<unsigned long long>(done),
+                     static_cast<unsigned long long>(m_total), 100.0 * done / m_total, clock,
+                     done / now, m_terminal ? "" : "\n");
+    }
+    void finish(uint64_t done, int fps) {
+        double elapsed = seconds();
+        std::fprintf(
+            stderr,
+            "%sintro-capture: wrote %llu frames in %.1f s: %.1f frames/s, %.2f x real time\n",
+            m_terminal ? "\r\033[K" : "", static_cast<unsigned long long>(done), elapsed,
+            done / elapsed, static_cast<double>(done) / fps / elapsed);
+    }
+
+  private:
+    double seconds() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+    }
+    uint64_t m_total;
+    bool m_terminal;
+    double m_last = 0;
+    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+};
+} // namespace
+
+std::vector<uint32_t> warmUpTimes(uint32_t until) {
+    std::vector<uint32_t> times;
+    for (int32_t scene = 0; scene < kSceneCount; ++scene) {
+        // The first clock value of the scene: one past the end of the one before.
+        uint32_t start = scene == 0 ? 0 : SceneTimeline[scene - 1] + 1;
+        if (start < until) {
+            times.push_back(start);
+        }
+    }
+    return times;
+}
+
+int captureStill(const CaptureOptions& options) {
+    std::string reason;
+    if (!outputWritable(options.output, reason)) {
+        return fail("cannot write " + options.output + ": " + reason);
+    }
+    DemoState state;
+    HeadlessContext* context = startUp(options, state, options.at);
+    if (context == nullptr) {
+        return fail("no offscreen GL context");
+    }
+    frame(state, options.at, &noMessage);
+    if (!writePNG(options.output, options.width, options.height, context->readPixels())) {
+        return fail("cannot write " + options.output);
+    }
+    return 0;
+}
+
+int captureVideo(const CaptureOptions& options) {
+    if (!programExists("ffmpeg")) {
+        return fail("ffmpeg not found: it encodes the video (Debian package ffmpeg)");
+    }
+    struct stat music;
+    if (stat("data/vorn.mp3", &music) != 0) {
+        return fail("data/vorn.mp3 not found: the video's soundtrack");
+    }
+    std::string reason;
+    if (!outputWritable(options.output, reason)) {
+        return fail("cannot write " + options.output + ": " + reason);
+    }
+    DemoState state;
+    if (startUp(options, state, options.from) == nullptr) {
+        return fail("no offscreen GL context");
+    }
+
+    const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
+    char from[32];
+    std::snprintf(from, sizeof from, "%.3f", options.from / 1000.0);
+    // GL reads rows bottom first; ffmpeg turns them over.
+    Pipe ffmpeg(
+        "ffmpeg -hide_banner -loglevel error -y -f rawvideo -pix_fmt bgra -video_size " + size +
+        " -framerate " + std::to_string(options.fps) + " -i pipe:0 -ss " + from +
+        " -i data/vorn.mp3 -map 0:v:0 -map 1:a:0 -vf vflip -c:v libx264 -preset superfast -crf 20"
+        " -pix_fmt yuv420p -c:a aac -b:a 192k -shortest -movflags +faststart '" +
+        options.output + "'");
+
+    const size_t framebytes = static_cast<size_t>(options.width) * options.height * 4;
+    const uint64_t total = frameCount(options);
+    FrameQueue queue(3, framebytes);
+    bool written = true;
+    std::thread writer([&] {
+        for (uint64_t n = 0; n < total; ++n) {
+            std::vector<uint8_t> pixels = queue.takeFull();
+            written = written && ffmpeg.write(pixels.data(), pixels.size());
+            queue.giveFree(std::move(pixels));
+        }
+    });
+
+    Progress progress(total);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (uint64_t n = 0; n < total; ++n) {
+        const uint32_t t = frameTime(options, n);
+        frame(state, t, &noMessage);
+        std::vector<uint8_t> pixels = queue.takeFree();
+        glReadPixels(0, 0, options.width, options.height, GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
+        queue.giveFull(std::move(pixels));
+        progress.update(n + 1, t);
+    }
+    writer.join();
+    if (!ffmpeg.finish() || !written) {
+        return fail("ffmpeg failed to encode " + options.output);
+    }
+    progress.finish(total, options.fps);
+    return 0;
+}

@@ -1,0 +1,114 @@
+#include "tools/capture/CaptureOptions.h"
+
+#include <cstdlib>
+#include <set>
+
+const char* const kCaptureUsage =
+    "usage: intro-capture --at MS [--size WxH] --output FILE.png\n"
+    "       intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] --output FILE.mp4\n"
+    "Run it where data/ is. Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000.\n";
+
+namespace {
+// A whole decimal number from low to high, nothing else.
+bool parseNumber(const std::string& text, uint64_t low, uint64_t high, uint64_t& value) {
+    if (text.empty() || text.size() > 12 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    value = std::strtoull(text.c_str(), nullptr, 10);
+    return value >= low && value <= high;
+}
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+} // namespace
+
+bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& options,
+                         std::string& error) {
+    std::set<std::string> given;
+    for (size_t i = 0; i < args.size(); i += 2) {
+        const std::string& name = args[i];
+        static const std::set<std::string> known = {"--at",  "--from", "--to",
+                                                    "--fps", "--size", "--output"};
+        if (known.count(name) == 0) {
+            error = "unknown option '" + name + "'";
+            return false;
+        }
+        if (!given.insert(name).second) {
+            error = "option " + name + " given twice";
+            return false;
+        }
+        if (i + 1 >= args.size()) {
+            error = "option " + name + " needs a value";
+            return false;
+        }
+        const std::string& value = args[i + 1];
+        uint64_t number = 0;
+        if (name == "--output") {
+            options.output = value;
+        } else if (name == "--size") {
+            size_t x = value.find('x');
+            uint64_t w = 0, h = 0;
+            if (x == std::string::npos || !parseNumber(value.substr(0, x), 2, 8192, w) ||
+                !parseNumber(value.substr(x + 1), 2, 8192, h)) {
+                error = "--size takes WIDTHxHEIGHT, each from 2 to 8192, not '" + value + "'";
+                return false;
+            }
+            options.width = static_cast<int>(w);
+            options.height = static_cast<int>(h);
+        } else if (name == "--fps") {
+            if (!parseNumber(value, 1, 240, number)) {
+                error = "--fps takes a whole number from 1 to 240, not '" + value + "'";
+                return false;
+            }
+            options.fps = static_cast<int>(number);
+        } else {
+            if (!parseNumber(value, 0, UINT32_MAX, number)) {
+                error = name + " takes milliseconds, a whole number from 0 to 4294967295, not '" +
+                        value + "'";
+                return false;
+            }
+            (name == "--at"     ? options.at
+             : name == "--from" ? options.from
+                                : options.to) = static_cast<uint32_t>(number);
+        }
+    }
+    if (options.output.empty()) {
+        error = "--output is required";
+        return false;
+    }
+    options.still = endsWith(options.output, ".png");
+    if (!options.still && !endsWith(options.output, ".mp4")) {
+        error = "--output must name a .png (a still) or a .mp4 (a video) file";
+        return false;
+    }
+    if (options.still && (given.count("--at") == 0 ||
+                          given.count("--from") + given.count("--to") + given.count("--fps") > 0)) {
+        error = "a still takes --at (and no --from, --to or --fps)";
+        return false;
+    }
+    if (!options.still && given.count("--at") > 0) {
+        error = "a video takes --from and --to, not --at";
+        return false;
+    }
+    if (!options.still && (options.width % 2 != 0 || options.height % 2 != 0)) {
+        error = "a video's --size must be even in both directions";
+        return false;
+    }
+    if (!options.still && options.to <= options.from) {
+        error = "--to must come after --from";
+        return false;
+    }
+    return true;
+}
+
+uint32_t frameTime(const CaptureOptions& options, uint64_t n) {
+    return static_cast<uint32_t>(options.from + n * 1000 / static_cast<uint64_t>(options.fps));
+}
+
+uint64_t frameCount(const CaptureOptions& options) {
+    // The first n whose time reaches "to": n >= (to - from) * fps / 1000, rounded up.
+    const uint64_t span = uint64_t{options.to} - options.from;
+    return (span * static_cast<uint64_t>(options.fps) + 999) / 1000;
+}

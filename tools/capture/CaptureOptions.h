@@ -1,0 +1,31 @@
+// CaptureOptions: the capture tool's command line.
+//   intro-capture --at MS [--size WxH] --output FILE.png
+//   intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] --output FILE.mp4
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct CaptureOptions {
+    bool still = false; // a PNG at one time, rather than a video
+    uint32_t at = 0;
+    uint32_t from = 0;
+    uint32_t to = 160000;
+    int fps = 60;
+    int width = 1920;
+    int height = 1080;
+    std::string output;
+};
+
+extern const char* const kCaptureUsage;
+
+// Reads the arguments (without the program name). On a mistake returns false with a one-line
+// reason in error.
+bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& options,
+                         std::string& error);
+
+// The clock value of video frame n: from + floor(n * 1000 / fps).
+uint32_t frameTime(const CaptureOptions& options, uint64_t n);
+// The number of frames from "from" up to (not including) "to".
+uint64_t frameCount(const CaptureOptions& options);

@@ -1,0 +1,15 @@
+// intro-capture: renders the intro offscreen at chosen clock values, to a PNG still or to an
+// H.264 video with its soundtrack, at a fixed frame rate whatever the machine's speed.
+#include "tools/capture/Capture.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    CaptureOptions options;
+    std::string error;
+    if (!parseCaptureOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::fprintf(stderr, "intro-capture: %s\n%s", error.c_str(), kCaptureUsage);
+        return 2;
+    }
+    return options.still ? captureStill(options) : captureVideo(options);
+}
