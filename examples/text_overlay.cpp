@@ -3,6 +3,7 @@
 #include "draw/ImageQuads.h"
 #include "platform/HeadlessContext.h"
 #include "resources/TextureLibrary.h"
+#include "text/FontSet.h"
 #include "text/TextPrinter.h"
 #include "tools/PNGWriter.h"
 
@@ -18,6 +19,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     showImage(loadTexture("data/stjerner.tga", 0.0f));
+    if (fontCount() < 2) { // a font outside the list would raise std::out_of_range
+        std::fprintf(stderr, "text-overlay: data/fonts.data lists %d fonts; this example uses 2\n",
+                     fontCount());
+        return 1;
+    }
     glEnable(GL_BLEND); // let the glyphs' edges blend
 
     printText(16, 16, 288, 120,

@@ -10,22 +10,10 @@ HALF="100,60,20"
 
 capture() { "$BUILD/intro-capture" "$@" 2>>capture.log; }
 
-# The colour of the still at time $1 at pixel ($2, $3) of a 64x48 frame.
-still_colour() {
-    capture --at "$1" --size 64x48 --output "still-$1.png" || fail "still at $1 failed: $(cat capture.log)"
-    convert "still-$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n 2p |
-        sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-
+# Fails unless the 64x48 still at time $1 shows colour $4 at pixel ($2, $3); $5 names it.
 check_still() {
-    local at=$1 x=$2 y=$3 expected=$4 label=$5 seen a b c p q r d
-    seen=$(still_colour "$at" "$x" "$y")
-    IFS=, read -r a b c <<<"$seen"
-    IFS=, read -r p q r <<<"$expected"
-    for d in $((a - p)) $((b - q)) $((c - r)); do
-        [ "${d#-}" -le 2 ] || fail "$label (at $at ms): $seen, expected $expected"
-    done
-    echo "$label: $seen"
+    capture --at "$1" --size 64x48 --output "still-$1.png" || fail "still at $1 failed: $(cat capture.log)"
+    expect_colour "$(pixel_colour "still-$1.png" "$2" "$3")" "$4" "$5 (at $1 ms)"
 }
 
 # time, pixel, expected colour, what it shows

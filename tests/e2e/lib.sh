@@ -93,10 +93,16 @@ make_solid_images() {
     done
 }
 
-# The colour at the centre of the screen, as r,g,b.
-centre_colour() {
-    import -window root -crop 1x1+512+384 -depth 8 txt:- | sed -n 2p |
+# The colour of pixel (x, y) of an image file, as r,g,b.
+pixel_colour() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n 2p |
         sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# The colour at the centre of the virtual screen.
+centre_colour() {
+    import -window root screen.png
+    pixel_colour screen.png 512 384
 }
 
 # Sleeps until $1 ms after the intro was started.
@@ -107,14 +113,15 @@ sleep_until() {
     fi
 }
 
-# Fails unless the screen's centre shows colour $1 (r,g,b) within 2 per channel.
-expect_centre() {
-    local seen expected=$1 label=$2
-    seen=$(centre_colour)
+# Fails unless colour $1 lies within 2 per channel of colour $2 (both r,g,b); $3 names the check.
+expect_colour() {
+    local seen=$1 expected=$2 label=$3 a b c x y z d
     IFS=, read -r a b c <<<"$seen"
     IFS=, read -r x y z <<<"$expected"
     for d in $((a - x)) $((b - y)) $((c - z)); do
-        [ "${d#-}" -le 2 ] || fail "$label: centre is $seen, expected $expected"
+        [ "${d#-}" -le 2 ] || fail "$label: $seen, expected $expected"
     done
-    echo "$label: centre $seen"
+    echo "$label: $seen"
 }
+
+expect_centre() { expect_colour "$(centre_colour)" "$1" "$2"; }
