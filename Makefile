@@ -32,8 +32,10 @@ test: deps
 # Leak checking stays off for the GL tests: the GL driver's own allocations, made in a module
 # unloaded by exit, cannot be told apart from ours there. The valgrind runs cover leaks instead.
 SANITIZER_ENV := UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+SANITIZED_E2E := e2e.bad_data
 
-# The unit and GL tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The unit and GL tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# the bad-data matrix with the sanitized programs.
 test-sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DINTRO_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
@@ -41,6 +43,8 @@ test-sanitize: deps
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L unit
 	$(SANITIZER_ENV) ASAN_OPTIONS=detect_leaks=0 \
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L gl
+	$(SANITIZER_ENV) ASAN_OPTIONS=detect_leaks=0 \
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -R '$(SANITIZED_E2E)'
 
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS from fresh seeds.
 fuzz: deps
