@@ -93,10 +93,6 @@ template <size_t N> void exchangeRedBlue(uint8_t* pixels, uint64_t size) {
 
 enum class PacketResult { Complete, NoHeader, NoPixel, TooManyPixels };
 
-// Decodes packets until pixelcount pixels are stored. A packet may run across row ends. Pixels
-// are taken one at a time in file order, so a failure is the one the first missing pixel meets:
-// a pixel that cannot be read, or one that would be stored past the count. With no output
-// buffer the packets are only walked, to learn how a file too short for its image fails.
 // Decodes the packets that are sure to be whole and to fit: while a longest packet's bytes are at
 // hand and a longest packet's pixels still fit in the image. Packets of up to 8 pixels, most of
 // them in artwork, take one branch-free path: 8 pixels are written, from the packet's pixels or
