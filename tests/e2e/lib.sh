@@ -75,7 +75,7 @@ wait_for_exit() {
     fail "the intro still runs after $1 s"
 }
 
-# Mean brightness (0 to 1) and size of the whole virtual screen.
+# Saves the whole virtual screen to the file named.
 screenshot() {
     import -window root "$1"
 }
@@ -101,7 +101,7 @@ pixel_colour() {
 
 # The colour at the centre of the virtual screen.
 centre_colour() {
-    import -window root screen.png
+    screenshot screen.png
     pixel_colour screen.png 512 384
 }
 
