@@ -1,6 +1,9 @@
 # The README's two commands, `make run` and `make test`, install what a fresh machine lacks,
 # configure and build. Plain `make` (or `make build`) only builds.
 BUILD := build
+# Warnings are errors in the tests and CI; a user's plain build on a newer compiler still builds.
+WERROR ?= OFF
+MAKEFLAGS += --no-print-directory
 ASAN_BUILD := build-asan
 JOBS ?= 2
 
@@ -12,10 +15,8 @@ FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer capture_o
 
 all: build
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-
-build: $(BUILD)/CMakeCache.txt
+build:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINTRO_WERROR=$(WERROR) >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
 deps:
@@ -26,7 +27,7 @@ run: deps
 	scripts/run-intro $(BUILD)
 
 test: deps
-	$(MAKE) build
+	$(MAKE) build WERROR=ON
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 # Leak checking stays off for the GL tests: the GL driver's own allocations, made in a module
@@ -37,7 +38,7 @@ SANITIZED_E2E := e2e.bad_data
 # The unit and GL tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # the bad-data matrix with the sanitized programs.
 test-sanitize: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DINTRO_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DINTRO_SANITIZE=ON -DINTRO_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	$(SANITIZER_ENV) ASAN_OPTIONS=detect_leaks=1 \
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L unit
@@ -48,7 +49,7 @@ test-sanitize: deps
 
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS from fresh seeds.
 fuzz: deps
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINTRO_FUZZ=ON
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINTRO_FUZZ=ON -DINTRO_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	rm -rf $(FUZZ_BUILD)/seeds && $(FUZZ_BUILD)/make_seeds $(FUZZ_BUILD)/seeds
 	for f in $(FUZZERS); do \

@@ -1,7 +1,5 @@
 #include "app/ImageList.h"
 
-#include "resources/TextureLibrary.h"
-
 const std::string ImageList[kImageCount] = {
     "data/intro.tga",      "data/lobby_robot.tga", "data/lobby_roboat.tga", "data/stjerner.tga",
     "data/scrolltext.tga", "data/s1.tga",          "data/s2.tga",           "data/s3.tga",
@@ -11,9 +9,3 @@ const std::string ImageList[kImageCount] = {
     "data/hat.tga",        "data/hat1.tga",        "data/hero.tga",         "data/debrief.tga",
     "data/eksplo.tga",     "data/lommekniv.tga",
 };
-
-void loadImageList(DemoState& state) {
-    for (int n = 0; n < kImageCount; ++n) {
-        state.imageslots[n] = loadTexture(ImageList[n], 0.0f);
-    }
-}

@@ -1,5 +1,4 @@
-// ImageList: the 26 images the timeline shows, by image number, and their loading at start-up.
-// These are the first loads into the texture library, so image n holds slot n + 1.
+// ImageList: the files of the 26 images the timeline shows, by image number.
 #pragma once
 
 #include "app/DemoState.h"
@@ -8,6 +7,3 @@
 
 // Built at process start, destroyed at exit last entry first.
 extern const std::string ImageList[kImageCount];
-
-// Loads every image in list order into the image slots. Needs a current GL context.
-void loadImageList(DemoState& state);

@@ -4,11 +4,9 @@
 #pragma once
 
 #include "app/DemoState.h"
+#include "app/KeyCodes.h"
 
 #include <cstdint>
-
-// Key codes as the original platform numbers them.
-enum : uint32_t { kKeyEnter = 13, kKeyEscape = 27, kKeySpace = 32 };
 
 // Applies the rules to the key code of a message removed this frame. Returns true when the
 // message asks for the clock to be printed.

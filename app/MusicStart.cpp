@@ -2,10 +2,6 @@
 
 #include "platform/Music.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <thread>
-
 namespace {
 const char* const ErrorTexts[] = {
     "No errors",
@@ -30,32 +26,28 @@ const char* const ErrorTexts[] = {
 };
 constexpr unsigned kErrorTextCount = sizeof(ErrorTexts) / sizeof(ErrorTexts[0]);
 
-[[noreturn]] void failStart() {
-    std::printf("Error: %s\n", musicErrorText(musicError()));
-    std::exit(1);
-}
 } // namespace
 
 const char* musicErrorText(unsigned code) {
     return code < kErrorTextCount ? ErrorTexts[code] : "Unknown error";
 }
 
-void startMusic() {
+bool startMusic(std::string& failure) {
     if (!musicVersionSupported()) {
-        std::printf(
-            "Error: You have the wrong SDL_mixer version - you should be using SDL_mixer %s\n",
-            musicMinimumVersion());
-        std::exit(1);
+        failure = std::string("Error: You have the wrong SDL_mixer version - you should be using "
+                              "SDL_mixer ") +
+                  musicMinimumVersion();
+        return false;
     }
-    if (!musicInit()) {
-        failStart();
+    MusicErrorCode error = musicInit();
+    if (error == kMusicNoError) {
+        musicOpenStream("data/vorn.mp3");
+        error = musicWaitOpened();
     }
-    musicOpenStream("data/vorn.mp3");
-    while (musicOpenState() == kMusicOpening) {
-        std::this_thread::yield();
-    }
-    if (musicOpenState() != 0) {
-        failStart();
+    if (error != kMusicNoError) {
+        failure = std::string("Error: ") + musicErrorText(error);
+        return false;
     }
     musicPlay();
+    return true;
 }

@@ -2,7 +2,7 @@
 // it ends or Escape is pressed. Reads no arguments, environment or configuration.
 #include "app/DemoState.h"
 #include "app/Frame.h"
-#include "app/ImageList.h"
+#include "app/ImageLoading.h"
 #include "app/MusicStart.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
@@ -15,9 +15,8 @@ DemoState state;
 } // namespace
 
 int main() {
-    startMusic();
     std::string error;
-    if (!createDisplay(error)) {
+    if (!startMusic(error) || !createDisplay(error)) {
         std::printf("%s\n", error.c_str());
         return 1;
     }

@@ -70,13 +70,12 @@ struct BenchFile {
 
 void loadOurs(benchmark::State& state, BenchFile file) {
     for (auto _ : state) {
-        Texture* texture = loadTGAFile(file.path, Texture::GLName::None);
-        if (texture == nullptr) {
+        DecodedImage image;
+        if (!readTGAFile(file.path, kLargestTextureSide, image)) {
             state.SkipWithError("decode failed");
             break;
         }
-        benchmark::DoNotOptimize(texture->m_imagedata[0]);
-        delete texture;
+        benchmark::DoNotOptimize(image.pixels[0]);
     }
 }
 
@@ -99,7 +98,8 @@ void loadLimit(benchmark::State& state, BenchFile file) {
         off_t filesize = lseek(fd, 0, SEEK_END);
         lseek(fd, 0, SEEK_SET);
         size_t total = std::max(file.pixelbytes, static_cast<size_t>(filesize));
-        uint8_t* out = allocatePixelBuffer(total); // obtained as the decoder obtains it
+        PixelBuffer buffer = allocatePixelBuffer(total); // obtained as the decoder obtains it
+        uint8_t* out = buffer.get();
         ssize_t got = read(fd, out, static_cast<size_t>(filesize));
         close(fd);
         if (got != filesize) {
@@ -113,7 +113,6 @@ void loadLimit(benchmark::State& state, BenchFile file) {
             std::swap(out[i], out[i + 2]);
         }
         benchmark::DoNotOptimize(out[0]);
-        std::free(out);
     }
 }
 

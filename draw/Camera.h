@@ -1,34 +1,16 @@
-// Camera: single-precision helpers for 3D views without GLU: sine in whole degrees (with the
-// constant 3.14159), sine in radians, square root, a perspective projection and a look-at camera.
-// The matrices are computed by plain functions; perspective() and lookAt() only hand them to GL.
+// Camera: a perspective projection and a look-at camera loaded into GL, from the matrices of
+// CameraMath.
 #pragma once
 
-#include <array>
-#include <cstdint>
-
-using Matrix4 = std::array<float, 16>; // column-major, as OpenGL takes it
-
-float sinDegrees(int32_t degrees);
-float sinRadians(float radians);
-float squareRoot(float value);
+#include "draw/CameraMath.h"
 
 // The process-wide projection matrix, zero at start; perspective() writes entries 0, 5, 10, 11
 // and 14 and leaves the rest as they are.
 extern Matrix4 ProjectionMatrix;
 
-// Entries 0, 5, 10, 11 and 14 of a perspective projection with a field of view in whole
-// degrees (halved in integer arithmetic); an aspect of 0 counts as 1.
-void perspectiveEntries(Matrix4& matrix, int32_t fov, float aspect, float znear, float zfar);
 // Fills ProjectionMatrix so and loads it into the current GL matrix.
 void perspective(int32_t fov, float aspect, float znear, float zfar);
 
-struct Vector3 {
-    float x, y, z;
-};
-
-// The camera rotation whose rows are side, up and forward (forward pointing from the centre to
-// the eye); a zero-length vector is left unnormalised rather than divided by zero.
-Matrix4 lookAtRotation(Vector3 eye, Vector3 centre, Vector3 up);
-// Multiplies the current GL matrix by that rotation, then translates by the negated eye.
+// Multiplies the current GL matrix by lookAtRotation, then translates by the negated eye.
 void lookAt(float eyex, float eyey, float eyez, float centrex, float centrey, float centrez,
             float upx, float upy, float upz);

@@ -32,9 +32,11 @@ int main(int argc, char** argv) {
     printText(16, 120, 288, 64, "A second font,\nspaced its own way.", 1);
 
     const char* output = argc > 1 ? argv[1] : "text-overlay.png";
-    if (!writePNG(output, context.width(), context.height(), context.readPixels())) {
-        std::fprintf(stderr, "text-overlay: cannot write %s\n", output);
+    std::string error;
+    if (!writePNG(output, context.width(), context.height(), context.readPixels(), error)) {
+        std::fprintf(stderr, "text-overlay: cannot write %s: %s\n", output, error.c_str());
         return 1;
     }
+    std::printf("text-overlay: wrote %s (%d x %d)\n", output, context.width(), context.height());
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "platform/Display.h"
 
-#include "app/Keyboard.h"
+#include "app/KeyCodes.h"
 #include "platform/GLSurface.h"
 
 #include <SDL.h>

@@ -15,8 +15,8 @@ bool createDisplay(std::string& error);
 // Shows the frame just drawn.
 void presentDisplay();
 
-// Removes one message from the window's queue and returns its key code as the original platform
-// numbers keys: 13 for Return and keypad Enter, 27 for Escape, 32 for Space, 0 for any other key.
+// Removes one message from the window's queue and returns its key code (app/KeyCodes.h): Enter
+// for Return and keypad Enter, Escape, Space, and 0 for any other key.
 // Key-downs (auto-repeats included) and key-ups are messages; a close request reads as Escape.
 // Returns nothing when no message is pending.
 std::optional<uint32_t> removeMessage();

@@ -11,6 +11,9 @@ HeadlessContext::HeadlessContext(int width, int height) : m_width(width), m_heig
     // Software rendering keeps read-back pixels the same from machine to machine.
     setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+    // Nothing offscreen reads SDL's quit events: Ctrl-C and kill keep their usual effect, or
+    // whatever the program itself makes of them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         m_error = SDL_GetError();
         return;

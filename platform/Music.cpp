@@ -1,46 +1,41 @@
 #include "platform/Music.h"
 
 #include "resources/MP3Probe.h"
+#include "resources/RegularFile.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <atomic>
 #include <cstdio>
-#include <thread>
+#include <future>
 #include <vector>
 
 namespace {
 constexpr int kMinimumMajor = 2, kMinimumMinor = 6, kMinimumPatch = 0;
 
-std::atomic<unsigned> lasterror{kMusicNoError};
-std::atomic<int> openstate{0};
+std::future<MusicErrorCode> opening;
 Mix_Music* music = nullptr;
 
-int fail(unsigned code) {
-    lasterror = code;
-    return -1;
-}
-
-// The worker: tells a missing file, a file of another format and a file the decoder refuses
-// apart before handing the file to the mixer.
-int openStream(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+// The worker. The decoder has the first word: whatever it plays is played. Only when it refuses
+// does the probe tell a file of another format from an MP3 that fails to load.
+MusicErrorCode openStream(const std::string& path) {
+    std::FILE* file = openRegularFile(path.c_str());
     if (file == nullptr) {
-        return fail(kMusicFileNotFound);
+        return kMusicFileNotFound;
     }
     std::vector<uint8_t> head(kMP3ProbeSize);
-    size_t got = std::fread(head.data(), 1, head.size(), file);
-    bool unreadable = std::ferror(file) != 0;
+    head.resize(std::fread(head.data(), 1, head.size(), file));
+    const bool unreadable = std::ferror(file) != 0;
     std::fclose(file);
     if (unreadable) {
-        return fail(kMusicFileNotFound);
+        return kMusicFileNotFound;
     }
-    if (!looksLikeMP3(head.data(), got)) {
-        return fail(kMusicUnknownFormat);
-    }
+    // The mixer reads a file named .mp3 as MP3, whatever its first bytes say.
     music = Mix_LoadMUS(path.c_str());
-    return music != nullptr ? 0 : fail(kMusicLoadFailed);
+    if (music != nullptr) {
+        return kMusicNoError;
+    }
+    return looksLikeMP3(head.data(), head.size()) ? kMusicLoadFailed : kMusicUnknownFormat;
 }
 } // namespace
 
@@ -54,33 +49,26 @@ bool musicVersionSupported() {
            SDL_VERSIONNUM(kMinimumMajor, kMinimumMinor, kMinimumPatch);
 }
 
-bool musicInit() {
+MusicErrorCode musicInit() {
     constexpr int kRate = 44100;
     constexpr int kBufferFrames = 8192; // about 186 ms: the power of two nearest 200 ms
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
         Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
-        lasterror = kMusicInitFailed;
-        return false;
+        return kMusicInitFailed;
     }
     if ((Mix_Init(MIX_INIT_MP3) & MIX_INIT_MP3) == 0) {
-        lasterror = kMusicCodecMissing;
-        return false;
+        return kMusicCodecMissing;
     }
     Mix_AllocateChannels(4);
-    return true;
-}
-
-unsigned musicError() {
-    return lasterror;
+    return kMusicNoError;
 }
 
 void musicOpenStream(const std::string& path) {
-    openstate = kMusicOpening;
-    std::thread([path] { openstate = openStream(path); }).detach();
+    opening = std::async(std::launch::async, openStream, path);
 }
 
-int musicOpenState() {
-    return openstate;
+MusicErrorCode musicWaitOpened() {
+    return opening.valid() ? opening.get() : kMusicFileNotFound;
 }
 
 void musicPlay() {

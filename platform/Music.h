@@ -8,29 +8,24 @@
 enum MusicErrorCode : unsigned {
     kMusicNoError = 0,
     kMusicInitFailed = 3,     // the output device could not be opened
-    kMusicFileNotFound = 9,   // missing or unreadable
-    kMusicUnknownFormat = 10, // empty, or not MPEG audio layer III
+    kMusicFileNotFound = 9,   // missing, unreadable, or not a regular file
+    kMusicUnknownFormat = 10, // refused by the decoder, and not MPEG audio layer III either
     kMusicLoadFailed = 11,    // looked like MP3 but the decoder refused it
     kMusicCodecMissing = 18,  // the mixer was built without an MP3 decoder
 };
-
-// The open state while a file opens in the background; 0 once ready, -1 after a failure.
-constexpr int kMusicOpening = -2;
 
 // The oldest SDL_mixer the program supports, as "X.Y.Z", and whether the linked one is as new.
 const char* musicMinimumVersion();
 bool musicVersionSupported();
 
 // Opens the default output at 44100 Hz, 16-bit stereo, a buffer of about 200 ms, 4 mixing
-// channels. False on failure, with musicError() set.
-bool musicInit();
+// channels. Returns kMusicNoError or what failed.
+MusicErrorCode musicInit();
 
-// The code of the last failure.
-unsigned musicError();
-
-// Starts opening the file on a worker thread; musicOpenState() follows it.
+// Opens the file on a worker thread; musicWaitOpened() blocks (without spinning) until it is
+// ready, and says whether it opened.
 void musicOpenStream(const std::string& path);
-int musicOpenState();
+MusicErrorCode musicWaitOpened();
 
 // Plays the opened file once.
 void musicPlay();

@@ -1,23 +1,40 @@
-// TGALoader: decodes a Truevision TGA file into a Texture's image fields. Accepts exactly
-// uncompressed (type 2) and run-length encoded (type 10) true-colour images at 24 or 32 bits with
-// no image ID, no colour map and a zero origin; refuses anything else with a check report.
-// Rows stay in the order the file stores them; pixels come out as R, G, B (, A).
-// Not reentrant: the file header read last is module state.
+// TGALoader: decodes a Truevision TGA file into plain pixels. Accepts exactly uncompressed
+// (type 2) and run-length encoded (type 10) true-colour images at 24 or 32 bits with no image ID,
+// no colour map and a zero origin, no wider or taller than the largest texture side it is given;
+// refuses anything else with a check report. Rows stay in the order the file stores them;
+// pixels come out as R, G, B (, A). Knows nothing of GL: Texture uploads what it yields.
 #pragma once
 
-#include "resources/FileReader.h"
-#include "resources/Texture.h"
-
-#include <cstdio>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <string>
 
-// Opens and decodes f; returns a new Texture the caller owns, or null after a report.
-Texture* loadTGAFile(std::string f, Texture::GLName name = Texture::GLName::Generate);
+// The largest texture side of the GL drivers we run on (Mesa's software renderer among them),
+// for decoding without a GL context; with one, the driver's own GL_MAX_TEXTURE_SIZE is used.
+constexpr uint32_t kLargestTextureSide = 16384;
 
-// The same over a file already open for reading at its start (which it takes over and closes);
-// f names the texture. Lets the decoder run on a file in memory.
-Texture* loadTGAFromFile(std::FILE* file, std::string f, Texture::GLName name);
+struct FreePixels {
+    void operator()(uint8_t* pixels) const { std::free(pixels); }
+};
+using PixelBuffer = std::unique_ptr<uint8_t[], FreePixels>;
 
-// The pixel readers, with the file positioned at offset 12. Both close the file on every path.
-bool readRawPixels(Texture* texture, FileReader& file);
-bool readRLEPixels(Texture* texture, FileReader& file);
+// A pixel buffer of size bytes, or null when there is no memory for it. Released with free().
+PixelBuffer allocatePixelBuffer(uint64_t size);
+
+struct DecodedImage {
+    uint32_t width = 0;
+    uint32_t height = 0;
+    uint32_t bpp = 0; // 24 or 32
+    PixelBuffer pixels;
+};
+
+// Decodes a whole file held in memory. False after a report, with the image left empty.
+bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestside, DecodedImage& image);
+
+// Opens and decodes the file f: the same reports in the same order as decodeTGA over the file's
+// bytes, and "could not open texture file" first when it cannot be opened or is not a regular
+// file. Reads the pixels straight into the image's buffer. Not reentrant: it keeps the last
+// file header and a read buffer between loads.
+bool readTGAFile(const std::string& f, uint32_t largestside, DecodedImage& image);

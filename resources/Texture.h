@@ -1,7 +1,9 @@
-// Texture: one loaded image and its GL texture object. Owns its pixel buffer (from the heap, kept
-// after the upload until the texture is destroyed) and a GL name of its own, generated when it is
-// made and deleted when it is destroyed.
+// Texture: one loaded image and its GL texture object. Owns its pixel buffer (kept after the
+// upload until the texture is destroyed) and a GL name of its own, generated when it is made and
+// deleted when it is destroyed.
 #pragma once
+
+#include "resources/TGALoader.h"
 
 #include <GL/gl.h>
 
@@ -10,11 +12,8 @@
 
 class Texture {
   public:
-    // Whether the texture takes a GL name of its own. Decoding without a GL context (tests,
-    // fuzzing) makes textures without one.
-    enum class GLName { Generate, None };
-
-    explicit Texture(std::string f, GLName name = GLName::Generate);
+    // Takes over the decoded image's pixels. Needs a current GL context.
+    Texture(std::string f, DecodedImage image);
     virtual ~Texture();
     Texture(const Texture&) = delete;
     Texture& operator=(const Texture&) = delete;
@@ -24,12 +23,12 @@ class Texture {
     uint32_t m_bpp = 0;
     GLenum m_format = 0;
     GLuint m_texid = 0;
-    // Decoded pixels, R, G, B (, A), rows in file order; from allocatePixelBuffer.
+    // Decoded pixels, R, G, B (, A), rows in file order; released with free().
     uint8_t* m_imagedata = nullptr;
     std::string m_filename;
     float m_priority = 0.0f;
 };
 
-// A pixel buffer of size bytes for m_imagedata, or null when there is no memory for it. A Texture
-// releases it with free().
-uint8_t* allocatePixelBuffer(uint64_t size);
+// Decodes the TGA file f (see TGALoader.h) into a new Texture the caller owns, refusing images
+// larger than the current context's largest texture; null after the loader's report.
+Texture* loadTGAFile(std::string f);

@@ -35,6 +35,9 @@ int32_t loadTGATexture(std::string f, float priority) {
     auto slotnumber = static_cast<int32_t>(getTextureLibrarySingleton()->m_texturevector.size());
     getTextureLibrarySingleton()->m_texturevector.push_back(nullptr);
     Texture* texture = loadTGAFile(std::move(f));
+    while (texture != nullptr && glGetError() != GL_NO_ERROR) {
+        // errors left by earlier calls, so that the upload's own are told apart
+    }
     if (texture != nullptr) {
         texture->m_priority = priority;
         glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(slotnumber));
@@ -48,7 +51,15 @@ int32_t loadTGATexture(std::string f, float priority) {
                      static_cast<GLsizei>(texture->m_width),
                      static_cast<GLsizei>(texture->m_height), 0, texture->m_format,
                      GL_UNSIGNED_BYTE, texture->m_imagedata);
-        getTextureLibrarySingleton()->m_texturevector[static_cast<size_t>(slotnumber)] = texture;
+        // The driver may still refuse an image the loader accepted (out of memory, say): the
+        // slot then stays empty, as for any failed load, rather than drawing white unreported.
+        const bool uploaded = glGetError() == GL_NO_ERROR;
+        if (INTRO_CHECK(uploaded && "Could not upload texture")) {
+            getTextureLibrarySingleton()->m_texturevector[static_cast<size_t>(slotnumber)] =
+                texture;
+        } else {
+            delete texture;
+        }
     }
     // clang-format off: the report quotes the condition as written
     INTRO_CHECK((long)getTextureLibrarySingleton()->m_texturevector.size() ==

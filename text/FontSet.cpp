@@ -1,5 +1,6 @@
 #include "text/FontSet.h"
 
+#include "resources/Check.h"
 #include "resources/TextureLibrary.h"
 #include "text/LookupTableLoader.h"
 
@@ -30,7 +31,10 @@ FontSet* getFontSetSingleton() {
     if (singleton == nullptr) {
         std::atexit(destroyFontSet);
         singleton = new FontSet();
-        for (int32_t i = 0; i < singleton->m_fonttable->recordCount(); ++i) {
+        // Each font holds an atlas in memory: a table of thousands of lines must not exhaust it.
+        const int32_t listed = singleton->m_fonttable->recordCount();
+        INTRO_CHECK(listed <= kMostFonts && "Fonts past the 256th are not loaded");
+        for (int32_t i = 0; i < listed && i < kMostFonts; ++i) {
             singleton->addFont(singleton->m_fonttable->getString(i, "mapfile"));
         }
         currentfontindex = 0;
@@ -39,7 +43,7 @@ FontSet* getFontSetSingleton() {
 }
 
 int fontCount() {
-    return getFontSetSingleton()->m_fonttable->recordCount();
+    return static_cast<int>(getFontSetSingleton()->m_fontvector.size());
 }
 
 void setCurrentFont(int index) {

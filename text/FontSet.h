@@ -1,7 +1,8 @@
 // FontSet: every font listed in "data/fonts.data", one record a font: its glyph atlas
 // ("mapfile", loaded through the texture library) and its spacing ("xspace", "yspace").
 // Created on first use, which loads the table and every atlas (a GL context must be current);
-// destroyed at process exit. The atlases belong to the texture library.
+// destroyed at process exit. The atlases belong to the texture library. At most kMostFonts fonts
+// are loaded; lines past them are reported and left out.
 #pragma once
 
 #include "text/LookupTable.h"
@@ -9,6 +10,8 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+constexpr int32_t kMostFonts = 256;
 
 class FontSet {
   public:
@@ -27,7 +30,7 @@ class FontSet {
 // font index to 0.
 FontSet* getFontSetSingleton();
 
-// The number of fonts listed (creating the font set if needed).
+// The number of fonts loaded (creating the font set if needed).
 int fontCount();
 
 // The font the printer draws with; 0 at process start. Not checked here: the printer's lookup

@@ -1,35 +1,52 @@
 #include "text/LookupTableLoader.h"
 
 #include "resources/Check.h"
+#include "resources/RegularFile.h"
 
-#include <fstream>
+#include <cstdio>
 #include <list>
-#include <memory>
 #include <sstream>
 #include <utility>
 
 namespace {
-constexpr std::streamsize kLineBuffer = 65536; // a line of up to 65,535 characters and its end
+constexpr size_t kLongestLine = 65535;
 
 LookupTable* emptyTable(const std::string& filename) {
     auto* table = new LookupTable(0, 0, {}, {});
     table->m_filename = filename;
     return table;
 }
+
+// The whole content of an open file, which it closes.
+std::string readAll(std::FILE* file) {
+    std::string text;
+    char chunk[65536];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        text.append(chunk, got);
+    }
+    std::fclose(file);
+    return text;
+}
 } // namespace
 
-LookupTable* loadLookupTable(std::string filename) {
-    std::ifstream indata(filename);
-    if (!INTRO_CHECK(indata.is_open() && "file not found")) {
-        return emptyTable(filename);
-    }
-
+LookupTable* parseLookupTable(const std::string& text, const std::string& filename) {
+    // Lines end at '\n'; a last line without one counts, an empty end does not. A line that
+    // holds a NUL character ends there.
     std::list<std::string> tempstorage;
-    std::unique_ptr<char[]> dataline(new char[kLineBuffer]);
-    // getline fails at the end of the file before any character, and on a line too long for the
-    // buffer; either ends the reading.
-    while (indata.getline(dataline.get(), kLineBuffer)) {
-        tempstorage.emplace_back(dataline.get());
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        size_t length = (end == std::string::npos ? text.size() : end) - start;
+        if (length > kLongestLine) {
+            std::fprintf(stderr,
+                         "%s, line %zu: longer than %zu characters; the table ends before it\n",
+                         filename.c_str(), tempstorage.size() + 1, kLongestLine);
+            break;
+        }
+        std::string line = text.substr(start, length);
+        tempstorage.push_back(line.substr(0, line.find('\0')));
+        start = end == std::string::npos ? text.size() : end + 1;
     }
     if (tempstorage.empty()) {
         return emptyTable(filename);
@@ -64,4 +81,14 @@ LookupTable* loadLookupTable(std::string filename) {
         new LookupTable(keycount, recordcount, std::move(tempheaderstorage), std::move(values));
     table->m_filename = filename;
     return table;
+}
+
+LookupTable* loadLookupTable(std::string filename) {
+    std::FILE* file = openRegularFile(filename.c_str());
+    if (file == nullptr) {
+        // The report reads as it always has, whatever the reading is done with.
+        reportCheckFailure("indata.is_open() && \"file not found\"", __FILE_NAME__, __LINE__);
+        return emptyTable(filename);
+    }
+    return parseLookupTable(readAll(file), filename);
 }

@@ -5,4 +5,6 @@
 #include <string>
 #include <vector>
 
-bool writePNG(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb);
+// False, with the reason in error and no partial file left, when the file cannot be written.
+bool writePNG(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb,
+              std::string& error);

@@ -65,7 +65,9 @@ TEST_F(TextPrinter, PrintPutsEachCellsTexelsAtItsPlace) {
 }
 
 TEST_F(TextPrinter, TheCallsFontGivesAtlasAndSpacingAndTheCurrentFontStays) {
-    setCurrentFont(0);
+    setCurrentFont(7);
+    EXPECT_EQ(fontCount(), 2);
+    EXPECT_EQ(currentFont(), 0) << "the first use of the font set resets the font";
     printText(0, 0, 320, 200, "AB", 1);
     grab();
     EXPECT_TRUE(glyphAt(0, 0, cellColour(1, 2, 1)));
@@ -74,42 +76,6 @@ TEST_F(TextPrinter, TheCallsFontGivesAtlasAndSpacingAndTheCurrentFontStays) {
     setCurrentFont(1);
     printText(0, 100, 320, 100, "A", 0);
     EXPECT_EQ(currentFont(), 1);
-}
-
-TEST_F(TextPrinter, AFirstFontCountLoadsEveryAtlasAndResetsTheFont) {
-    setCurrentFont(7);
-    EXPECT_EQ(fontCount(), 2);
-    EXPECT_EQ(currentFont(), 0);
-    EXPECT_EQ(getFontSetSingleton()->m_fontvector, (std::vector<int32_t>{1, 2}));
-    EXPECT_EQ(getTexture(2)->m_width, 256u);
-}
-
-TEST_F(TextPrinter, APrintRestoresEnablesMatricesModeAndViewport) {
-    glEnable(GL_CULL_FACE);
-    glViewport(5, 6, 100, 80);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glScalef(0.5f, 0.5f, 1);
-    glMatrixMode(GL_TEXTURE); // an unusual mode, to see it handed back
-    GLfloat before[16], after[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, before);
-
-    printText(0, 0, 100, 100, "Hi", 0);
-
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-    EXPECT_EQ(glInteger(GL_MATRIX_MODE), GL_TEXTURE);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{5, 6, 100, 80}));
-    glGetFloatv(GL_PROJECTION_MATRIX, after);
-    EXPECT_TRUE(std::equal(before, before + 16, after));
-    EXPECT_EQ(glInteger(GL_PROJECTION_STACK_DEPTH), 1);
-    EXPECT_EQ(glInteger(GL_MODELVIEW_STACK_DEPTH), 1);
-    EXPECT_EQ(glInteger(GL_ATTRIB_STACK_DEPTH), 0);
-    // What stays: the printer's blend function and its atlas, bound.
-    EXPECT_EQ(glInteger(GL_BLEND_SRC), GL_SRC_ALPHA);
-    EXPECT_EQ(glInteger(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
-    EXPECT_EQ(glInteger(GL_TEXTURE_BINDING_2D), 1);
 }
 
 TEST_F(TextPrinter, AFontOutsideTheListThrowsWithTheStacksBalancedAndTheFontRestored) {
@@ -141,6 +107,25 @@ TEST_F(TextPrinterMissingAtlas, AFontWhoseAtlasDidNotLoadDrawsNothing) {
     grab();
     EXPECT_TRUE(regionIs(0, 0, 320, 200, {0, 0, 0}));
     EXPECT_EQ(glInteger(GL_ATTRIB_STACK_DEPTH), 0);
+}
+
+class TextPrinterManyFonts : public TextPrinter {
+    std::string fontTable() const override {
+        std::string table = "mapfile xspace yspace\n";
+        for (int f = 0; f < 300; ++f) {
+            table += "data/zero.tga 0 0\n";
+        }
+        return table;
+    }
+};
+
+TEST_F(TextPrinterManyFonts, LoadsAt256FontsAndReportsTheRest) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(fontCount(), kMostFonts);
+    EXPECT_NE(
+        testing::internal::GetCapturedStderr().find("\"Fonts past the 256th are not loaded\""),
+        std::string::npos);
+    EXPECT_THROW(printText(0, 0, 320, 200, "A", kMostFonts), std::out_of_range);
 }
 
 } // namespace

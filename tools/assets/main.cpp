@@ -1,14 +1,14 @@
 // intro-assets: writes the intro's default content into a folder (default "data"): the 26 images
 // and the scroll text, the text printer's font atlases and "fonts.data", and the soundtrack,
 // encoded with lame. Every byte comes from here; two runs write the same bytes.
-#include "platform/Pipe.h"
+#include "platform/ChildProcess.h"
+#include "tools/OutputFile.h"
 #include "tools/assets/Artwork.h"
 #include "tools/assets/FontAtlas.h"
 #include "tools/assets/Soundtrack.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace {
@@ -20,30 +20,26 @@ int fail(const std::string& message) {
 }
 
 bool writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    std::string error;
+    return writeOutputFile(path.string(), bytes.data(), bytes.size(), error);
 }
 
 bool encodeMusic(const std::filesystem::path& path) {
     std::vector<int16_t> samples = synthesizeSoundtrack();
-    std::string command =
-        "lame --quiet -r -s 44.1 --bitwidth 16 --signed --little-endian -m j -b 160 - '" +
-        path.string() + "' 2>/dev/null"; // its chatter about raw input
-    std::FILE* lame = popen(command.c_str(), "w");
-    if (lame == nullptr) {
-        return false;
-    }
-    size_t written = std::fwrite(samples.data(), sizeof(int16_t), samples.size(), lame);
-    return pclose(lame) == 0 && written == samples.size();
+    // A path that starts with "-" would read as an option; "./" keeps it a file name.
+    const std::string output = path.is_absolute() ? path.string() : "./" + path.string();
+    ChildProcess lame({"lame", "--quiet", "-r", "-s", "44.1", "--bitwidth", "16", "--signed",
+                       "--little-endian", "-m", "j", "-b", "160", "-", output},
+                      false);
+    const bool written = lame.write(samples.data(), samples.size() * sizeof(int16_t));
+    return lame.finish() && written;
 }
 } // namespace
 
 int main(int argc, char** argv) {
     const std::filesystem::path folder = argc > 1 ? argv[1] : "data";
 
-    if (!programExists("lame")) {
+    if (findProgram("lame").empty()) {
         return fail("lame not found: it encodes the soundtrack (Debian package lame)");
     }
     const std::string sanspath = std::string(kFontFolder) + "DejaVuSans.ttf";

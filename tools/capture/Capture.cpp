@@ -2,21 +2,23 @@
 
 #include "app/DemoState.h"
 #include "app/Frame.h"
-#include "app/ImageList.h"
+#include "app/ImageLoading.h"
+#include "platform/ChildProcess.h"
 #include "platform/HeadlessContext.h"
-#include "platform/Pipe.h"
+#include "resources/RegularFile.h"
 #include "tools/PNGWriter.h"
 
 #include <GL/gl.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <mutex>
-#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -42,6 +44,21 @@ bool outputWritable(const std::string& path, std::string& reason) {
     return true;
 }
 
+// Set by SIGINT or SIGTERM: the capture stops at the next frame and finishes what it has.
+volatile std::sig_atomic_t stopsignal = 0;
+
+void noteStopSignal(int signal) {
+    stopsignal = signal;
+}
+
+void catchStopSignals() {
+    struct sigaction action = {};
+    action.sa_handler = noteStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
 // The intro's start-up on a context of the requested size, and the scenes before "until".
 // The context is static so that the texture library's teardown at exit finds it current.
 HeadlessContext* startUp(const CaptureOptions& options, DemoState& state, uint32_t until) {
@@ -60,7 +77,7 @@ HeadlessContext* startUp(const CaptureOptions& options, DemoState& state, uint32
 }
 
 // Frame buffers passed from the renderer to the thread that feeds ffmpeg, so that rendering
-// and read-back overlap with encoding.
+// and read-back overlap with encoding. An empty buffer passed as full marks the end.
 class FrameQueue {
   public:
     FrameQueue(size_t buffers, size_t size) {
@@ -109,6 +126,12 @@ class Progress {
                      static_cast<unsigned long long>(m_total), 100.0 * done / m_total, clock,
                      done / now, m_terminal ? "" : "\n");
     }
+    // Ends an updating line, so that the next message starts on a line of its own.
+    void clear() {
+        if (m_terminal) {
+            std::fprintf(stderr, "\r\033[K");
+        }
+    }
     void finish(uint64_t done, int fps) {
         double elapsed = seconds();
         std::fprintf(
@@ -129,18 +152,6 @@ class Progress {
 };
 } // namespace
 
-std::vector<uint32_t> warmUpTimes(uint32_t until) {
-    std::vector<uint32_t> times;
-    for (int32_t scene = 0; scene < kSceneCount; ++scene) {
-        // The first clock value of the scene: one past the end of the one before.
-        uint32_t start = scene == 0 ? 0 : SceneTimeline[scene - 1] + 1;
-        if (start < until) {
-            times.push_back(start);
-        }
-    }
-    return times;
-}
-
 int captureStill(const CaptureOptions& options) {
     std::string reason;
     if (!outputWritable(options.output, reason)) {
@@ -152,55 +163,95 @@ int captureStill(const CaptureOptions& options) {
         return fail("no offscreen GL context");
     }
     frame(state, options.at, &noMessage);
-    if (!writePNG(options.output, options.width, options.height, context->readPixels())) {
-        return fail("cannot write " + options.output);
+    if (!writePNG(options.output, options.width, options.height, context->readPixels(), reason)) {
+        return fail("cannot write " + options.output + ": " + reason);
     }
     return 0;
 }
 
+std::vector<std::string> ffmpegArguments(const CaptureOptions& options) {
+    char from[32], length[32];
+    std::snprintf(from, sizeof from, "%.3f", options.from / 1000.0);
+    std::snprintf(length, sizeof length, "%.6f",
+                  static_cast<double>(frameCount(options)) / options.fps);
+    // File names go behind "file:", so that none is read as an option or another protocol.
+    // GL reads rows bottom first; ffmpeg turns them over. The soundtrack is padded with silence
+    // and the output ends with the picture, at its full length or at the last frame given when
+    // the capture is interrupted: the video keeps every frame, also past the end of the music.
+    return {"ffmpeg",       "-nostdin",
+            "-hide_banner", "-loglevel",
+            "error",        "-y",
+            "-f",           "rawvideo",
+            "-pix_fmt",     "bgra",
+            "-video_size",  std::to_string(options.width) + "x" + std::to_string(options.height),
+            "-framerate",   std::to_string(options.fps),
+            "-i",           "pipe:0",
+            "-ss",          from,
+            "-i",           "file:data/vorn.mp3",
+            "-map",         "0:v:0",
+            "-map",         "1:a:0?",
+            "-vf",          "vflip",
+            "-c:v",         "libx264",
+            "-preset",      "superfast",
+            "-crf",         "20",
+            "-pix_fmt",     "yuv420p",
+            "-af",          "apad",
+            "-c:a",         "aac",
+            "-b:a",         "192k",
+            "-shortest",    "-t",
+            length,         "-movflags",
+            "+faststart",   "file:" + options.output};
+}
+
 int captureVideo(const CaptureOptions& options) {
-    if (!programExists("ffmpeg")) {
+    if (findProgram("ffmpeg").empty()) {
         return fail("ffmpeg not found: it encodes the video (Debian package ffmpeg)");
     }
-    struct stat music;
-    if (stat("data/vorn.mp3", &music) != 0) {
+    std::FILE* music = openRegularFile("data/vorn.mp3");
+    if (music == nullptr) {
         return fail("data/vorn.mp3 not found: the video's soundtrack");
     }
+    std::fclose(music);
     std::string reason;
     if (!outputWritable(options.output, reason)) {
         return fail("cannot write " + options.output + ": " + reason);
     }
+    catchStopSignals();
     DemoState state;
     if (startUp(options, state, options.from) == nullptr) {
         return fail("no offscreen GL context");
     }
 
-    const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
-    char from[32];
-    std::snprintf(from, sizeof from, "%.3f", options.from / 1000.0);
-    // GL reads rows bottom first; ffmpeg turns them over.
-    Pipe ffmpeg(
-        "ffmpeg -hide_banner -loglevel error -y -f rawvideo -pix_fmt bgra -video_size " + size +
-        " -framerate " + std::to_string(options.fps) + " -i pipe:0 -ss " + from +
-        " -i data/vorn.mp3 -map 0:v:0 -map 1:a:0 -vf vflip -c:v libx264 -preset superfast -crf 20"
-        " -pix_fmt yuv420p -c:a aac -b:a 192k -shortest -movflags +faststart '" +
-        options.output + "'");
+    // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
+    // finish a playable file with the frames it has.
+    ChildProcess ffmpeg(ffmpegArguments(options), true);
+    if (!ffmpeg.started()) {
+        return fail("cannot start ffmpeg: " + ffmpeg.startError());
+    }
 
     const size_t framebytes = static_cast<size_t>(options.width) * options.height * 4;
     const uint64_t total = frameCount(options);
     FrameQueue queue(3, framebytes);
-    bool written = true;
+    std::atomic<bool> encoderstopped{false};
+    std::atomic<uint64_t> written{0};
     std::thread writer([&] {
-        for (uint64_t n = 0; n < total; ++n) {
+        for (;;) {
             std::vector<uint8_t> pixels = queue.takeFull();
-            written = written && ffmpeg.write(pixels.data(), pixels.size());
+            if (pixels.empty()) {
+                return;
+            }
+            if (!encoderstopped && ffmpeg.write(pixels.data(), pixels.size())) {
+                ++written;
+            } else {
+                encoderstopped = true; // the rest is only handed back, so the renderer never waits
+            }
             queue.giveFree(std::move(pixels));
         }
     });
 
     Progress progress(total);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    for (uint64_t n = 0; n < total; ++n) {
+    for (uint64_t n = 0; n < total && !encoderstopped && stopsignal == 0; ++n) {
         const uint32_t t = frameTime(options, n);
         frame(state, t, &noMessage);
         std::vector<uint8_t> pixels = queue.takeFree();
@@ -208,9 +259,22 @@ int captureVideo(const CaptureOptions& options) {
         queue.giveFull(std::move(pixels));
         progress.update(n + 1, t);
     }
+    queue.giveFull({});
     writer.join();
-    if (!ffmpeg.finish() || !written) {
-        return fail("ffmpeg failed to encode " + options.output);
+    const bool encoded = ffmpeg.finish();
+    if (encoderstopped || !encoded) {
+        const std::string tail = ffmpeg.errorTail(5);
+        return fail("ffmpeg failed after " + std::to_string(written) + " frames; " +
+                    options.output + " is incomplete" +
+                    (tail.empty() ? std::string() : ". ffmpeg said:\n" + tail));
+    }
+    if (stopsignal != 0) {
+        progress.clear();
+        std::fprintf(stderr,
+                     "intro-capture: interrupted: %s is partial, it holds %llu of %llu frames\n",
+                     options.output.c_str(), static_cast<unsigned long long>(written.load()),
+                     static_cast<unsigned long long>(total));
+        return 128 + stopsignal;
     }
     progress.finish(total, options.fps);
     return 0;

@@ -1,0 +1,10 @@
+#include "app/ImageList.h"
+
+#include "app/ImageList.h"
+#include "resources/TextureLibrary.h"
+
+void loadImageList(DemoState& state) {
+    for (int n = 0; n < kImageCount; ++n) {
+        state.imageslots[n] = loadTexture(ImageList[n], 0.0f);
+    }
+}

@@ -1,0 +1,438 @@
+# End-to-end: the real programs in a scratch working directory, under their own Xvfb where they
+# need a display. One case a run:  bash e2e.sh BUILD CASE  (the cases are the functions below).
+set -euo pipefail
+
+BUILD=$(cd "$1" && pwd)
+CASE=$2
+HERE=$(cd "$(dirname "$0")" && pwd)
+export SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Re-runs this case under a fresh virtual X server of 1024x768. The search for a free server
+# number starts at a random one: two cases starting at once could otherwise both take the first.
+run_under_xvfb() {
+    if [ -z "${INTRO_E2E_UNDER_XVFB:-}" ]; then
+        INTRO_E2E_UNDER_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$HERE/e2e.sh" "$BUILD" "$CASE"
+    fi
+}
+
+WORK=$(mktemp -d)
+trap 'kill_intro; rm -rf "$WORK"' EXIT
+cd "$WORK"
+mkdir data
+
+# Copies of the generated files, so that nothing a case writes reaches the build's own.
+use_data() { for f in "$@"; do cp "$BUILD/data/$f" "data/$f"; done; }
+
+INTRO_PID=
+now_ms() { date +%s%3N; }
+
+# Starts a program (build/intro unless one is named) in the background; its output goes to
+# out.txt and err.txt.
+start_intro() {
+    STARTED_MS=$(now_ms)
+    "${@:-$BUILD/intro}" >out.txt 2>err.txt &
+    INTRO_PID=$!
+}
+
+kill_intro() { [ -z "$INTRO_PID" ] || kill -9 "$INTRO_PID" 2>/dev/null || true; }
+
+wait_for_window() {
+    for _ in $(seq 1 200); do
+        xdotool search --onlyvisible --class intro >/dev/null 2>&1 && return 0
+        kill -0 "$INTRO_PID" 2>/dev/null || fail "ended before showing a window: $(cat out.txt err.txt)"
+        sleep 0.1
+    done
+    fail "no window within 20 s"
+}
+
+# Waits up to $1 seconds for the program to end and sets EXIT_CODE.
+wait_for_exit() {
+    for _ in $(seq 1 $(($1 * 10))); do
+        if ! kill -0 "$INTRO_PID" 2>/dev/null; then
+            EXIT_CODE=0
+            wait "$INTRO_PID" || EXIT_CODE=$?
+            INTRO_PID=
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "still running after $1 s"
+}
+
+# Every image of the image list as a 64x64 TGA of its own solid colour, but the numbers given.
+IMAGE_FILES=(intro lobby_robot lobby_roboat stjerner scrolltext s1 s2 s3 s4 s5 s6 s7 s8 s9 s10
+    credit1 credit2 credit3 lobby2 lobby3 hat hat1 hero debrief eksplo lommekniv)
+image_colour() { echo "$(($1 * 9 + 20)),$((250 - $1 * 9)),$((($1 * 37) % 200 + 30))"; }
+make_solid_images() {
+    for n in "${!IMAGE_FILES[@]}"; do
+        [[ " $* " == *" $n "* ]] ||
+            convert -size 64x64 "xc:rgb($(image_colour "$n"))" -type TrueColor "data/${IMAGE_FILES[$n]}.tga"
+    done
+}
+
+# The colour of pixel (x, y) of an image file, as r,g,b.
+pixel_colour() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n 2p |
+        sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# Fails unless colour $1 lies within 2 per channel of colour $2 (both r,g,b); $3 names the check.
+expect_colour() {
+    local a b c x y z d
+    IFS=, read -r a b c <<<"$1"
+    IFS=, read -r x y z <<<"$2"
+    for d in $((a - x)) $((b - y)) $((c - z)); do
+        [ "${d#-}" -le 2 ] || fail "$3: $1, expected $2"
+    done
+    echo "$3: $1"
+}
+
+expect_centre() {
+    import -window root screen.png
+    expect_colour "$(pixel_colour screen.png 512 384)" "$1" "$2"
+}
+
+# Runs a command that must fail: exit code $1, and a first line of output holding $2.
+expect_failure() {
+    local code=$1 expected=$2 seen=0
+    shift 2
+    "$@" >err.txt 2>&1 || seen=$?
+    [ "$seen" = "$code" ] || fail "exit code $seen, not $code: $* ($(cat err.txt))"
+    grep -qF -- "$expected" err.txt || fail "for '$*' printed: $(cat err.txt)"
+    echo "exit code $code: $(grep -F -- "$expected" err.txt)"
+}
+
+frames_of() {
+    ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=nb_read_frames -of csv=p=0 "$1"
+}
+
+# The window covers the whole virtual screen; Space prints the clock once a keystroke, in ms since
+# the process started; Escape ends the run with exit code 0. With no display the intro refuses
+# to play invisibly: one "Error: " line, exit code 1.
+case_window_and_keys() {
+    use_data vorn.mp3 # music only: without images every quad draws plain white
+    expect_failure 1 "Error: No display found" env -u DISPLAY -u WAYLAND_DISPLAY "$BUILD/intro"
+    run_under_xvfb
+    start_intro
+    wait_for_window
+    sleep 1.5
+    import -window root shot.png
+    [ "$(identify -format '%wx%h' shot.png)" = 1024x768 ] || fail "screen is not 1024x768"
+    [ "$(convert shot.png -colorspace gray -format '%[fx:minima]' info:)" = 1 ] ||
+        fail "some pixel of the screen is not covered by the white quad"
+    local before=$(($(now_ms) - STARTED_MS))
+    xdotool key space
+    sleep 0.5
+    local after=$(($(now_ms) - STARTED_MS))
+    xdotool key Escape
+    wait_for_exit 10
+    [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Escape"
+    local value
+    value=$(cat out.txt)
+    [[ "$value" =~ ^[0-9]+$ ]] || fail "expected one clock line, got: $value"
+    # The process starts a little after it was launched, so its clock may lag a little.
+    [ "$value" -ge $((before - 1000)) ] && [ "$value" -le "$after" ] ||
+        fail "clock line $value outside the key's window [$before, $after] ms since launch"
+    echo "window covers 1024x768; Space printed $value ms; Escape exits 0"
+}
+
+# Each failure of the music start prints its one "Error: " line and exits 1 before any window,
+# at once; a file the decoder still plays is played.
+case_music() {
+    run_under_xvfb
+    expect_music() { # expected line ("" when it plays), what it is
+        start_intro
+        if [ -z "$1" ]; then
+            wait_for_window
+            xdotool key Escape
+            wait_for_exit 20
+            [ "$EXIT_CODE" = 0 ] || fail "$2: exit code $EXIT_CODE: $(cat out.txt)"
+        else
+            local seen_window=no
+            while kill -0 "$INTRO_PID" 2>/dev/null; do
+                xdotool search --onlyvisible --class intro >/dev/null 2>&1 && seen_window=yes
+                sleep 0.05
+            done
+            wait_for_exit 10
+            [ "$EXIT_CODE" = 1 ] && [ "$seen_window" = no ] && [ "$(cat out.txt)" = "$1" ] ||
+                fail "$2: exit code $EXIT_CODE, window $seen_window, printed '$(cat out.txt)'"
+        fi
+        echo "$2: ${1:-plays}"
+        rm -rf data/vorn.mp3
+    }
+    expect_music "Error: File not found" "missing file"
+    mkdir data/vorn.mp3
+    expect_music "Error: File not found" "a folder in its place"
+    mkfifo data/vorn.mp3
+    expect_music "Error: File not found" "a FIFO in its place"
+    : >data/vorn.mp3
+    expect_music "Error: Unknown file format" "empty file"
+    head -c 100000 /dev/urandom >data/vorn.mp3
+    expect_music "Error: Unknown file format" "random bytes"
+    # An ID3 tag with no audio after it: it looks like MP3, but will not load.
+    { printf 'ID3\x03\x00\x00\x00\x00\x00\x0a'; head -c 100000 /dev/zero; } >data/vorn.mp3
+    expect_music "Error: Error loading file" "a tag without a stream"
+    head -c 500000 "$BUILD/data/vorn.mp3" >data/vorn.mp3
+    expect_music "" "the first half of the stream"
+    use_data vorn.mp3
+    SDL_AUDIODRIVER=no-such-driver expect_music "Error: Error initializing output device." "no output device"
+    use_data vorn.mp3
+    LD_PRELOAD="$BUILD/tests/libold_mixer.so" expect_music \
+        "Error: You have the wrong SDL_mixer version - you should be using SDL_mixer 2.6.0" "old library"
+}
+
+# Left alone, the intro plays its 160 s timeline to the end and exits with code 0. One image is
+# missing: its report is on standard error, its scene draws white, the scenes around it show
+# their own images. Resident memory, sampled every second, stays flat after the first scene.
+case_full_run() {
+    run_under_xvfb
+    use_data vorn.mp3
+    make_solid_images 1
+    start_intro
+    (while kill -0 "$INTRO_PID" 2>/dev/null; do
+        echo "$(($(now_ms) - STARTED_MS)) $(awk '/^VmRSS/ {print $2}' /proc/"$INTRO_PID"/status 2>/dev/null)"
+        sleep 1
+    done >rss.txt) &
+    wait_for_window
+    for check in "3000 $(image_colour 0) scene 0" "52000 255,255,255 scene 3, its missing first image" \
+        "55500 $(image_colour 18) scene 3 after its switch" "62000 $(image_colour 2) scene 4"; do
+        read -r at colour label <<<"$check"
+        local wait=$((at - ($(now_ms) - STARTED_MS)))
+        [ "$wait" -le 0 ] || sleep "$(printf "%d.%03d" $((wait / 1000)) $((wait % 1000)))"
+        expect_centre "$colour" "$label at $at ms"
+    done
+    wait_for_exit 200
+    local took=$(($(now_ms) - STARTED_MS))
+    [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE: $(cat out.txt err.txt)"
+    [ "$took" -ge 160000 ] && [ "$took" -le 175000 ] || fail "the run took $took ms"
+    grep -qx 'Assertion failed: false && "could not open texture file", file TGALoader.cpp, line [0-9]*' err.txt &&
+        [ "$(wc -l <err.txt)" = 1 ] || fail "reports on standard error: $(cat err.txt)"
+    sleep 1
+    read -r low high count < <(awk '$1 >= 8000 && $2 != "" {n++; if (!lo || $2 < lo) lo = $2; if ($2 > hi) hi = $2}
+        END {print lo, hi, n}' rss.txt)
+    [ "$count" -ge 120 ] && [ $((high - low)) -le 4096 ] ||
+        fail "resident memory moved from $low to $high KiB over $count samples"
+    echo "ran $took ms, exit code 0; resident memory $low to $high KiB over $count samples"
+}
+
+# intro-assets writes the same bytes on every run, and fails clearly without lame.
+case_assets() {
+    "$BUILD/intro-assets" again || fail "intro-assets failed"
+    local count=0 f
+    for f in "$BUILD"/data/*; do
+        [ "$(basename "$f")" = stamp ] && continue
+        cmp -s "$f" "again/$(basename "$f")" || fail "$(basename "$f") differs between two runs"
+        count=$((count + 1))
+    done
+    [ "$count" -ge 30 ] || fail "only $count files were written"
+    echo "$count files identical across two runs"
+    mkdir bin
+    expect_failure 1 "intro-assets: lame not found" env PATH="$WORK/bin" "$BUILD/intro-assets" nolame
+}
+
+# intro-capture: stills show what the intro shows at their clock value, two stills of one time are
+# the same bytes, a video has every frame it claims, names are never read as anything but names,
+# and every failure or interruption is said in one line with its own exit code.
+case_capture() {
+    use_data vorn.mp3
+    make_solid_images 2
+    # Image 2 (scene 4) half transparent: drawn after scene 1 it blends to half its colour.
+    convert -size 64x64 "xc:rgba(200,120,40,0.5)" -type TrueColorAlpha data/lobby_roboat.tga
+    local capture=("$BUILD/intro-capture")
+    for check in "0 32 24 $(image_colour 0) scene 0 at its start" \
+        "7500 32 24 $(image_colour 0) scene 0 at its last millisecond" \
+        "7501 2 2 $(image_colour 3) scene 1 above the scroller" \
+        "53670 32 24 $(image_colour 18) scene 3 after its first switch" \
+        "60000 32 24 100,60,20 scene 4: half alpha, blended as scene 1 left it" \
+        "81511 32 24 $(image_colour 8) the flip-book's second frame" \
+        "96012 32 24 $(image_colour 14) scene 8 past its switch" \
+        "160001 32 24 0,0,0 the end: nothing drawn"; do
+        read -r at x y colour label <<<"$check"
+        "${capture[@]}" --at "$at" --size 64x48 --output "still-$at.png" 2>>capture.log || fail "still at $at"
+        expect_colour "$(pixel_colour "still-$at.png" "$x" "$y")" "$colour" "$label (at $at ms)"
+    done
+    "${capture[@]}" --at 20000 --size 64x48 --output again.png 2>/dev/null
+    "${capture[@]}" --at 20000 --size 64x48 --output again2.png 2>/dev/null
+    cmp -s again.png again2.png || fail "two stills of the same time differ"
+
+    # Videos, after the music's end too: every frame claimed is in the file, with sound.
+    for span in "40000 42000 20" "170000 172000 20" "158000 165000 70"; do
+        read -r from to frames <<<"$span"
+        "${capture[@]}" --from "$from" --to "$to" --fps 10 --size 64x48 --output v.mp4 2>capture.log ||
+            fail "video $from to $to failed: $(cat capture.log)"
+        [ "$(frames_of v.mp4)" = "$frames" ] && grep -q "wrote $frames frames" capture.log ||
+            fail "video $from to $to: $(frames_of v.mp4) frames: $(cat capture.log)"
+        [ "$(ffprobe -v error -show_entries stream=codec_type -of csv=p=0 v.mp4 | sort | tr '\n' ' ')" = "audio video " ] ||
+            fail "video $from to $to lacks a stream"
+        echo "video $from to $to: $frames frames, with sound"
+    done
+
+    # Names with quotes, shell syntax or a leading dash are file names, nothing else.
+    for name in "x'\$(touch PWNED)'.mp4" "bob's intro.mp4" "-x.mp4"; do
+        "${capture[@]}" --to 300 --fps 10 --size 64x48 --output "$name" 2>/dev/null || fail "video '$name' failed"
+        [ ! -e PWNED ] && [ "$(frames_of "./$name")" = 3 ] || fail "video '$name' was not written as named"
+    done
+    echo "hostile names are written as named"
+
+    expect_failure 2 "unknown option '--speed'" "${capture[@]}" --speed 2 --output x.mp4
+    grep -q '^usage: intro-capture' err.txt || fail "no usage text after an unknown option"
+    expect_failure 2 "--at takes milliseconds" "${capture[@]}" --at soon --output x.png
+    expect_failure 1 "cannot write /no/such/folder/x.png" "${capture[@]}" --at 5 --output /no/such/folder/x.png
+    ln -s /dev/full full.png
+    expect_failure 1 "cannot write full.png: No space left on device" "${capture[@]}" --at 5 --size 64x48 --output full.png
+    use_data fonts.data font_sans.tga font_mono.tga
+    expect_failure 1 "text-overlay: cannot write /dev/full" "$BUILD/text-overlay" /dev/full
+    mkdir bin
+    expect_failure 1 "ffmpeg not found" env PATH="$WORK/bin" "${capture[@]}" --to 100 --output x.mp4
+    printf '#!/bin/sh\necho "no space left" >&2\nexit 1\n' >bin/ffmpeg
+    chmod +x bin/ffmpeg
+    expect_failure 1 "ffmpeg failed after" env PATH="$WORK/bin" "${capture[@]}" --to 100 --size 64x48 --output x.mp4
+    grep -q "no space left" err.txt || fail "ffmpeg's own words are not passed on: $(cat err.txt)"
+
+    # Interrupted: the frames so far make a playable file, and the exit code names the signal.
+    for signal in INT TERM; do
+        start_intro "${capture[@]}" --to 160000 --size 64x48 --output long.mp4
+        sleep 3
+        kill -"$signal" "$INTRO_PID"
+        wait_for_exit 20
+        local held
+        held=$(frames_of long.mp4)
+        [ "$EXIT_CODE" = $((128 + $(kill -l "$signal"))) ] && [ "$held" -gt 0 ] &&
+            grep -q "interrupted: long.mp4 is partial, it holds $held of 9600 frames" err.txt ||
+            fail "SIG$signal: exit code $EXIT_CODE, $held frames: $(cat err.txt)"
+        echo "SIG$signal: exit code $EXIT_CODE, a playable file of $held frames"
+    done
+    # The encoder gone: the capture stops at once, with the reason.
+    start_intro "${capture[@]}" --to 160000 --size 64x48 --output long.mp4
+    sleep 3
+    pkill -KILL -P "$INTRO_PID" -x ffmpeg
+    wait_for_exit 10
+    [ "$EXIT_CODE" = 1 ] && grep -q "ffmpeg failed after" err.txt || fail "ffmpeg killed: $EXIT_CODE, $(cat err.txt)"
+    echo "ffmpeg killed: $(cat err.txt)"
+}
+
+# Under valgrind memcheck: the intro for a short run (start-up, frames, Escape, the at-exit
+# teardowns) and intro-capture writing a short video show no invalid access and no definite leak.
+# Reports of the libraries below us are listed, each with its reason, in tests/valgrind.supp.
+case_valgrind() {
+    run_under_xvfb
+    use_data vorn.mp3 font_sans.tga font_mono.tga fonts.data
+    make_solid_images
+    memcheck() {
+        LP_NUM_THREADS=0 valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite \
+            --show-leak-kinds=definite --num-callers=40 --suppressions="$HERE/../valgrind.supp" --log-file="$@"
+    }
+    start_intro memcheck intro.log "$BUILD/intro"
+    wait_for_window
+    sleep 4
+    xdotool key Escape
+    wait_for_exit 120
+    [ "$EXIT_CODE" = 0 ] && grep -q "ERROR SUMMARY: 0 errors" intro.log ||
+        fail "intro under valgrind: exit code $EXIT_CODE: $(grep -A20 -E 'Invalid|definitely lost in' intro.log | head -60)"
+    local code=0
+    memcheck capture.log "$BUILD/intro-capture" --from 7000 --to 8000 --fps 10 --size 64x48 --output v.mp4 2>/dev/null || code=$?
+    [ "$code" = 0 ] || fail "intro-capture under valgrind: exit code $code: $(grep -A20 -E 'Invalid|definitely lost in' capture.log | head -60)"
+    echo "intro and intro-capture: no errors under memcheck"
+}
+
+# A thousand random key presses and releases, Escape last: taken one a frame, no crash, exit code
+# 0. SDL reads a release followed at once by a press of the same key as auto-repeat, so repeated
+# Spaces print fewer lines than presses; the clock lines are in order.
+case_key_storm() {
+    run_under_xvfb
+    use_data vorn.mp3
+    make_solid_images
+    local keys=() spaces=0 pool=(space a x Shift_L Left Tab BackSpace space KP_Add Up) k
+    RANDOM=7 # the same storm every run
+    for _ in $(seq 1 1000); do
+        if [ $((RANDOM % 250)) = 0 ]; then
+            keys+=(Return) # now and then a skip, but not enough to end the timeline
+        else
+            k=${pool[$((RANDOM % ${#pool[@]}))]}
+            keys+=("$k")
+            [ "$k" = space ] && spaces=$((spaces + 1))
+        fi
+    done
+    start_intro
+    wait_for_window
+    xdotool key --delay 2 "${keys[@]}" Escape
+    wait_for_exit 150
+    local lines
+    lines=$(wc -l <out.txt)
+    [ "$EXIT_CODE" = 0 ] && [ "$lines" -gt 0 ] && [ "$lines" -le "$spaces" ] ||
+        fail "exit code $EXIT_CODE, $spaces Space presses printed $lines clock lines"
+    ! grep -qv '^[0-9][0-9]*$' out.txt && sort -n -c out.txt || fail "clock lines: $(head out.txt)"
+    echo "1000 keys: $spaces Space presses, $lines clock lines, exit code 0"
+}
+
+# Bad data: one image broken each way a file can be, then the font table. A broken image is
+# reported and drawn untextured while the others still show; a broken font table is reported and
+# reads as its empty answers (through the example). Nothing crashes, nothing hangs.
+case_bad_data() {
+    use_data vorn.mp3
+    make_solid_images
+    cp data/intro.tga intro.tga
+    cp "$BUILD/data/fonts.data" fonts.data
+    local faults=(missing empty half header folder fifo huge) fault
+    declare -A report=([missing]="could not open texture file" [empty]="Could not read file header"
+        [half]="Could not read image data" [header]="TGA file be type 2 or type 10: Invalid Image"
+        [folder]="could not open texture file" [fifo]="could not open texture file"
+        [huge]="Image larger than the largest texture")
+    break_file() { # fault, file, pristine copy
+        rm -rf "$2"
+        case $1 in
+        empty) : >"$2" ;;
+        half) head -c $(($(stat -c %s "$3") / 2)) "$3" >"$2" ;;
+        header) cp "$3" "$2" && printf '\x03' | dd of="$2" bs=1 seek=2 conv=notrunc 2>/dev/null ;;
+        folder) mkdir "$2" ;;
+        fifo) mkfifo "$2" ;;
+        # 16385 x 16385 in runs of 128: a file that could hold the image, past any texture
+        huge) { printf '\0\0\x0a\0\0\0\0\0\0\0\0\0\x01\x40\x01\x40\x18\0'; head -c 8400000 /dev/zero | tr '\0' '\377'; } >"$2" ;;
+        esac
+    }
+    for fault in "${faults[@]}"; do
+        break_file "$fault" data/intro.tga intro.tga
+        timeout 20 "$BUILD/intro-capture" --at 3000 --size 64x48 --output still.png 2>err.txt || fail "image $fault: capture failed"
+        [ "$(pixel_colour still.png 32 24)" = 255,255,255 ] || fail "image $fault: not drawn untextured"
+        grep -qx "Assertion failed: false && \"${report[$fault]}\", file TGALoader.cpp, line [0-9]*" err.txt ||
+            fail "image $fault: report missing: $(cat err.txt)"
+        timeout 20 "$BUILD/intro-capture" --at 62000 --size 64x48 --output other.png 2>/dev/null
+        [ "$(pixel_colour other.png 32 24)" = "$(image_colour 2)" ] || fail "image $fault: image 2 harmed"
+        echo "image $fault: reported, drawn untextured, the others unharmed"
+    done
+    (
+        cd "$BUILD" # the example reads the default fonts: break copies of its folder's table
+        for fault in missing empty half header folder fifo many long; do
+            mkdir -p "$WORK/fonts/data" && cp -r data/*.tga "$WORK/fonts/data/"
+            cd "$WORK/fonts"
+            case $fault in
+            many) for i in $(seq 1 10000); do echo "data/font_sans.tga -7 2"; done | sed '1i mapfile xspace yspace' >data/fonts.data ;;
+            long) { head -n 2 "$WORK/fonts.data"; head -c 70000 /dev/zero | tr '\0' x; echo; tail -n 1 "$WORK/fonts.data"; } >data/fonts.data ;;
+            *) break_file "$fault" data/fonts.data "$WORK/fonts.data" ;;
+            esac
+            local code=0
+            timeout 30 "$BUILD/text-overlay" overlay.png >out.txt 2>err.txt || code=$?
+            [ "$code" -lt 124 ] || fail "fonts.data $fault: exit code $code"
+            case $fault in
+            missing | folder | fifo)
+                grep -q '^Assertion failed: indata.is_open() && "file not found", file LookupTableLoader.cpp' err.txt &&
+                    grep -q 'lists 0 fonts' err.txt || fail "fonts.data $fault: $(cat err.txt)" ;;
+            empty) grep -q 'lists 0 fonts' err.txt || fail "fonts.data empty: $(cat err.txt)" ;;
+            half) grep -q 'could not open texture file' err.txt || fail "fonts.data half: $(cat err.txt)" ;;
+            header) grep -q 'no filename given' err.txt || fail "fonts.data header: $(cat err.txt)" ;;
+            many) grep -q '"Fonts past the 256th are not loaded"' err.txt && [ "$code" = 0 ] || fail "fonts.data many: $(cat err.txt)" ;;
+            long) grep -q '^data/fonts.data, line 3: longer than 65535 characters' err.txt && [ "$code" = 1 ] ||
+                fail "fonts.data long: $code $(cat err.txt)" ;;
+            esac
+            echo "fonts.data $fault: exit code $code, $(head -n 1 err.txt | cut -c1-90)"
+            cd "$WORK" && rm -rf fonts
+        done
+    )
+}
+
+"case_$CASE"
