@@ -4,7 +4,7 @@
 
 #include <GL/gl.h>
 
-void drawScene(const DemoState& state, const SceneDrawing& drawing) {
+void drawSceneImage(const DemoState& state, const SceneDrawing& drawing) {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
@@ -14,9 +14,17 @@ void drawScene(const DemoState& state, const SceneDrawing& drawing) {
     if (drawing.image >= 0) {
         showImage(state.imageslots[drawing.image]);
     }
+}
+
+void drawSceneScroller(const SceneDrawing& drawing) {
     if (drawing.scroller) {
         scrollerPlane(drawing.scrollposition);
     }
+}
+
+void drawScene(const DemoState& state, const SceneDrawing& drawing) {
+    drawSceneImage(state, drawing);
+    drawSceneScroller(drawing);
 }
 
 void frame(DemoState& state, uint32_t now, MessageSource removemessage) {

@@ -1,7 +1,11 @@
-// TGA decoding as a real load does it (open, decode into a fresh buffer, free), side by side
-// with stb_image on the same files and with the limit: one read() of the file into a fresh output
-// buffer obtained as the decoder obtains its own, first touch of the rest of it, and an in-place
-// red/blue exchange. Prints the ratios at the end.
+// TGA decoding from a file, side by side with stb_image on the same files and with the limit
+// of the machine for the same work:
+//   type 2:  one read() of the file into the output buffer and one in-place SSSE3 red/blue
+//            exchange;
+//   type 10: one read() of the file and one write of the output (a memcpy of its size).
+// "warm" reuses the buffers from load to load; "cold" gives every load fresh memory from the
+// allocator the decoder uses (large buffers in fresh mappings), as a start-up that loads each
+// picture once sees it. stb_image allocates for every load. Prints the ratios at the end.
 #include "resources/TGALoader.h"
 #include "tools/TGAWriter.h"
 
@@ -12,7 +16,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -21,8 +24,8 @@
 #include <map>
 #include <random>
 #include <string>
+#include <tmmintrin.h>
 #include <unistd.h>
-#include <utility>
 
 namespace {
 
@@ -31,7 +34,8 @@ const char* contentName(Content c) {
     return c == Content::Artwork ? "artwork" : c == Content::Noise ? "noise" : "flat";
 }
 
-// Artwork: flat panels and soft gradients, about half of the pixels in runs.
+// Artwork: flat panels and soft gradients, about half of the pixels in runs. Noise: every
+// packet raw. Flat: every packet a run of 128.
 TGAImage makeImage(int size, int n, Content content) {
     TGAImage image{size, size, n, std::vector<uint8_t>(static_cast<size_t>(size) * size * n)};
     std::mt19937 random(7);
@@ -64,13 +68,18 @@ TGAImage makeImage(int size, int n, Content content) {
 
 struct BenchFile {
     std::string path;
+    size_t filebytes;
     size_t pixelbytes;
     int n;
+    bool runlength;
 };
 
-void loadOurs(benchmark::State& state, BenchFile file) {
+void loadOurs(benchmark::State& state, BenchFile file, bool warm) {
+    DecodedImage image;
     for (auto _ : state) {
-        DecodedImage image;
+        if (!warm) {
+            image = DecodedImage();
+        }
         if (!readTGAFile(file.path, kLargestTextureSide, image)) {
             state.SkipWithError("decode failed");
             break;
@@ -92,27 +101,52 @@ void loadStb(benchmark::State& state, BenchFile file) {
     }
 }
 
-void loadLimit(benchmark::State& state, BenchFile file) {
+// The red/blue exchange as one vectorised pass: 16 bytes a step (five pixels at 24 bits, the
+// last byte passing through; four at 32), the tail pixel by pixel.
+__attribute__((target("ssse3"))) void exchangeInPlace(uint8_t* p, size_t bytes, int n) {
+    const __m128i mask = n == 3
+                             ? _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15)
+                             : _mm_setr_epi8(2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15);
+    const size_t step = n == 3 ? 15 : 16;
+    size_t i = 0;
+    // The next step is read before this one is written, so that no read waits on a write.
+    __m128i v = bytes >= 16 ? _mm_loadu_si128(reinterpret_cast<__m128i*>(p)) : __m128i{};
+    for (; i + 16 <= bytes; i += step) {
+        __m128i next =
+            i + step + 16 <= bytes ? _mm_loadu_si128(reinterpret_cast<__m128i*>(p + i + step)) : v;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), _mm_shuffle_epi8(v, mask));
+        v = next;
+    }
+    for (; i + 2 < bytes; i += static_cast<size_t>(n)) {
+        std::swap(p[i], p[i + 2]);
+    }
+}
+
+void loadLimit(benchmark::State& state, BenchFile file, bool warm) {
+    PixelBuffer output = allocatePixelBuffer(file.pixelbytes + 64);
+    PixelBuffer packets = allocatePixelBuffer(file.filebytes);
+    PixelBuffer source = allocatePixelBuffer(file.pixelbytes);
+    std::memset(source.get(), 1, file.pixelbytes);
     for (auto _ : state) {
+        if (!warm) {
+            output = allocatePixelBuffer(file.pixelbytes + 64); // the decoder's allocator
+        }
         int fd = open(file.path.c_str(), O_RDONLY);
-        off_t filesize = lseek(fd, 0, SEEK_END);
-        lseek(fd, 0, SEEK_SET);
-        size_t total = std::max(file.pixelbytes, static_cast<size_t>(filesize));
-        PixelBuffer buffer = allocatePixelBuffer(total); // obtained as the decoder obtains it
-        uint8_t* out = buffer.get();
-        ssize_t got = read(fd, out, static_cast<size_t>(filesize));
+        if (!file.runlength) {
+            ssize_t header = read(fd, packets.get(), 18);
+            ssize_t got = read(fd, output.get(), file.pixelbytes);
+            if (header != 18 || got != static_cast<ssize_t>(file.pixelbytes)) {
+                state.SkipWithError("read failed");
+            }
+            exchangeInPlace(output.get(), file.pixelbytes, file.n);
+        } else {
+            if (read(fd, packets.get(), file.filebytes) != static_cast<ssize_t>(file.filebytes)) {
+                state.SkipWithError("read failed");
+            }
+            std::memcpy(output.get(), source.get(), file.pixelbytes);
+        }
         close(fd);
-        if (got != filesize) {
-            state.SkipWithError("read failed");
-            break;
-        }
-        for (size_t i = static_cast<size_t>(filesize); i < total; i += 4096) {
-            out[i] = 0; // first touch of the pages the file did not fill
-        }
-        for (size_t i = 0; i + 2 < file.pixelbytes; i += static_cast<size_t>(file.n)) {
-            std::swap(out[i], out[i + 2]);
-        }
-        benchmark::DoNotOptimize(out[0]);
+        benchmark::DoNotOptimize(output[0]);
     }
 }
 
@@ -134,34 +168,40 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    // A fixed threshold makes every image buffer a fresh mapping, as in a real start-up; left
+    // A fixed threshold makes every large buffer a fresh mapping, as in a real start-up; left
     // dynamic, glibc would hand freed buffers back, already touched, and hide the first touch.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "intro-tga-bench";
     std::filesystem::create_directories(folder);
 
-    std::vector<std::pair<std::string, bool>> files; // name, run-length
-    for (int size : {1024, 2048}) {
-        for (int n : {3, 4}) {
-            for (Content content : {Content::Artwork, Content::Noise, Content::Flat}) {
-                TGAImage image = makeImage(size, n, content);
-                for (bool rle : {false, true}) {
-                    std::string name = std::to_string(size) + "/" + std::to_string(n * 8) + "bit/" +
-                                       (rle ? "type10/" : "type2/") + contentName(content);
-                    std::string path = (folder / (std::to_string(files.size()) + ".tga")).string();
-                    std::vector<uint8_t> bytes = encodeTGA(image, rle);
-                    std::ofstream(path, std::ios::binary)
-                        .write(reinterpret_cast<const char*>(bytes.data()),
-                               static_cast<std::streamsize>(bytes.size()));
-                    BenchFile file{path, image.pixels.size(), n};
-                    benchmark::RegisterBenchmark(("ours/" + name).c_str(), loadOurs, file)
-                        ->Unit(benchmark::kMillisecond);
-                    benchmark::RegisterBenchmark(("stb/" + name).c_str(), loadStb, file)
-                        ->Unit(benchmark::kMillisecond);
-                    benchmark::RegisterBenchmark(("limit/" + name).c_str(), loadLimit, file)
-                        ->Unit(benchmark::kMillisecond);
-                    files.emplace_back(name, rle);
+    std::vector<std::pair<std::string, BenchFile>> files;
+    for (int n : {3, 4}) {
+        for (Content content : {Content::Artwork, Content::Noise, Content::Flat}) {
+            TGAImage image = makeImage(2048, n, content);
+            for (bool rle : {false, true}) {
+                if (!rle && content != Content::Artwork) {
+                    continue; // a raw file's speed does not depend on its pixels
                 }
+                std::string name = std::to_string(n * 8) + "bit/" + (rle ? "type10/" : "type2/") +
+                                   (rle ? contentName(content) : "any");
+                std::string path = (folder / (std::to_string(files.size()) + ".tga")).string();
+                std::vector<uint8_t> bytes = encodeTGA(image, rle);
+                std::ofstream(path, std::ios::binary)
+                    .write(reinterpret_cast<const char*>(bytes.data()),
+                           static_cast<std::streamsize>(bytes.size()));
+                BenchFile file{path, bytes.size(), image.pixels.size(), n, rle};
+                files.emplace_back(name, file);
+                for (bool warm : {true, false}) {
+                    const std::string mode = warm ? "/warm" : "/cold";
+                    benchmark::RegisterBenchmark(("ours/" + name + mode).c_str(), loadOurs, file,
+                                                 warm)
+                        ->Unit(benchmark::kMillisecond);
+                    benchmark::RegisterBenchmark(("limit/" + name + mode).c_str(), loadLimit, file,
+                                                 warm)
+                        ->Unit(benchmark::kMillisecond);
+                }
+                benchmark::RegisterBenchmark(("stb/" + name).c_str(), loadStb, file)
+                    ->Unit(benchmark::kMillisecond);
             }
         }
     }
@@ -169,22 +209,21 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    std::printf("\n%-32s %10s %10s   (goal: type 2 >= 2x stb and <= 1.3x limit; "
-                "type 10 >= 3x stb and <= 1.6x limit)\n",
-                "file", "stb/ours", "ours/limit");
-    for (const auto& [name, rle] : files) {
-        double ours = reporter.times["ours/" + name];
-        double stb = reporter.times["stb/" + name];
-        double limit = reporter.times["limit/" + name];
-        if (ours <= 0 || stb <= 0 || limit <= 0) {
-            continue;
-        }
-        bool met = stb / ours >= (rle ? 3.0 : 2.0) && ours / limit <= (rle ? 1.6 : 1.3);
-        std::printf("%-32s %10.2f %10.2f   %s\n", name.c_str(), stb / ours, ours / limit,
+    std::printf("\n2048 x 2048%22s %10s %10s %10s\n", "stb/ours", "warm", "cold", "(ours/limit)");
+    std::printf("goals: stb/ours >= 3; ours/limit <= 1.3 for type 2, <= 2.5 warm and 2 cold for "
+                "type 10 artwork\n");
+    for (const auto& [name, file] : files) {
+        auto t = [&](const std::string& key) { return reporter.times[key]; };
+        const double warm = t("ours/" + name + "/warm") / t("limit/" + name + "/warm");
+        const double cold = t("ours/" + name + "/cold") / t("limit/" + name + "/cold");
+        const double stb = t("stb/" + name) / t("ours/" + name + "/cold");
+        const bool artwork = name.find("artwork") != std::string::npos;
+        const bool met = stb >= 3 && (!file.runlength ? warm <= 1.3 && cold <= 1.3
+                                      : artwork       ? warm <= 2.5 && cold <= 2.0
+                                                      : true);
+        std::printf("%-32s %10.2f %10.2f %10.2f   %s\n", name.c_str(), stb, warm, cold,
                     met ? "met" : "MISSED");
     }
-    if (std::getenv("INTRO_BENCH_KEEP") == nullptr) {
-        std::filesystem::remove_all(folder);
-    }
+    std::filesystem::remove_all(folder);
     return 0;
 }

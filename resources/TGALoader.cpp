@@ -2,6 +2,7 @@
 
 #include "resources/Check.h"
 #include "resources/RegularFile.h"
+#include "resources/TGAPixels.h"
 
 #include <algorithm>
 #include <cstring>
@@ -66,7 +67,12 @@ bool allocatePixels(const Header& header, uint32_t largestside, DecodedImage& im
         INTRO_CHECK(false && "Image larger than the largest texture");
         return false;
     }
-    image.pixels = allocatePixelBuffer(header.size());
+    // A buffer kept from an earlier load is used again when it is large enough.
+    const uint64_t size = header.size() + kPixelSlack;
+    if (image.pixels == nullptr || image.capacity < size) {
+        image.pixels = allocatePixelBuffer(size);
+        image.capacity = image.pixels != nullptr ? size : 0;
+    }
     if (image.pixels == nullptr) {
         INTRO_CHECK(false && "Could not allocate memory for image");
         return false;
@@ -77,134 +83,29 @@ bool allocatePixels(const Header& header, uint32_t largestside, DecodedImage& im
     return true;
 }
 
-// storePixel for the whole-packet path, where the byte after each pixel may be read and written
-// (the next pixel overwrites it): one 4-byte load and store per pixel at either depth.
-void storePixelWide(uint8_t* out, const uint8_t* in) {
-    uint32_t v;
-    std::memcpy(&v, in, 4);
-    v = (v & 0xFF00FF00u) | ((v >> 16) & 0xFFu) | ((v & 0xFFu) << 16);
-    std::memcpy(out, &v, 4);
-}
+// The build of the pixel loops this processor runs best, chosen once.
+struct PixelLoops {
+    void (*exchangeRedBlue)(uint8_t*, const uint8_t*, uint64_t, unsigned);
+    PacketResult (*decodePackets)(uint8_t*, uint64_t, const uint8_t*, const uint8_t*, unsigned);
+};
 
-// One pixel from file order (B, G, R (, A)) to buffer order (R, G, B (, A)).
-template <size_t N> void storePixel(uint8_t* out, const uint8_t* in) {
-    if constexpr (N == 4) {
-        storePixelWide(out, in);
-    } else {
-        const uint8_t b = in[0], g = in[1], r = in[2];
-        out[0] = r;
-        out[1] = g;
-        out[2] = b;
-    }
-}
-
-// Writes count copies of one pixel, doubling what is already written.
-template <size_t N> void fillPixels(uint8_t* out, const uint8_t* pixel, size_t count) {
-    if (count == 0) {
-        return;
-    }
-    std::memcpy(out, pixel, N);
-    size_t done = 1;
-    while (done < count) {
-        size_t copy = std::min(done, count - done);
-        std::memcpy(out + done * N, out, copy * N);
-        done += copy;
-    }
-}
-
-// count pixels from file order to buffer order; out may be in (an in-place exchange).
-template <size_t N> void exchangeRedBlue(uint8_t* out, const uint8_t* in, uint64_t count) {
-    for (uint64_t i = 0; i < count; ++i) {
-        storePixel<N>(out + i * N, in + i * N);
-    }
-}
-
-enum class PacketResult { Complete, NoHeader, NoPixel, TooManyPixels };
-
-// Decodes packets until pixelcount pixels are stored. A packet may run across row ends. Pixels
-// are taken one at a time in file order, so a failure is the one the first missing pixel meets:
-// a pixel that cannot be read, or one that would be stored past the count. With no output
-// buffer the packets are only walked, to learn how data too short for its image fails.
-template <size_t N>
-PacketResult decodePackets(uint8_t* out, uint64_t pixelcount, const uint8_t* packet,
-                           const uint8_t* end) {
-    constexpr size_t kLongestPacket = 1 + 128 * N;
-    constexpr size_t kShortPacket = 8;
-    uint64_t currentpixel = 0;
-    // While a longest packet's bytes are at hand and its pixels fit, no check is needed per
-    // pixel. Packets of up to 8 pixels, most of them in artwork, take one branch-free path:
-    // 8 pixels are written, from the packet's pixels or its one run value, and the next packet
-    // overwrites the excess.
-    while (out != nullptr && static_cast<size_t>(end - packet) >= kLongestPacket &&
-           pixelcount - currentpixel >= 128) {
-        const uint8_t rleheader = packet[0];
-        const size_t count = (rleheader & 0x7Fu) + 1u; // raw: header + 1; run: header - 127
-        const bool run = rleheader >= 128;
-        const size_t stride = run ? 0 : N;
-        if (count <= kShortPacket) {
-            for (size_t i = 0; i < kShortPacket; ++i) {
-                storePixelWide(out + i * N, packet + 1 + i * stride);
-            }
-        } else if (run) {
-            uint8_t pixel[N];
-            storePixel<N>(pixel, packet + 1);
-            fillPixels<N>(out, pixel, count);
-        } else {
-            exchangeRedBlue<N>(out, packet + 1, count);
-        }
-        out += count * N;
-        currentpixel += count;
-        packet += 1 + (run ? N : count * N);
-    }
-    // Near the end of the data or of the image: one packet at a time, every pixel checked.
-    while (currentpixel < pixelcount) {
-        const size_t available = static_cast<size_t>(end - packet);
-        if (available == 0) {
-            return PacketResult::NoHeader;
-        }
-        const uint8_t rleheader = packet[0];
-        const uint64_t room = pixelcount - currentpixel;
-        size_t count, stored;
-        if (rleheader < 128) {
-            count = rleheader + 1u;
-            const size_t readable = (available - 1) / N;
-            stored = static_cast<size_t>(std::min<uint64_t>({count, readable, room}));
-            if (out != nullptr) {
-                exchangeRedBlue<N>(out, packet + 1, stored);
-            }
-            if (stored < count) {
-                return readable < count && readable <= room ? PacketResult::NoPixel
-                                                            : PacketResult::TooManyPixels;
-            }
-            packet += 1 + count * N;
-        } else {
-            count = rleheader - 127u;
-            if (available < 1 + N) {
-                return PacketResult::NoPixel;
-            }
-            stored = static_cast<size_t>(std::min<uint64_t>(count, room));
-            if (out != nullptr) {
-                uint8_t pixel[N];
-                storePixel<N>(pixel, packet + 1);
-                fillPixels<N>(out, pixel, stored);
-            }
-            if (stored < count) {
-                return PacketResult::TooManyPixels;
-            }
-            packet += 1 + N;
-        }
-        out = out != nullptr ? out + stored * N : nullptr;
-        currentpixel += stored;
-    }
-    return PacketResult::Complete;
+const PixelLoops& pixelLoops() {
+#if defined(__x86_64__) || defined(__i386__)
+    static const PixelLoops loops =
+        __builtin_cpu_supports("ssse3")
+            ? PixelLoops{tga_ssse3::exchangeRedBlue, tga_ssse3::decodePackets}
+            : PixelLoops{tga_generic::exchangeRedBlue, tga_generic::decodePackets};
+#else
+    static const PixelLoops loops{tga_generic::exchangeRedBlue, tga_generic::decodePackets};
+#endif
+    return loops;
 }
 
 // Decodes (or, with no buffer, walks) the packet data of a run-length image; false after its
 // report.
 bool decodeRunLength(const Header& header, uint8_t* out, const uint8_t* data, size_t size) {
-    const PacketResult result = header.bpp == 24
-                                    ? decodePackets<3>(out, header.pixelcount(), data, data + size)
-                                    : decodePackets<4>(out, header.pixelcount(), data, data + size);
+    const PacketResult result =
+        pixelLoops().decodePackets(out, header.pixelcount(), data, data + size, header.bpp / 8);
     switch (result) {
     case PacketResult::NoHeader:
         INTRO_CHECK(false && "Could not read RLE header");
@@ -230,11 +131,7 @@ bool rawDataTooShort(const Header& header, uint64_t datasize) {
 }
 
 void exchangeRedBlue(const Header& header, uint8_t* out, const uint8_t* in) {
-    if (header.bpp == 24) {
-        exchangeRedBlue<3>(out, in, header.pixelcount());
-    } else {
-        exchangeRedBlue<4>(out, in, header.pixelcount());
-    }
+    pixelLoops().exchangeRedBlue(out, in, header.pixelcount(), header.bpp / 8);
 }
 
 // Reads up to size bytes, fewer only at the end of the file or on an error.
@@ -328,13 +225,13 @@ bool readTGAFile(const std::string& f, uint32_t largestside, DecodedImage& image
     // the image could use (one pixel a packet), and one longest packet that overflows it.
     static PixelBuffer packets;
     static uint64_t capacity = 0;
+    const uint64_t bytesperpixel = header.bpp / 8;
+    const uint64_t wanted =
+        std::min(datasize, header.pixelcount() * (1 + bytesperpixel) + 1 + 128 * bytesperpixel);
     const bool tooshort = packetsTooShort(header, datasize);
     if (!tooshort && !allocatePixels(header, largestside, image)) {
         return false;
     }
-    const uint64_t bytesperpixel = header.bpp / 8;
-    const uint64_t wanted =
-        std::min(datasize, header.pixelcount() * (1 + bytesperpixel) + 1 + 128 * bytesperpixel);
     if (wanted > capacity) {
         packets = allocatePixelBuffer(wanted);
         capacity = packets != nullptr ? wanted : 0;

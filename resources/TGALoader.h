@@ -28,9 +28,11 @@ struct DecodedImage {
     uint32_t height = 0;
     uint32_t bpp = 0; // 24 or 32
     PixelBuffer pixels;
+    uint64_t capacity = 0; // bytes in pixels; a later load into the same image reuses them
 };
 
-// Decodes a whole file held in memory. False after a report, with the image left empty.
+// Decodes a whole file held in memory into image, reusing its buffer when it is large enough.
+// False after a report, with the image left empty.
 bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestside, DecodedImage& image);
 
 // Opens and decodes the file f: the same reports in the same order as decodeTGA over the file's

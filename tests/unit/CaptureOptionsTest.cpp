@@ -1,5 +1,6 @@
 #include "tools/capture/CaptureOptions.h"
 #include "app/SceneTimeline.h"
+#include "tools/capture/CapturePlan.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,30 @@ TEST(Capture, WarmsUpWithOneFrameOfEachSceneBeforeTheTime) {
         DemoState state;
         advanceTimeline(state, all[s]);
         EXPECT_EQ(state.scene, static_cast<int32_t>(s)) << "each warm-up frame lands in its scene";
+    }
+}
+
+// Which frames of a span are drawn: the first of each run of one picture, and the last frame.
+TEST(CapturePlan, DrawsOnlyFramesWhosePictureChanges) {
+    // from, to, fps, the frame numbers drawn
+    const std::vector<std::tuple<uint32_t, uint32_t, int, std::vector<uint64_t>>> cases = {
+        {0, 2000, 60, {0, 119}},           // one still
+        {7000, 8000, 10, {0, 6, 7, 8, 9}}, // scene 0, then the scroller moves every frame
+        {52000, 54000, 10, {0, 17, 19}},   // scene 3 switches at 53670
+        {81000, 82100, 10, {0, 1, 6, 10}}, // the flip-book starts at 81011, steps at 81511
+        {160000, 160400, 10, {0, 1, 3}},   // the end: nothing drawn after 160000
+    };
+    for (const auto& [from, to, fps, drawn] : cases) {
+        SCOPED_TRACE(testing::Message() << from << " to " << to);
+        CaptureOptions o;
+        o.from = from, o.to = to, o.fps = fps;
+        std::vector<uint64_t> numbers;
+        for (const PlannedFrame& f : planVideo(o, false)) {
+            numbers.push_back(f.number);
+            EXPECT_EQ(f.time, frameTime(o, f.number));
+        }
+        EXPECT_EQ(numbers, drawn);
+        EXPECT_EQ(planVideo(o, true).size(), frameCount(o)) << "the slow way draws every frame";
     }
 }
 

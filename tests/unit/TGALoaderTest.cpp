@@ -125,6 +125,8 @@ TEST(TGALoader, RefusesEachBadFileWithItsOwnReportAndNoImage) {
          "Could not read image data"},
         {"RLE, run one pixel too long", header(10, 3, 2, 24) + Bytes{0x86, 1, 2, 3},
          "Too many Pixels read"},
+        {"RLE, a longest run in a smaller image, many bytes to go",
+         header(10, 100, 1, 24) + Bytes{0xFF, 1, 2, 3} + Bytes(600, 0), "Too many Pixels read"},
         {"RLE, raw packet one pixel too long", header(10, 2, 1, 24) + Bytes{2} + Bytes(9, 5),
          "Too many Pixels read"},
         // The third pixel is missing from the file, but the second already overflows the count.

@@ -7,8 +7,11 @@
 #include "platform/HeadlessContext.h"
 #include "resources/RegularFile.h"
 #include "tools/PNGWriter.h"
+#include "tools/capture/CapturePlan.h"
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <atomic>
 #include <chrono>
@@ -19,6 +22,7 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <unistd.h>
 
@@ -62,9 +66,6 @@ void catchStopSignals() {
 // The intro's start-up on a context of the requested size, and the scenes before "until".
 // The context is static so that the texture library's teardown at exit finds it current.
 HeadlessContext* startUp(const CaptureOptions& options, DemoState& state, uint32_t until) {
-    // One rasteriser thread: the encoder needs the other core more than the renderer gains from
-    // it (measured: the split of two cores decides the speed). A value given by the user stays.
-    setenv("LP_NUM_THREADS", "1", 0);
     static HeadlessContext context(options.width, options.height);
     if (!context.ok()) {
         return nullptr;
@@ -76,38 +77,76 @@ HeadlessContext* startUp(const CaptureOptions& options, DemoState& state, uint32
     return &context;
 }
 
-// Frame buffers passed from the renderer to the thread that feeds ffmpeg, so that rendering
-// and read-back overlap with encoding. An empty buffer passed as full marks the end.
-class FrameQueue {
+// A queue between the renderer and the thread that feeds ffmpeg; take() waits for an item.
+template <class T> class Channel {
   public:
-    FrameQueue(size_t buffers, size_t size) {
-        for (size_t i = 0; i < buffers; ++i) {
-            m_free.emplace_back(size);
-        }
-    }
-    std::vector<uint8_t> takeFree() { return take(m_free); }
-    std::vector<uint8_t> takeFull() { return take(m_full); }
-    void giveFree(std::vector<uint8_t> b) { give(m_free, std::move(b)); }
-    void giveFull(std::vector<uint8_t> b) { give(m_full, std::move(b)); }
-
-  private:
-    std::vector<uint8_t> take(std::deque<std::vector<uint8_t>>& from) {
+    T take() {
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [&] { return !from.empty(); });
-        std::vector<uint8_t> b = std::move(from.front());
-        from.pop_front();
-        return b;
+        m_changed.wait(lock, [&] { return !m_items.empty(); });
+        T item = std::move(m_items.front());
+        m_items.pop_front();
+        return item;
     }
-    void give(std::deque<std::vector<uint8_t>>& to, std::vector<uint8_t> b) {
+    void give(T item) {
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            to.push_back(std::move(b));
+            m_items.push_back(std::move(item));
         }
         m_changed.notify_all();
     }
+
+  private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<std::vector<uint8_t>> m_free, m_full;
+    std::deque<T> m_items;
+};
+
+// Read-back through a ring of pixel buffer objects: the GL reads a frame into one buffer while
+// the writer thread sends an earlier one, mapped, to ffmpeg, so rendering, read-back and
+// encoding overlap and no frame is copied on our side. Buffers are mapped and unmapped on the
+// GL thread only; the writer hands each one back when it has sent it.
+class PixelRing {
+  public:
+    struct Frame {
+        int buffer = -1; // -1 marks the end
+        const uint8_t* pixels = nullptr;
+    };
+    PixelRing(int width, int height) : m_width(width), m_height(height), m_mapped(kBuffers) {
+        glGenBuffers(kBuffers, m_buffers);
+        for (int b = 0; b < kBuffers; ++b) {
+            glBindBuffer(GL_PIXEL_PACK_BUFFER, m_buffers[b]);
+            glBufferData(GL_PIXEL_PACK_BUFFER, static_cast<GLsizeiptr>(bytes()), nullptr,
+                         GL_STREAM_READ);
+            free.give(b);
+        }
+        glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
+    }
+    ~PixelRing() { glDeleteBuffers(kBuffers, m_buffers); }
+    size_t bytes() const { return static_cast<size_t>(m_width) * m_height * 4; }
+
+    // Reads the frame just drawn and passes it on to the writer.
+    void read() {
+        const int b = free.take();
+        glBindBuffer(GL_PIXEL_PACK_BUFFER, m_buffers[b]);
+        if (m_mapped[b]) {
+            glUnmapBuffer(GL_PIXEL_PACK_BUFFER);
+        }
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+        m_mapped[b] = true;
+        full.give(
+            {b, static_cast<const uint8_t*>(glMapBuffer(GL_PIXEL_PACK_BUFFER, GL_READ_ONLY))});
+        glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
+    }
+
+    Channel<int> free;
+    Channel<Frame> full;
+
+  private:
+    static constexpr int kBuffers = 3;
+    int m_width, m_height;
+    GLuint m_buffers[kBuffers];
+    std::vector<bool> m_mapped;
 };
 
 // Progress on stderr: one updating line on a terminal, a plain line every few seconds otherwise.
@@ -169,38 +208,83 @@ int captureStill(const CaptureOptions& options) {
     return 0;
 }
 
-std::vector<std::string> ffmpegArguments(const CaptureOptions& options) {
+// The picture under the scroller (the cleared screen and its image, the same in every frame of
+// scene 1 once blending is on) costs more to draw than the scroller itself. It is drawn once,
+// kept in a framebuffer object, and copied back into the window for each frame, which then only
+// draws the scroller. Frames are still drawn in the window: a framebuffer object is rasterised
+// the other way up, and its pixels differ in the last bit here and there.
+class ImageLayerCache {
+  public:
+    ImageLayerCache(int width, int height) : m_width(width), m_height(height) {
+        glGenRenderbuffers(1, &m_image);
+        glBindRenderbuffer(GL_RENDERBUFFER, m_image);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+        glGenFramebuffers(1, &m_framebuffer);
+        glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_image);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    }
+    ~ImageLayerCache() {
+        glDeleteFramebuffers(1, &m_framebuffer);
+        glDeleteRenderbuffers(1, &m_image);
+    }
+
+    void draw(const DemoState& state, const SceneDrawing& drawing) {
+        const bool layered = drawing.scroller && glIsEnabled(GL_BLEND) == GL_TRUE;
+        if (layered && drawing.image == m_layerimage) {
+            copy(m_framebuffer, 0);
+        } else {
+            drawSceneImage(state, drawing);
+            if (layered) {
+                copy(0, m_framebuffer);
+                m_layerimage = drawing.image;
+            }
+        }
+        drawSceneScroller(drawing);
+    }
+
+  private:
+    void copy(GLuint from, GLuint to) {
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
+        glBlitFramebuffer(0, 0, m_width, m_height, 0, 0, m_width, m_height, GL_COLOR_BUFFER_BIT,
+                          GL_NEAREST);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    }
+    int m_width, m_height;
+    GLuint m_image = 0, m_framebuffer = 0;
+    int m_layerimage = -2; // the image under the scroller the cache holds; none yet
+};
+
+// The encoder: x264's fastest preset at CRF 20. Measured over the whole intro on two cores, it
+// alone keeps 4K capture at half real time; slower presets make files a half to a third the
+// size but spend their time on the frames that only repeat (see the README).
+// ffmpeg receives only the frames that differ, each stamped with the number of the video frame
+// it starts; its fps filter repeats each until the next, after the colour conversion, so a
+// repeated frame costs the encoder alone.
+std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
+                                         const std::vector<PlannedFrame>& frames) {
     char from[32], length[32];
     std::snprintf(from, sizeof from, "%.3f", options.from / 1000.0);
     std::snprintf(length, sizeof length, "%.6f",
                   static_cast<double>(frameCount(options)) / options.fps);
+    const std::string fps = std::to_string(options.fps);
+    const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
     // File names go behind "file:", so that none is read as an option or another protocol.
     // GL reads rows bottom first; ffmpeg turns them over. The soundtrack is padded with silence
     // and the output ends with the picture, at its full length or at the last frame given when
     // the capture is interrupted: the video keeps every frame, also past the end of the music.
-    return {"ffmpeg",       "-nostdin",
-            "-hide_banner", "-loglevel",
-            "error",        "-y",
-            "-f",           "rawvideo",
-            "-pix_fmt",     "bgra",
-            "-video_size",  std::to_string(options.width) + "x" + std::to_string(options.height),
-            "-framerate",   std::to_string(options.fps),
-            "-i",           "pipe:0",
-            "-ss",          from,
-            "-i",           "file:data/vorn.mp3",
-            "-map",         "0:v:0",
-            "-map",         "1:a:0?",
-            "-vf",          "vflip",
-            "-c:v",         "libx264",
-            "-preset",      "superfast",
-            "-crf",         "20",
-            "-pix_fmt",     "yuv420p",
-            "-af",          "apad",
-            "-c:a",         "aac",
-            "-b:a",         "192k",
-            "-shortest",    "-t",
-            length,         "-movflags",
-            "+faststart",   "file:" + options.output};
+    // clang-format off
+    return {"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y",
+            "-f", "rawvideo", "-pix_fmt", "bgra", "-video_size", size, "-framerate", fps,
+            "-i", "pipe:0",
+            "-ss", from, "-i", "file:data/vorn.mp3",
+            "-map", "0:v:0", "-map", "1:a:0?",
+            "-vf", "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p,fps=" + fps,
+            "-c:v", "libx264", "-preset", "ultrafast", "-crf", "20",
+            "-af", "apad", "-c:a", "aac", "-b:a", "192k", "-shortest", "-t", length,
+            "-movflags", "+faststart", "file:" + options.output};
+    // clang-format on
 }
 
 int captureVideo(const CaptureOptions& options) {
@@ -222,46 +306,57 @@ int captureVideo(const CaptureOptions& options) {
         return fail("no offscreen GL context");
     }
 
+    const std::vector<PlannedFrame> frames = planVideo(options, options.everyframe);
     // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
     // finish a playable file with the frames it has.
-    ChildProcess ffmpeg(ffmpegArguments(options), true);
+    ChildProcess ffmpeg(ffmpegArguments(options, frames), true);
     if (!ffmpeg.started()) {
         return fail("cannot start ffmpeg: " + ffmpeg.startError());
     }
 
-    const size_t framebytes = static_cast<size_t>(options.width) * options.height * 4;
-    const uint64_t total = frameCount(options);
-    FrameQueue queue(3, framebytes);
+    PixelRing ring(options.width, options.height);
+    std::optional<ImageLayerCache> layers; // none: every frame drawn whole, as the intro does
+    if (!options.everyframe) {
+        layers.emplace(options.width, options.height);
+    }
     std::atomic<bool> encoderstopped{false};
-    std::atomic<uint64_t> written{0};
+    // The frames the video holds so far: ffmpeg repeats the last frame sent up to the number of
+    // the next one planned, where its picture ends.
+    std::atomic<uint64_t> sent{0};
     std::thread writer([&] {
-        for (;;) {
-            std::vector<uint8_t> pixels = queue.takeFull();
-            if (pixels.empty()) {
+        for (size_t k = 0;; ++k) {
+            PixelRing::Frame f = ring.full.take();
+            if (f.buffer < 0) {
                 return;
             }
-            if (!encoderstopped && ffmpeg.write(pixels.data(), pixels.size())) {
-                ++written;
-            } else {
-                encoderstopped = true; // the rest is only handed back, so the renderer never waits
+            // The rest is only handed back, so that the renderer never waits.
+            encoderstopped =
+                encoderstopped || f.pixels == nullptr || !ffmpeg.write(f.pixels, ring.bytes());
+            if (!encoderstopped) {
+                sent = k + 1 < frames.size() ? frames[k + 1].number : frameCount(options);
             }
-            queue.giveFree(std::move(pixels));
+            ring.free.give(f.buffer);
         }
     });
 
+    const uint64_t total = frameCount(options);
     Progress progress(total);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    for (uint64_t n = 0; n < total && !encoderstopped && stopsignal == 0; ++n) {
-        const uint32_t t = frameTime(options, n);
-        frame(state, t, &noMessage);
-        std::vector<uint8_t> pixels = queue.takeFree();
-        glReadPixels(0, 0, options.width, options.height, GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
-        queue.giveFull(std::move(pixels));
-        progress.update(n + 1, t);
+    for (const PlannedFrame& f : frames) {
+        if (encoderstopped || stopsignal != 0) {
+            break;
+        }
+        if (layers) {
+            layers->draw(state, f.drawing);
+        } else {
+            drawScene(state, f.drawing);
+        }
+        ring.read();
+        progress.update(f.number + 1, f.time);
     }
-    queue.giveFull({});
+    ring.full.give({});
     writer.join();
     const bool encoded = ffmpeg.finish();
+    const uint64_t written = sent;
     if (encoderstopped || !encoded) {
         const std::string tail = ffmpeg.errorTail(5);
         return fail("ffmpeg failed after " + std::to_string(written) + " frames; " +
@@ -272,7 +367,7 @@ int captureVideo(const CaptureOptions& options) {
         progress.clear();
         std::fprintf(stderr,
                      "intro-capture: interrupted: %s is partial, it holds %llu of %llu frames\n",
-                     options.output.c_str(), static_cast<unsigned long long>(written.load()),
+                     options.output.c_str(), static_cast<unsigned long long>(written),
                      static_cast<unsigned long long>(total));
         return 128 + stopsignal;
     }

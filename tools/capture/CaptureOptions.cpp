@@ -7,7 +7,8 @@
 
 const char* const kCaptureUsage =
     "usage: intro-capture --at MS [--size WxH] --output FILE.png\n"
-    "       intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] --output FILE.mp4\n"
+    "       intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n"
+    "                     --output FILE.mp4\n"
     "Run it where data/ is. Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000.\n";
 
 namespace {
@@ -29,10 +30,10 @@ bool endsWith(const std::string& text, const std::string& end) {
 bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& options,
                          std::string& error) {
     std::set<std::string> given;
-    for (size_t i = 0; i < args.size(); i += 2) {
-        const std::string& name = args[i];
-        static const std::set<std::string> known = {"--at",  "--from", "--to",
-                                                    "--fps", "--size", "--output"};
+    for (size_t i = 0; i < args.size();) {
+        const std::string& name = args[i++];
+        static const std::set<std::string> known = {"--at",   "--from",   "--to",         "--fps",
+                                                    "--size", "--output", "--every-frame"};
         if (known.count(name) == 0) {
             error = "unknown option '" + name + "'";
             return false;
@@ -41,11 +42,15 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
             error = "option " + name + " given twice";
             return false;
         }
-        if (i + 1 >= args.size()) {
+        if (name == "--every-frame") {
+            options.everyframe = true;
+            continue;
+        }
+        if (i >= args.size()) {
             error = "option " + name + " needs a value";
             return false;
         }
-        const std::string& value = args[i + 1];
+        const std::string& value = args[i++];
         uint64_t number = 0;
         if (name == "--output") {
             options.output = value;
@@ -88,6 +93,10 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
     if (options.still && (given.count("--at") == 0 ||
                           given.count("--from") + given.count("--to") + given.count("--fps") > 0)) {
         error = "a still takes --at (and no --from, --to or --fps)";
+        return false;
+    }
+    if (options.still && options.everyframe) {
+        error = "a still takes --at (and no --from, --to, --fps or --every-frame)";
         return false;
     }
     if (!options.still && given.count("--at") > 0) {

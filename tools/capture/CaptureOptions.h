@@ -1,6 +1,6 @@
 // CaptureOptions: the capture tool's command line.
 //   intro-capture --at MS [--size WxH] --output FILE.png
-//   intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] --output FILE.mp4
+//   intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame] --output FILE.mp4
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,8 @@
 #include <vector>
 
 struct CaptureOptions {
-    bool still = false; // a PNG at one time, rather than a video
+    bool still = false;      // a PNG at one time, rather than a video
+    bool everyframe = false; // draw and send every frame, as a check on the repeated ones
     uint32_t at = 0;
     uint32_t from = 0;
     uint32_t to = 160000;

@@ -1,0 +1,51 @@
+#include "tools/capture/CapturePlan.h"
+
+#include "app/FramePlan.h"
+
+namespace {
+// What reaches the pixels: the drawing, and the additive blending the scroller leaves on.
+struct Picture {
+    SceneDrawing drawing;
+    bool blended;
+    bool operator==(const Picture& o) const {
+        return drawing.image == o.drawing.image && drawing.scroller == o.drawing.scroller &&
+               drawing.scrollposition == o.drawing.scrollposition && blended == o.blended;
+    }
+};
+} // namespace
+
+std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyframe) {
+    DemoState state;
+    bool blended = false;
+    for (uint32_t t : warmUpTimes(options.from)) {
+        blended |= planFrame(state, t).scroller;
+    }
+    std::vector<PlannedFrame> frames;
+    const uint64_t total = frameCount(options);
+    Picture last{};
+    for (uint64_t n = 0; n < total; ++n) {
+        const uint32_t t = frameTime(options, n);
+        const Picture picture{planFrame(state, t), blended};
+        if (everyframe || n == 0 || n + 1 == total || !(picture == last)) {
+            frames.push_back({n, t, picture.drawing});
+        }
+        blended |= picture.drawing.scroller;
+        last = picture;
+    }
+    return frames;
+}
+
+std::string frameNumberExpression(const std::vector<PlannedFrame>& frames) {
+    // Piecewise N + offset: the scroller's frames follow one another, a still's are one apart.
+    std::string expression, closing;
+    uint64_t offset = 0;
+    for (size_t k = 0; k < frames.size(); ++k) {
+        const uint64_t next = frames[k].number - k;
+        if (k > 0 && next != offset) {
+            expression += "if(lt(N," + std::to_string(k) + "),N+" + std::to_string(offset) + ",";
+            closing += ")";
+        }
+        offset = next;
+    }
+    return expression + "N+" + std::to_string(offset) + closing;
+}

@@ -1,0 +1,27 @@
+// CapturePlan: which frames of a video have to be drawn. A frame whose drawing is the one before
+// it (same image, same scroller position, same blending left on by the scroller) has the same
+// pixels, so only the first frame of each such run is drawn and sent to the encoder, which
+// repeats it until the next; the last frame is always sent, so the video reaches its end.
+// Worked out from the frame step's own plan, without GL.
+#pragma once
+
+#include "app/SceneTimeline.h"
+#include "tools/capture/CaptureOptions.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct PlannedFrame {
+    uint64_t number; // the video frame it starts
+    uint32_t time;   // its clock value
+    SceneDrawing drawing;
+};
+
+// The frames to draw, in order. With everyframe, every frame is drawn (the slow way, kept to
+// check the fast one against).
+std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyframe);
+
+// An ffmpeg setpts expression that stamps the k-th frame sent (N) with the number of the video
+// frame it starts, in frames of the video's rate.
+std::string frameNumberExpression(const std::vector<PlannedFrame>& frames);
