@@ -350,36 +350,6 @@ case_valgrind() {
     echo "intro and intro-capture: no errors under memcheck"
 }
 
-# A thousand random key presses and releases, Escape last: taken one a frame, no crash, exit code
-# 0. SDL reads a release followed at once by a press of the same key as auto-repeat, so repeated
-# Spaces print fewer lines than presses; the clock lines are in order.
-case_key_storm() {
-    run_under_xvfb
-    use_data vorn.mp3
-    make_solid_images
-    local keys=() spaces=0 pool=(space a x Shift_L Left Tab BackSpace space KP_Add Up) k
-    RANDOM=7 # the same storm every run
-    for _ in $(seq 1 1000); do
-        if [ $((RANDOM % 250)) = 0 ]; then
-            keys+=(Return) # now and then a skip, but not enough to end the timeline
-        else
-            k=${pool[$((RANDOM % ${#pool[@]}))]}
-            keys+=("$k")
-            [ "$k" = space ] && spaces=$((spaces + 1))
-        fi
-    done
-    start_intro
-    wait_for_window
-    xdotool key --delay 2 "${keys[@]}" Escape
-    wait_for_exit 150
-    local lines
-    lines=$(wc -l <out.txt)
-    [ "$EXIT_CODE" = 0 ] && [ "$lines" -gt 0 ] && [ "$lines" -le "$spaces" ] ||
-        fail "exit code $EXIT_CODE, $spaces Space presses printed $lines clock lines"
-    ! grep -qv '^[0-9][0-9]*$' out.txt && sort -n -c out.txt || fail "clock lines: $(head out.txt)"
-    echo "1000 keys: $spaces Space presses, $lines clock lines, exit code 0"
-}
-
 # Bad data: one image broken each way a file can be, then the font table. A broken image is
 # reported and drawn untextured while the others still show; a broken font table is reported and
 # reads as its empty answers (through the example). Nothing crashes, nothing hangs.

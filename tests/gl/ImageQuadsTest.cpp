@@ -27,23 +27,6 @@ TEST_F(ImageQuads, QuadsCoverTheirRectangleWithTheFirstRowAtTheBottom) {
     EXPECT_TRUE(regionIs(32, 32, 64, 64, {0, 0, 0}));
 }
 
-TEST_F(ImageQuads, ShowImageLeavesBothStacksAsFoundWithModelViewCurrent) {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glTranslatef(0.5f, 0.0f, 0.0f);
-    GLfloat projection[16], after[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glMatrixMode(GL_PROJECTION); // the quad must hand back model-view even if it found this
-    showImage(0);
-    EXPECT_EQ(glInteger(GL_MATRIX_MODE), GL_MODELVIEW);
-    EXPECT_EQ(glInteger(GL_PROJECTION_STACK_DEPTH), 2);
-    EXPECT_EQ(glInteger(GL_MODELVIEW_STACK_DEPTH), 2);
-    glGetFloatv(GL_PROJECTION_MATRIX, after);
-    EXPECT_TRUE(std::equal(after, after + 16, projection));
-}
-
 class Scroller : public GLTest {
   protected:
     Scroller() : GLTest(400, 400) {}

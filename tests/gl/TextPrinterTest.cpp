@@ -93,39 +93,4 @@ TEST_F(TextPrinter, AFontOutsideTheListThrowsWithTheStacksBalancedAndTheFontRest
     EXPECT_TRUE(regionIs(0, 0, 320, 200, {0, 0, 0})) << "nothing drawn";
 }
 
-class TextPrinterMissingAtlas : public TextPrinter {
-    std::string fontTable() const override {
-        return "mapfile xspace yspace\ndata/absent.tga 0 0\n";
-    }
-};
-
-TEST_F(TextPrinterMissingAtlas, AFontWhoseAtlasDidNotLoadDrawsNothing) {
-    testing::internal::CaptureStderr();
-    printText(0, 0, 320, 200, "A", 0);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("could not open texture file"),
-              std::string::npos);
-    grab();
-    EXPECT_TRUE(regionIs(0, 0, 320, 200, {0, 0, 0}));
-    EXPECT_EQ(glInteger(GL_ATTRIB_STACK_DEPTH), 0);
-}
-
-class TextPrinterManyFonts : public TextPrinter {
-    std::string fontTable() const override {
-        std::string table = "mapfile xspace yspace\n";
-        for (int f = 0; f < 300; ++f) {
-            table += "data/zero.tga 0 0\n";
-        }
-        return table;
-    }
-};
-
-TEST_F(TextPrinterManyFonts, LoadsAt256FontsAndReportsTheRest) {
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(fontCount(), kMostFonts);
-    EXPECT_NE(
-        testing::internal::GetCapturedStderr().find("\"Fonts past the 256th are not loaded\""),
-        std::string::npos);
-    EXPECT_THROW(printText(0, 0, 320, 200, "A", kMostFonts), std::out_of_range);
-}
-
 } // namespace

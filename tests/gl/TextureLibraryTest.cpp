@@ -105,19 +105,4 @@ TEST_F(TextureLibraryTest, AFailedLoadKeepsItsSlotEmptyAndLaterSlotsKeepTheirNum
     EXPECT_TRUE(regionIs(0, 0, 64, 64, {255, 255, 255}));
 }
 
-TEST_F(TextureLibraryTest, TeardownDeletesEveryTextureAndEmptiesTheLibrary) {
-    std::string file = writeImage("t.tga", solid(2, 2, 1, 1, 1));
-    for (int k = 1; k <= 3; ++k) {
-        loadTexture(file, 0.0f);
-    }
-    for (GLuint k = 1; k <= 3; ++k) {
-        EXPECT_TRUE(glIsTexture(k));
-    }
-    destroyTextureLibrary();
-    for (GLuint k = 1; k <= 3; ++k) {
-        EXPECT_FALSE(glIsTexture(k)) << k;
-    }
-    EXPECT_TRUE(getTextureLibrarySingleton()->m_texturevector.empty());
-}
-
 } // namespace

@@ -1,5 +1,4 @@
 #include "app/ImageList.h"
-#include "resources/MP3Probe.h"
 #include "resources/TGALoader.h"
 #include "text/LookupTableLoader.h"
 
@@ -76,13 +75,6 @@ TEST(DefaultContent, TheFontTableNamesAtlasesOf256SquareWithInkOnlyInTheirCells)
         EXPECT_GT(inkIn(10, 1), 10);
         EXPECT_EQ(inkIn(0, 0), 0) << "space is never drawn";
     }
-}
-
-TEST(DefaultContent, TheSoundtrackIsAnMP3Stream) {
-    std::ifstream in(std::string(INTRO_DATA_DIR) + "/vorn.mp3", std::ios::binary);
-    std::vector<uint8_t> head(kMP3ProbeSize);
-    in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
-    EXPECT_TRUE(looksLikeMP3(head.data(), static_cast<size_t>(in.gcount())));
 }
 
 } // namespace

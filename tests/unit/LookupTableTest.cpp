@@ -17,49 +17,27 @@ Table parse(const std::string& text) {
 
 TEST(LookupTableLoader, ReadsKeysAndRecordsLineByLine) {
     const std::string longline(65535, 'x');
+    // clang-format off
     const std::vector<std::tuple<const char*, std::string, std::vector<std::string>,
                                  std::vector<std::vector<std::string>>, std::string>>
         cases = {
             // name, text, keys, records (values in key order), report
-            {"example",
-             "mapfile xspace yspace\nfirst.tga 1 2\nsecond.tga -1\n",
-             {"mapfile", "xspace", "yspace"},
-             {{"first.tga", "1", "2"}, {"second.tga", "-1", "-1"}},
-             ""},
-            {"last line without a line feed",
-             "a b\n1 2\n3 4",
-             {"a", "b"},
-             {{"1", "2"}, {"3", "4"}},
-             ""},
+            {"example", "mapfile xspace yspace\nfirst.tga 1 2\nsecond.tga -1\n", {"mapfile", "xspace", "yspace"}, {{"first.tga", "1", "2"}, {"second.tga", "-1", "-1"}}, ""},
+            {"last line without a line feed", "a b\n1 2\n3 4", {"a", "b"}, {{"1", "2"}, {"3", "4"}}, ""},
             {"one final line feed adds nothing", "a\n1\n", {"a"}, {{"1"}}, ""},
-            {"two final line feeds add an empty record",
-             "a b\n1 2\n\n",
-             {"a", "b"},
-             {{"1", "2"}, {"", ""}},
-             ""},
+            {"two final line feeds add an empty record", "a b\n1 2\n\n", {"a", "b"}, {{"1", "2"}, {"", ""}}, ""},
             {"a blank line is a record", "a\n1\n   \n3\n", {"a"}, {{"1"}, {""}, {"3"}}, ""},
             {"extra words are ignored", "a b\n1 2 3 4\n", {"a", "b"}, {{"1", "2"}}, ""},
             {"a repeated key ends the header", "a b b c\n1 2 3\n", {"a", "b"}, {{"1", "2"}}, ""},
             {"header alone", "a b c\n", {"a", "b", "c"}, {}, ""},
             {"blank header", "\n1 2\n3\n", {}, {{}, {}}, ""},
-            {"tabs, runs of spaces and carriage returns",
-             "a\tb  c\r\n 1\t2   3\r\n",
-             {"a", "b", "c"},
-             {{"1", "2", "3"}},
-             ""},
+            {"tabs, runs of spaces and carriage returns", "a\tb  c\r\n 1\t2   3\r\n", {"a", "b", "c"}, {{"1", "2", "3"}}, ""},
             {"a NUL ends its line", std::string("a\n1\0 2\n", 7), {"a"}, {{"1"}}, ""},
-            {"a line of 65,535 characters is read whole",
-             "a\n" + longline + "\nz\n",
-             {"a"},
-             {{longline}, {"z"}},
-             ""},
-            {"a line of 65,536 characters ends the table, with a report",
-             "a\n1\n" + longline + "x\nz\n",
-             {"a"},
-             {{"1"}},
-             "table.data, line 3: longer than 65535 characters; the table ends before it\n"},
+            {"a line of 65,535 characters is read whole", "a\n" + longline + "\nz\n", {"a"}, {{longline}, {"z"}}, ""},
+            {"a line of 65,536 characters ends the table, with a report", "a\n1\n" + longline + "x\nz\n", {"a"}, {{"1"}}, "table.data, line 3: longer than 65535 characters; the table ends before it\n"},
             {"no line at all", "", {}, {}, ""},
         };
+    // clang-format on
     for (const auto& [name, text, keys, records, report] : cases) {
         SCOPED_TRACE(name);
         testing::internal::CaptureStderr();
