@@ -24,7 +24,7 @@ deps:
 
 run: deps
 	$(MAKE) build
-	scripts/run-intro $(BUILD)
+	scripts/run-intro $(BUILD) $(ARGS)
 
 test: deps
 	$(MAKE) build WERROR=ON

@@ -1,6 +1,7 @@
 #include "app/MusicStart.h"
 
 #include "platform/Music.h"
+#include "resources/DataFolder.h"
 
 namespace {
 const char* const ErrorTexts[] = {
@@ -41,7 +42,7 @@ bool startMusic(std::string& failure) {
     }
     MusicErrorCode error = musicInit();
     if (error == kMusicNoError) {
-        musicOpenStream("data/vorn.mp3");
+        musicOpenStream(dataPath("data/vorn.mp3"));
         error = musicWaitOpened();
     }
     if (error != kMusicNoError) {

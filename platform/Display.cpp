@@ -3,6 +3,7 @@
 #include "app/KeyCodes.h"
 #include "platform/GLSurface.h"
 
+#include <GL/gl.h>
 #include <SDL.h>
 
 #include <cstring>
@@ -24,13 +25,26 @@ uint32_t virtualKeyCode(SDL_Keycode key) {
         return kKeyEscape;
     case SDLK_SPACE:
         return kKeySpace;
+    case SDLK_HOME:
+        return kKeyHome;
+    case SDLK_LEFT:
+        return kKeyLeft;
+    case SDLK_RIGHT:
+        return kKeyRight;
+    case SDLK_p:
+        return kKeyP;
     default:
         return 0;
     }
 }
+
+uint32_t keyMessage(const SDL_KeyboardEvent& key) {
+    return virtualKeyCode(key.keysym.sym) | (key.type == SDL_KEYUP ? kKeyReleased : 0) |
+           ((key.keysym.mod & KMOD_SHIFT) != 0 ? kKeyShift : 0);
+}
 } // namespace
 
-bool createDisplay(std::string& error) {
+bool createDisplay(const DisplayMode& mode, std::string& error) {
     const char* nodisplay = "Error: No display found: set DISPLAY, or run the intro under Xvfb";
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0 || isInvisibleDriver(SDL_GetCurrentVideoDriver())) {
         error = nodisplay;
@@ -43,16 +57,23 @@ bool createDisplay(std::string& error) {
     }
     // Created at the desktop's size: with no window manager a size of 0 comes up as 1x1.
     std::string reason;
-    display = openGLSurface(
-        desktop.w, desktop.h,
-        SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP, reason);
+    display = mode.windowed ? openGLSurface(mode.width, mode.height, SDL_WINDOW_RESIZABLE, reason)
+                            : openGLSurface(desktop.w, desktop.h,
+                                            SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS |
+                                                SDL_WINDOW_ALWAYS_ON_TOP,
+                                            reason);
     if (display.window == nullptr) {
         error = "Error: Could not open the OpenGL window: " + reason;
         return false;
     }
     // Xvfb refuses vsync; the buffer swap is then the only pacing, as intended.
     SDL_GL_SetSwapInterval(1);
-    SDL_ShowCursor(SDL_DISABLE);
+    if (mode.windowed) {
+        SDL_SetWindowTitle(display.window, "intro");
+        SDL_SetWindowPosition(display.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    } else {
+        SDL_ShowCursor(SDL_DISABLE);
+    }
     return true;
 }
 
@@ -68,7 +89,14 @@ std::optional<uint32_t> removeMessage() {
             return kKeyEscape;
         case SDL_KEYDOWN:
         case SDL_KEYUP:
-            return virtualKeyCode(event.key.keysym.sym);
+            return keyMessage(event.key);
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                int width = 0, height = 0;
+                SDL_GL_GetDrawableSize(display.window, &width, &height);
+                glViewport(0, 0, width, height);
+            }
+            break;
         default:
             break; // not a keyboard message: not part of the queue the rules read
         }

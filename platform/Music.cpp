@@ -51,7 +51,7 @@ bool musicVersionSupported() {
 
 MusicErrorCode musicInit() {
     constexpr int kRate = 44100;
-    constexpr int kBufferFrames = 8192; // about 186 ms: the power of two nearest 200 ms
+    constexpr int kBufferFrames = 2048;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
         Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
         return kMusicInitFailed;
@@ -77,4 +77,21 @@ void musicPlay() {
 
 bool musicPlaying() {
     return Mix_PlayingMusic() != 0;
+}
+
+void musicSeek(uint32_t ms) {
+    Mix_SetMusicPosition(ms / 1000.0);
+}
+
+void musicPause() {
+    Mix_PauseMusic();
+}
+
+void musicResume() {
+    Mix_ResumeMusic();
+}
+
+double musicPositionMs() {
+    const double seconds = Mix_GetMusicPosition(music);
+    return seconds < 0 ? -1 : seconds * 1000.0;
 }

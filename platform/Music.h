@@ -3,6 +3,7 @@
 // threads until the process ends. Failures are told as the error codes below.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 enum MusicErrorCode : unsigned {
@@ -18,8 +19,9 @@ enum MusicErrorCode : unsigned {
 const char* musicMinimumVersion();
 bool musicVersionSupported();
 
-// Opens the default output at 44100 Hz, 16-bit stereo, a buffer of about 200 ms, 4 mixing
-// channels. Returns kMusicNoError or what failed.
+// Opens the default output at 44100 Hz, 16-bit stereo, 4 mixing channels, with a buffer of
+// 2048 frames (46 ms): the smallest that plays without underruns here, so that what is heard
+// follows the picture closely. Returns kMusicNoError or what failed.
 MusicErrorCode musicInit();
 
 // Opens the file on a worker thread; musicWaitOpened() blocks (without spinning) until it is
@@ -32,3 +34,10 @@ void musicPlay();
 
 // Whether the mixer is playing music now.
 bool musicPlaying();
+
+// For scene writers: moves the playing music to a time in ms, pauses it and resumes it, and
+// says where it is (-1 where the decoder cannot tell).
+void musicSeek(uint32_t ms);
+void musicPause();
+void musicResume();
+double musicPositionMs();

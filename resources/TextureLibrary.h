@@ -29,6 +29,10 @@ TextureLibrary* getTextureLibrarySingleton();
 int32_t loadTexture(std::string f, float priority);
 int32_t loadTGATexture(std::string f, float priority);
 
+// Decodes f again into an existing slot: when it decodes, the slot shows the new picture (and
+// true is returned); when it does not, the loader has reported why and the slot keeps its own.
+bool reloadTexture(int32_t slotnumber, const std::string& f);
+
 // The texture of a slot number returned by loadTexture; null for slot 0 or a failed load.
 Texture* getTexture(int32_t slotnumber);
 

@@ -1,6 +1,7 @@
 #include "text/FontSet.h"
 
 #include "resources/Check.h"
+#include "resources/DataFolder.h"
 #include "resources/TextureLibrary.h"
 #include "text/LookupTableLoader.h"
 
@@ -17,14 +18,14 @@ void destroyFontSet() {
 }
 } // namespace
 
-FontSet::FontSet() : m_fonttable(loadLookupTable("data/fonts.data")) {}
+FontSet::FontSet() : m_fonttable(loadLookupTable(dataPath("data/fonts.data"))) {}
 
 FontSet::~FontSet() {
     delete m_fonttable;
 }
 
 void FontSet::addFont(std::string filename) {
-    m_fontvector.push_back(loadTexture(std::move(filename), 0.0f));
+    m_fontvector.push_back(loadTexture(dataPath(filename), 0.0f));
 }
 
 FontSet* getFontSetSingleton() {

@@ -186,6 +186,58 @@ case_music() {
         "Error: You have the wrong SDL_mixer version - you should be using SDL_mixer 2.6.0" "old library"
 }
 
+# The scene writers' options: bad ones stop before any window or sound; --start shows what a run
+# from the start shows then; --window gives a window of that size; with --dev, P holds the clock,
+# Right seeks into the scene that time belongs to, and a rewritten image shows within a second
+# while a broken one keeps the old picture and is reported.
+case_dev() {
+    expect_failure 2 "intro: unknown option '--fullscreen'" "$BUILD/intro" --fullscreen
+    grep -q '^usage: intro' err.txt || fail "no usage after a bad option"
+    expect_failure 2 "--start takes milliseconds" "$BUILD/intro" --start soon
+    "$BUILD/intro" --help | grep -q -- '--dev' || fail "--help prints no usage"
+    run_under_xvfb
+    use_data vorn.mp3 fonts.data font_bold.tga font_mono.tga
+    make_solid_images
+    start_intro "$BUILD/intro" --start 81012 --window=800x600
+    wait_for_window
+    sleep 0.3
+    xdotool search --onlyvisible --class intro getwindowgeometry | grep -q 'Geometry: 800x600' ||
+        fail "the window is not 800x600"
+    expect_centre "$(image_colour 7)" "--start 81012: the flip-book's first frame"
+    xdotool key Escape
+    wait_for_exit 10
+
+    mkdir other && mv data other/data
+    start_intro "$BUILD/intro" --dev --start 52000 --data other/data
+    wait_for_window
+    xdotool key p
+    sleep 0.3
+    xdotool key space
+    sleep 0.5
+    xdotool key space p Right
+    sleep 0.5
+    expect_centre "$(image_colour 2)" "Right from 52 s: scene 4"
+    [ "$(sort -u out.txt | wc -l)" = 1 ] && [ "$(wc -l <out.txt)" = 2 ] ||
+        fail "two Spaces while paused printed: $(cat out.txt)"
+    local before=$(now_ms)
+    convert -size 64x64 "xc:rgb(10,20,30)" -type TrueColor other/data/lobby_roboat.tga
+    for _ in $(seq 1 20); do
+        import -window root screen.png
+        [ "$(pixel_colour screen.png 512 384)" = 10,20,30 ] && break
+        sleep 0.1
+    done
+    local took=$(($(now_ms) - before))
+    [ "$took" -le 1500 ] || fail "the rewritten image showed after $took ms"
+    echo "a rewritten image showed after $took ms"
+    head -c 100 /dev/urandom >other/data/lobby_roboat.tga
+    sleep 1
+    expect_centre 10,20,30 "a broken rewrite keeps the picture"
+    grep -q '^Assertion failed' err.txt || fail "the broken rewrite was not reported: $(cat err.txt)"
+    xdotool key Escape
+    wait_for_exit 10
+    [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
+}
+
 # Left alone, the intro plays its 160 s timeline to the end and exits with code 0. One image is
 # missing: its report is on standard error, its scene draws white, the scenes around it show
 # their own images. Resident memory, sampled every second, stays flat after the first scene.
@@ -295,7 +347,7 @@ case_capture() {
     expect_failure 1 "cannot write /no/such/folder/x.png" "${capture[@]}" --at 5 --output /no/such/folder/x.png
     ln -s /dev/full full.png
     expect_failure 1 "cannot write full.png: No space left on device" "${capture[@]}" --at 5 --size 64x48 --output full.png
-    use_data fonts.data font_sans.tga font_mono.tga
+    use_data fonts.data font_bold.tga font_mono.tga
     expect_failure 1 "text-overlay: cannot write /dev/full" "$BUILD/text-overlay" /dev/full
     mkdir bin
     expect_failure 1 "ffmpeg not found" env PATH="$WORK/bin" "${capture[@]}" --to 100 --output x.mp4
@@ -331,7 +383,7 @@ case_capture() {
 # Reports of the libraries below us are listed, each with its reason, in tests/valgrind.supp.
 case_valgrind() {
     run_under_xvfb
-    use_data vorn.mp3 font_sans.tga font_mono.tga fonts.data
+    use_data vorn.mp3 font_bold.tga font_mono.tga fonts.data
     make_solid_images
     memcheck() {
         LP_NUM_THREADS=0 valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite \
@@ -391,7 +443,7 @@ case_bad_data() {
             mkdir -p "$WORK/fonts/data" && cp -r data/*.tga "$WORK/fonts/data/"
             cd "$WORK/fonts"
             case $fault in
-            many) for i in $(seq 1 10000); do echo "data/font_sans.tga -7 2"; done | sed '1i mapfile xspace yspace' >data/fonts.data ;;
+            many) for i in $(seq 1 10000); do echo "data/font_bold.tga -7 2"; done | sed '1i mapfile xspace yspace' >data/fonts.data ;;
             long) { head -n 2 "$WORK/fonts.data"; head -c 70000 /dev/zero | tr '\0' x; echo; tail -n 1 "$WORK/fonts.data"; } >data/fonts.data ;;
             *) break_file "$fault" data/fonts.data "$WORK/fonts.data" ;;
             esac

@@ -1,15 +1,18 @@
 #include "GLTestSupport.h"
 
+#include "app/KeyCodes.h"
 #include "platform/Display.h"
 
 #include <SDL.h>
 
 namespace {
 
-void pushKey(Uint32 type, SDL_Keycode key, bool repeat = false) {
+void pushKey(Uint32 type, SDL_Keycode key, bool repeat = false, Uint16 mod = KMOD_NONE) {
     SDL_Event event{};
     event.type = type;
+    event.key.type = type;
     event.key.keysym.sym = key;
+    event.key.keysym.mod = mod;
     event.key.repeat = repeat ? 1 : 0;
     SDL_PushEvent(&event);
 }
@@ -25,6 +28,7 @@ TEST_F(MessageQueue, RemovesOneKeyMessageACallWithThePlatformKeyCodes) {
     pushKey(SDL_KEYDOWN, SDLK_KP_ENTER);
     pushKey(SDL_KEYUP, SDLK_SPACE);
     pushKey(SDL_KEYDOWN, SDLK_a);
+    pushKey(SDL_KEYDOWN, SDLK_RIGHT, false, KMOD_LSHIFT);
     SDL_Event motion{};
     motion.type = SDL_MOUSEMOTION; // not a keyboard message: skipped
     SDL_PushEvent(&motion);
@@ -33,7 +37,15 @@ TEST_F(MessageQueue, RemovesOneKeyMessageACallWithThePlatformKeyCodes) {
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
 
-    const uint32_t expected[] = {13, 13, 13, 13, 32, 0, 27, 27};
+    const uint32_t expected[] = {kKeyEnter,
+                                 kKeyEnter,
+                                 kKeyEnter | kKeyReleased,
+                                 kKeyEnter,
+                                 kKeySpace | kKeyReleased,
+                                 0,
+                                 kKeyRight | kKeyShift,
+                                 kKeyEscape,
+                                 kKeyEscape};
     for (uint32_t code : expected) {
         std::optional<uint32_t> message = removeMessage();
         ASSERT_TRUE(message.has_value());

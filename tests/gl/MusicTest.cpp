@@ -1,10 +1,17 @@
 #include "TestFiles.h"
 
+#include "app/DevMode.h"
+#include "app/KeyCodes.h"
 #include "app/MusicStart.h"
+#include "platform/Clock.h"
 #include "platform/Music.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -69,6 +76,30 @@ TEST(Music, TheDefaultSoundtrackStartsPlaying) {
     std::string failure;
     EXPECT_TRUE(startMusic(failure)) << failure;
     EXPECT_TRUE(musicPlaying());
+}
+
+// Scripted seeks and pauses, as the scene writers' keys make them: the music's own position
+// keeps within 50 ms of the clock the picture follows.
+TEST(Music, FollowsTheClockThroughSeeksAndPauses) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_EQ(musicInit(), kMusicNoError);
+    musicOpenStream(INTRO_DATA_DIR "/vorn.mp3");
+    ASSERT_EQ(musicWaitOpened(), kMusicNoError);
+    Playback playback;
+    seekPlayback(playback, 0, clockMs());
+    musicPlay();
+    std::srand(7);
+    const uint32_t keys[] = {kKeyP, kKeyLeft, kKeyRight, kKeyRight | kKeyShift, kKeyHome};
+    double worst = 0;
+    for (int i = 0; i < 50; ++i) {
+        const uint32_t wall = clockMs();
+        followMusic(applyDevKey(playback, keys[std::rand() % 5], wall), playback, wall);
+        SDL_Delay(static_cast<Uint32>(60 + std::rand() % 120));
+        const double heard = musicPositionMs();
+        worst = std::max(worst, std::abs(heard - playbackTime(playback, clockMs())));
+    }
+    std::printf("worst difference between music and clock over 50 steps: %.0f ms\n", worst);
+    EXPECT_LE(worst, 50.0);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "tools/capture/CaptureOptions.h"
-#include "app/SceneTimeline.h"
+#include "app/FramePlan.h"
 #include "tools/capture/CapturePlan.h"
 
 #include <gtest/gtest.h>

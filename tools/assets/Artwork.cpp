@@ -9,12 +9,6 @@ namespace {
 constexpr int kSize = 512;
 constexpr float kPi = 3.14159265f;
 
-// Every image shows its number small in the bottom-right corner.
-void numberCorner(Canvas& c, const Fonts& f, int n) {
-    std::string label = n < 10 ? "0" + std::to_string(n) : std::to_string(n);
-    f.mono.draw(c, c.width() - 30.0f, c.height() - 10.0f, label, 14, rgb(0xFFFFFF, 0.55f));
-}
-
 void perspectiveFloor(Canvas& c, float horizon, Colour a, Colour b) {
     // Checker tiles shrinking toward a vanishing point at the horizon's centre.
     const float vx = kSize / 2.0f;
@@ -375,7 +369,6 @@ std::vector<Artwork> paintArtwork(const Fonts& fonts) {
         if (plan.paint) {
             plan.paint(canvas, fonts);
         }
-        numberCorner(canvas, fonts, n);
         artwork.push_back({ImageList[n], plan.bytesperpixel, plan.runlength, plan.paint != nullptr,
                            std::move(canvas)});
     }

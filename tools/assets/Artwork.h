@@ -12,6 +12,7 @@ struct Fonts {
     Font sans;
     Font bold;
     Font mono;
+    Font monobold;
 };
 
 struct Artwork {

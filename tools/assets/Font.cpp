@@ -3,6 +3,7 @@
 #define STB_TRUETYPE_IMPLEMENTATION
 #include <stb_truetype.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -71,19 +72,36 @@ void Font::drawCentred(Canvas& canvas, float cx, float y, const std::string& tex
     draw(canvas, cx - measure(text, height) / 2, y, text, height, colour);
 }
 
-std::vector<float> Font::cell(int codepoint, int cellwidth, int cellheight, float height,
-                              float baseline) const {
+std::vector<float> Font::cell(int codepoint, int cellwidth, int cellheight, int margin) const {
     const stbtt_fontinfo* info = infoOf(m_info);
-    float scale = stbtt_ScaleForPixelHeight(info, height);
+    // The printable ASCII set, from its highest glyph top to its lowest descent, fits inside the
+    // margin; a glyph wider than the room is narrowed on its own. Nothing touches the cell's
+    // edge, so that a filtered print never takes ink from the next cell.
+    int ascent = 0, descent = 0;
+    for (int code = 33; code < 127; ++code) {
+        int bx0, by0, bx1, by1;
+        if (stbtt_GetCodepointBox(info, code, &bx0, &by0, &bx1, &by1) != 0) {
+            ascent = std::max(ascent, by1);
+            descent = std::min(descent, by0);
+        }
+    }
+    const float room = static_cast<float>(cellheight - 2 * margin);
+    float scale = room / static_cast<float>(ascent - descent);
+    int x0, y0, x1, y1;
+    stbtt_GetCodepointBitmapBox(info, codepoint, scale, scale, &x0, &y0, &x1, &y1);
+    const float width = static_cast<float>(cellwidth - 2 * margin);
+    const float xscale = x1 - x0 > width ? scale * width / static_cast<float>(x1 - x0 + 1) : scale;
     std::vector<float> coverage(static_cast<size_t>(cellwidth) * cellheight, 0.0f);
     int w, h, xoff, yoff;
     unsigned char* bitmap =
-        stbtt_GetCodepointBitmap(info, scale, scale, codepoint, &w, &h, &xoff, &yoff);
-    int left = (cellwidth - w) / 2, top = static_cast<int>(std::lround(baseline)) + yoff;
+        stbtt_GetCodepointBitmap(info, xscale, scale, codepoint, &w, &h, &xoff, &yoff);
+    const int baseline = margin + static_cast<int>(std::floor(ascent * scale));
+    const int left = (cellwidth - w) / 2, top = baseline + yoff;
     for (int row = 0; row < h; ++row) {
         for (int col = 0; col < w; ++col) {
             int cx = left + col, cy = top + row;
-            if (cx >= 0 && cy >= 0 && cx < cellwidth && cy < cellheight) {
+            if (cx >= margin && cy >= margin && cx < cellwidth - margin &&
+                cy < cellheight - margin) {
                 coverage[static_cast<size_t>(cy) * cellwidth + cx] = bitmap[row * w + col] / 255.0f;
             }
         }

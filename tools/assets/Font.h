@@ -20,10 +20,9 @@ class Font {
               Colour colour) const;
     void drawCentred(Canvas& canvas, float cx, float y, const std::string& text, float height,
                      Colour colour) const;
-    // The glyph's coverage (0 to 1) in a cell, the glyph's baseline at baseline pixels from the
-    // cell's top and centred across it.
-    std::vector<float> cell(int codepoint, int cellwidth, int cellheight, float height,
-                            float baseline) const;
+    // The glyph's coverage (0 to 1) in a cell, centred across it, the face scaled so that all
+    // its glyphs stand on one baseline inside a clear margin of that many pixels.
+    std::vector<float> cell(int codepoint, int cellwidth, int cellheight, int margin) const;
 
   private:
     std::vector<unsigned char> m_data;

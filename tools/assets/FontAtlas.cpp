@@ -4,7 +4,7 @@ namespace {
 constexpr int kCell = 16;
 
 void paintCell(Canvas& atlas, const Font& font, int code, int row, Colour colour) {
-    std::vector<float> coverage = font.cell(code, kCell, kCell, 15.0f, 12.0f);
+    std::vector<float> coverage = font.cell(code, kCell, kCell, 1);
     int column = code % 16;
     for (int y = 0; y < kCell; ++y) {
         for (int x = 0; x < kCell; ++x) {

@@ -1,7 +1,5 @@
 #include "tools/capture/CaptureOptions.h"
 
-#include "app/SceneTimeline.h"
-
 #include <cstdlib>
 #include <set>
 
@@ -122,16 +120,4 @@ uint64_t frameCount(const CaptureOptions& options) {
     // The first n whose time reaches "to": n >= (to - from) * fps / 1000, rounded up.
     const uint64_t span = uint64_t{options.to} - options.from;
     return (span * static_cast<uint64_t>(options.fps) + 999) / 1000;
-}
-
-std::vector<uint32_t> warmUpTimes(uint32_t until) {
-    std::vector<uint32_t> times;
-    for (int32_t scene = 0; scene < kSceneCount; ++scene) {
-        // The first clock value of the scene: one past the end of the one before.
-        uint32_t start = scene == 0 ? 0 : SceneTimeline[scene - 1] + 1;
-        if (start < until) {
-            times.push_back(start);
-        }
-    }
-    return times;
 }

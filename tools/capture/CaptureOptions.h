@@ -30,7 +30,3 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
 uint32_t frameTime(const CaptureOptions& options, uint64_t n);
 // The number of frames from "from" up to (not including) "to".
 uint64_t frameCount(const CaptureOptions& options);
-
-// The clock values of one frame in each scene that starts before until, so that the GL state
-// those scenes leave behind (the scroller's blending above all) is in place for a frame at until.
-std::vector<uint32_t> warmUpTimes(uint32_t until);

@@ -1,0 +1,25 @@
+// IntroOptions: the intro's command line. With none, it plays exactly as it always has.
+//   intro [--window[=WxH]] [--start MS] [--data DIR] [--dev] [--help] [--version]
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct IntroOptions {
+    bool window = false; // a decorated, resizable window instead of full screen
+    int width = 1280;
+    int height = 720;
+    uint32_t start = 0; // the clock value of the first frame
+    std::string data;   // where the data files are; empty: "data" in the working directory
+    bool dev = false;   // the scene writers' keys, live reload and the overlay
+    bool help = false;
+    bool version = false;
+};
+
+extern const char* const kIntroUsage;
+
+// Reads the arguments (without the program name). On a mistake returns false with a one-line
+// reason in error.
+bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& options,
+                       std::string& error);

@@ -1,0 +1,79 @@
+#include "app/IntroOptions.h"
+#include "app/KeyCodes.h"
+#include "app/Playback.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
+    IntroOptions o;
+    std::string error;
+    ASSERT_TRUE(parseIntroOptions({}, o, error));
+    EXPECT_FALSE(o.window || o.dev || o.help || o.version || o.start != 0 || !o.data.empty());
+    ASSERT_TRUE(
+        parseIntroOptions({"--window", "--start", "81012", "--data", "d", "--dev"}, o, error));
+    EXPECT_EQ(std::tie(o.window, o.width, o.height, o.start, o.data, o.dev),
+              std::make_tuple(true, 1280, 720, 81012u, std::string("d"), true));
+    ASSERT_TRUE(parseIntroOptions({"--window=800x600"}, o, error));
+    EXPECT_EQ(std::tie(o.width, o.height), std::make_tuple(800, 600));
+    const std::vector<std::pair<std::vector<std::string>, std::string>> mistakes = {
+        {{"--fullscreen"}, "unknown option '--fullscreen'"},
+        {{"--start"}, "option --start needs a value"},
+        {{"--start", "soon"}, "--start takes milliseconds"},
+        {{"--start", "160001"}, "--start takes milliseconds"},
+        {{"--window=800"}, "--window takes WIDTHxHEIGHT"},
+        {{"--window=0x600"}, "--window takes WIDTHxHEIGHT"},
+        {{"--data", ""}, "--data takes a folder"},
+    };
+    for (const auto& [args, reason] : mistakes) {
+        IntroOptions fresh;
+        EXPECT_FALSE(parseIntroOptions(args, fresh, error)) << reason;
+        EXPECT_NE(error.find(reason), std::string::npos) << error;
+    }
+}
+
+// The scene writers' keys, in order, at wall clock values: the intro time after each, and the
+// scene a seek lands in.
+TEST(Playback, PauseAndSeekMoveTheClockAndTheSceneFollows) {
+    struct Step {
+        uint32_t message, wall;
+        DevRequest request;
+        uint32_t time; // at the same wall clock value
+        bool paused;
+    };
+    // clang-format off
+    const std::vector<Step> steps = {
+        {kKeyRight, 1000, DevRequest::Seek, 6000, false},              // 5 s on
+        {kKeyRight | kKeyReleased, 1100, DevRequest::None, 6100, false}, // a release does nothing
+        {kKeyRight | kKeyShift, 2000, DevRequest::Seek, 8000, false},   // 1 s with Shift
+        {kKeyP, 3000, DevRequest::Pause, 9000, true},
+        {kKeyLeft, 9000, DevRequest::Seek, 4000, true},                // seeking while paused
+        {kKeyP, 10000, DevRequest::Resume, 4000, false},               // goes on from there
+        {kKeyLeft, 11000, DevRequest::Seek, 0, false},                 // never before 0
+        {kKeyEnter, 12000, DevRequest::None, 1000, false},              // the intro's own keys
+        {kKeyHome, 13000, DevRequest::Seek, 0, false},
+        {kKeyLeft | kKeyShift, 13000, DevRequest::Seek, 0, false},
+    };
+    // clang-format on
+    Playback playback;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.wall);
+        EXPECT_EQ(applyDevKey(playback, step.message, step.wall), step.request);
+        EXPECT_EQ(playbackTime(playback, step.wall), step.time);
+        EXPECT_EQ(playback.paused, step.paused);
+    }
+    seekPlayback(playback, 159000, 0);
+    applyDevKey(playback, kKeyRight, 0);
+    EXPECT_EQ(playbackTime(playback, 0), 160000u) << "never past the end";
+
+    DemoState state;
+    state.scene = 12; // skipped ahead with Enter; a seek forgets it
+    for (auto [time, scene] : {std::pair{60000u, 4}, {7500u, 0}, {7501u, 1}, {160001u, 13}}) {
+        followTime(state, time);
+        EXPECT_EQ(state.scene, scene) << time;
+        EXPECT_EQ(state.quit, scene == 13);
+    }
+}
+
+} // namespace
