@@ -70,15 +70,4 @@ TEST_F(Scroller, TextRowsRiseAwayFromTheViewerAndClampAtTheirEnds) {
     EXPECT_EQ(glInteger(GL_MATRIX_MODE), GL_MODELVIEW);
 }
 
-TEST_F(Scroller, LeavesAdditiveBlendingOnForLaterQuads) {
-    glEnable(GL_TEXTURE_2D);
-    scrollerPlane(0.5f);
-    uploadTexture(7, 1, 1, {100, 40, 0});
-    glClear(GL_COLOR_BUFFER_BIT);
-    showImage(7);
-    showImage(7);
-    grab();
-    EXPECT_TRUE(regionIs(0, 0, 400, 400, {200, 80, 0}));
-}
-
 } // namespace

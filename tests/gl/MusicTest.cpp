@@ -2,7 +2,6 @@
 
 #include "app/DevMode.h"
 #include "app/KeyCodes.h"
-#include "app/MusicStart.h"
 #include "platform/Clock.h"
 #include "platform/Music.h"
 
@@ -14,7 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
@@ -64,18 +62,6 @@ TEST(Music, OpensWhatTheDecoderPlaysAndNamesWhatItRefuses) {
         musicOpenStream(path);
         EXPECT_EQ(musicWaitOpened(), expected) << path;
     }
-}
-
-// The intro's own music start, with the default soundtrack.
-TEST(Music, TheDefaultSoundtrackStartsPlaying) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    std::filesystem::create_directories(scratchPath("data"));
-    std::filesystem::create_symlink(INTRO_DATA_DIR "/vorn.mp3", scratchPath("data/vorn.mp3"));
-    std::filesystem::current_path(scratchPath(""));
-    EXPECT_FALSE(musicPlaying());
-    std::string failure;
-    EXPECT_TRUE(startMusic(failure)) << failure;
-    EXPECT_TRUE(musicPlaying());
 }
 
 // Scripted seeks and pauses, as the scene writers' keys make them: the music's own position

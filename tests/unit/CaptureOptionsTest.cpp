@@ -33,6 +33,7 @@ TEST(CaptureOptions, TakesAStillOrAVideoWithItsDefaults) {
 }
 
 TEST(CaptureOptions, RefusesMistakesWithAReason) {
+    // clang-format off
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--at", "5", "--output", "a.png", "--loud"}, "unknown option '--loud'"},
         {{"--at", "5"}, "--output is required"},
@@ -51,6 +52,7 @@ TEST(CaptureOptions, RefusesMistakesWithAReason) {
         {{"--from", "5000", "--to", "5000", "--output", "v.mp4"}, "--to must come after --from"},
         {{"--at", "1", "--output", "a.gif"}, "--output must name a .png"},
     };
+    // clang-format on
     for (const auto& [args, reason] : cases) {
         SCOPED_TRACE(reason);
         Parsed p = parse(args);

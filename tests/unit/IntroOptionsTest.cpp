@@ -17,6 +17,7 @@ TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
               std::make_tuple(true, 1280, 720, 81012u, std::string("d"), true));
     ASSERT_TRUE(parseIntroOptions({"--window=800x600"}, o, error));
     EXPECT_EQ(std::tie(o.width, o.height), std::make_tuple(800, 600));
+    // clang-format off
     const std::vector<std::pair<std::vector<std::string>, std::string>> mistakes = {
         {{"--fullscreen"}, "unknown option '--fullscreen'"},
         {{"--start"}, "option --start needs a value"},
@@ -26,6 +27,7 @@ TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
         {{"--window=0x600"}, "--window takes WIDTHxHEIGHT"},
         {{"--data", ""}, "--data takes a folder"},
     };
+    // clang-format on
     for (const auto& [args, reason] : mistakes) {
         IntroOptions fresh;
         EXPECT_FALSE(parseIntroOptions(args, fresh, error)) << reason;

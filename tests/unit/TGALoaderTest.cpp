@@ -152,27 +152,21 @@ TEST(TGALoader, OpensOnlyRegularFiles) {
 
 TEST(TGALoader, DecodesRawAndRunLengthPixelsIntoRGBOrder) {
     const Bytes abc = {1, 2, 3}, cba = {3, 2, 1};
+    // clang-format off
     const std::vector<std::tuple<const char*, Bytes, uint32_t, uint32_t, uint32_t, Bytes>> cases = {
         {"raw 24", header(2, 1, 1, 24) + Bytes{16, 32, 48}, 1, 1, 24, {48, 32, 16}},
         {"raw 32", header(2, 1, 1, 32) + Bytes{16, 32, 48, 64}, 1, 1, 32, {48, 32, 16, 64}},
-        {"RLE run packet of 128", header(10, 16, 8, 24) + Bytes{255} + abc, 16, 8, 24,
-         repeat(cba, 128)},
-        {"RLE raw packet of 128", header(10, 128, 1, 24) + Bytes{127} + repeat(abc, 128), 128, 1,
-         24, repeat(cba, 128)},
-        {"RLE 32, packets mixed", header(10, 3, 1, 32) + Bytes{0x81, 1, 2, 3, 4, 0, 9, 8, 7, 6}, 3,
-         1, 32, Bytes{3, 2, 1, 4, 3, 2, 1, 4, 7, 8, 9, 6}},
+        {"RLE run packet of 128", header(10, 16, 8, 24) + Bytes{255} + abc, 16, 8, 24, repeat(cba, 128)},
+        {"RLE raw packet of 128", header(10, 128, 1, 24) + Bytes{127} + repeat(abc, 128), 128, 1, 24, repeat(cba, 128)},
+        {"RLE 32, packets mixed", header(10, 3, 1, 32) + Bytes{0x81, 1, 2, 3, 4, 0, 9, 8, 7, 6}, 3, 1, 32, Bytes{3, 2, 1, 4, 3, 2, 1, 4, 7, 8, 9, 6}},
         // A run of 4 in a 3-wide image fills row 0 and the first pixel of row 1.
-        {"RLE packet across a row end",
-         header(10, 3, 2, 24) + Bytes{0x83} + abc + Bytes{0x81, 9, 9, 9}, 3, 2, 24,
-         repeat(cba, 4) + repeat({9, 9, 9}, 2)},
-        {"raw, extra bytes after the pixels", header(2, 1, 1, 24) + abc + Bytes(100, 0xEE), 1, 1,
-         24, cba},
-        {"RLE, a long tail after a small image",
-         header(10, 1, 1, 24) + Bytes{0x80} + abc + Bytes(600, 0x85), 1, 1, 24, cba},
+        {"RLE packet across a row end", header(10, 3, 2, 24) + Bytes{0x83} + abc + Bytes{0x81, 9, 9, 9}, 3, 2, 24, repeat(cba, 4) + repeat({9, 9, 9}, 2)},
+        {"raw, extra bytes after the pixels", header(2, 1, 1, 24) + abc + Bytes(100, 0xEE), 1, 1, 24, cba},
+        {"RLE, a long tail after a small image", header(10, 1, 1, 24) + Bytes{0x80} + abc + Bytes(600, 0x85), 1, 1, 24, cba},
         // Rows stay in file order whatever the descriptor's origin bits say.
-        {"top-left descriptor", header(2, 1, 2, 24, 0x20) + abc + Bytes{4, 5, 6}, 1, 2, 24,
-         Bytes{3, 2, 1, 6, 5, 4}},
+        {"top-left descriptor", header(2, 1, 2, 24, 0x20) + abc + Bytes{4, 5, 6}, 1, 2, 24, Bytes{3, 2, 1, 6, 5, 4}},
     };
+    // clang-format on
     for (const auto& [name, file, width, height, bpp, pixels] : cases) {
         SCOPED_TRACE(name);
         Decoded d = decode(file);
