@@ -33,6 +33,10 @@ const char* musicErrorText(unsigned code) {
     return code < kErrorTextCount ? ErrorTexts[code] : "Unknown error";
 }
 
+bool isNoSoundOutput(const std::string& failure) {
+    return failure == std::string("Error: ") + musicErrorText(kMusicInitFailed);
+}
+
 bool startMusic(std::string& failure) {
     if (!musicVersionSupported()) {
         failure = std::string("Error: You have the wrong SDL_mixer version - you should be using "

@@ -8,5 +8,8 @@
 // the caller ends the process with exit code 1 before any window exists.
 bool startMusic(std::string& failure);
 
+// Whether a failure line says that no sound output could be opened.
+bool isNoSoundOutput(const std::string& failure);
+
 // The text of a sound layer error code; "Unknown error" past the last.
 const char* musicErrorText(unsigned code);

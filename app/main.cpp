@@ -11,6 +11,7 @@
 #include "app/Playback.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
+#include "platform/ProgramFolder.h"
 #include "resources/DataFolder.h"
 
 #include <cstdio>
@@ -71,9 +72,18 @@ int main(int argc, char** argv) {
         std::printf("%s", options.help ? kIntroUsage : "intro " INTRO_VERSION "\n");
         return 0;
     }
-    setDataFolder(options.data);
-    if (!startMusic(error) ||
-        !createDisplay({options.window, options.width, options.height}, error)) {
+    std::vector<std::string> tried;
+    if (!chooseDataFolder(options.data, {installedDataFolder()}, tried)) {
+        std::fprintf(stderr, "intro: no data folder found; tried %s\n", joinFolders(tried).c_str());
+    }
+    if (!startMusic(error)) {
+        std::printf("%s\n", error.c_str());
+        if (isNoSoundOutput(error)) {
+            std::fprintf(stderr, "intro: to play without sound: SDL_AUDIODRIVER=dummy intro\n");
+        }
+        return 1;
+    }
+    if (!createDisplay({options.window, options.width, options.height}, error)) {
         std::printf("%s\n", error.c_str());
         return 1;
     }

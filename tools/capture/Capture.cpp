@@ -5,6 +5,7 @@
 #include "app/ImageLoading.h"
 #include "platform/ChildProcess.h"
 #include "platform/HeadlessContext.h"
+#include "resources/DataFolder.h"
 #include "resources/RegularFile.h"
 #include "tools/PNGWriter.h"
 #include "tools/capture/CapturePlan.h"
@@ -205,6 +206,8 @@ int captureStill(const CaptureOptions& options) {
     if (!writePNG(options.output, options.width, options.height, context->readPixels(), reason)) {
         return fail("cannot write " + options.output + ": " + reason);
     }
+    std::fprintf(stderr, "intro-capture: wrote %s (%d x %d, clock %u ms)\n", options.output.c_str(),
+                 options.width, options.height, options.at);
     return 0;
 }
 
@@ -278,7 +281,7 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
     return {"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y",
             "-f", "rawvideo", "-pix_fmt", "bgra", "-video_size", size, "-framerate", fps,
             "-i", "pipe:0",
-            "-ss", from, "-i", "file:data/vorn.mp3",
+            "-ss", from, "-i", "file:" + dataPath("data/vorn.mp3"),
             "-map", "0:v:0", "-map", "1:a:0?",
             "-vf", "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p,fps=" + fps,
             "-c:v", "libx264", "-preset", "ultrafast", "-crf", "20",
@@ -291,9 +294,10 @@ int captureVideo(const CaptureOptions& options) {
     if (findProgram("ffmpeg").empty()) {
         return fail("ffmpeg not found: it encodes the video (Debian package ffmpeg)");
     }
-    std::FILE* music = openRegularFile("data/vorn.mp3");
+    const std::string soundtrack = dataPath("data/vorn.mp3");
+    std::FILE* music = openRegularFile(soundtrack.c_str());
     if (music == nullptr) {
-        return fail("data/vorn.mp3 not found: the video's soundtrack");
+        return fail(soundtrack + " not found: the video's soundtrack");
     }
     std::fclose(music);
     std::string reason;

@@ -7,7 +7,9 @@ const char* const kCaptureUsage =
     "usage: intro-capture --at MS [--size WxH] --output FILE.png\n"
     "       intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n"
     "                     --output FILE.mp4\n"
-    "Run it where data/ is. Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000.\n";
+    "       intro-capture --help\n"
+    "It reads data/ in the working directory, else the installed data.\n"
+    "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000.\n";
 
 namespace {
 // A whole decimal number from low to high, nothing else.
@@ -28,6 +30,12 @@ bool endsWith(const std::string& text, const std::string& end) {
 bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& options,
                          std::string& error) {
     std::set<std::string> given;
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            return true;
+        }
+    }
     for (size_t i = 0; i < args.size();) {
         const std::string& name = args[i++];
         static const std::set<std::string> known = {"--at",   "--from",   "--to",         "--fps",
