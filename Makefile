@@ -11,13 +11,28 @@ FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer capture_options_fuzzer
 
-.PHONY: all build deps run test test-sanitize fuzz bench capture capture-speed
+PREFIX ?= /usr/local
+DESTDIR ?=
+
+.PHONY: all build deps run test test-sanitize fuzz bench capture capture-speed install package
 
 all: build
 
 build:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINTRO_WERROR=$(WERROR) >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINTRO_WERROR=$(WERROR) \
+	  -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
+
+# Installs under PREFIX (default /usr/local), into DESTDIR when given, as a packager stages it.
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD)
+
+# A Debian package (build/afterglow-intro_*.deb), built for /usr in a folder of its own.
+package: deps
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+	cmake --build $(BUILD)-package -j$(JOBS)
+	cd $(BUILD)-package && cpack
+	cp $(BUILD)-package/afterglow-intro_*.deb $(BUILD)/
 
 deps:
 	scripts/install-deps

@@ -238,6 +238,42 @@ case_dev() {
     [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
 }
 
+# Installed under another prefix and run from elsewhere, the capture tool finds its data and
+# draws what the build tree's draws; the example builds against the installed library through
+# CMake and pkg-config; the Debian package holds what it should and lintian finds no error; the
+# man pages render without warnings.
+case_install() {
+    local prefix=$WORK/stage/opt/afterglow
+    DESTDIR=$WORK/stage cmake --install "$BUILD" --prefix /opt/afterglow >/dev/null
+    (cd / && "$prefix/games/afterglow-capture" --at 3000 --size 160x90 --output "$WORK/installed.png" 2>/dev/null)
+    (cd "$BUILD" && ./intro-capture --at 3000 --size 160x90 --output "$WORK/tree.png" 2>/dev/null)
+    cmp -s installed.png tree.png || fail "the installed capture tool drew another still"
+    mkdir example
+    printf 'cmake_minimum_required(VERSION 3.25)\nproject(example CXX)\nfind_package(Afterglow REQUIRED)\nadd_executable(overlay %s)\ntarget_link_libraries(overlay PRIVATE Afterglow::afterglow)\n' \
+        "$HERE/../../examples/text_overlay.cpp" >example/CMakeLists.txt
+    cmake -S example -B example/build -DCMAKE_PREFIX_PATH="$prefix" >/dev/null && cmake --build example/build >/dev/null ||
+        fail "the example does not build with find_package"
+    g++ -std=c++17 "$HERE/../../examples/text_overlay.cpp" -o pc-overlay \
+        $(PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --define-prefix --cflags --libs afterglow) ||
+        fail "the example does not build with pkg-config"
+    for program in example/build/overlay pc-overlay; do
+        (cd "$BUILD" && "$WORK/$program" "$WORK/$(basename $program).png" >/dev/null) || fail "$program failed"
+    done
+    (cd "$BUILD" && cpack -G DEB -B "$WORK/package" >/dev/null) || fail "no package"
+    local deb=$(ls "$WORK"/package/afterglow-intro_*.deb)
+    dpkg-deb --contents "$deb" >contents.txt
+    for file in games/afterglow games/afterglow-capture share/games/afterglow/vorn.mp3 \
+        share/man/man6/afterglow.6.gz share/applications/afterglow.desktop afterglow.pc; do
+        grep -q "$file" contents.txt || fail "the package lacks $file"
+    done
+    lintian "$deb" >lintian.txt 2>&1 || true
+    ! grep '^E:' lintian.txt || fail "lintian reports errors"
+    for page in afterglow afterglow-capture; do
+        [ -z "$(MANWIDTH=80 man --warnings -l "$BUILD/man/$page.6.gz" 2>&1 >/dev/null)" ] || fail "$page.6 warns"
+    done
+    echo "installed, built against and packaged"
+}
+
 # intro-assets writes the same bytes on every run, and fails clearly without lame.
 case_assets() {
     "$BUILD/intro-assets" again || fail "intro-assets failed"

@@ -3,6 +3,7 @@
 // encoded with lame. Every byte comes from here; two runs write the same bytes.
 #include "platform/ChildProcess.h"
 #include "tools/OutputFile.h"
+#include "tools/PNGWriter.h"
 #include "tools/assets/Artwork.h"
 #include "tools/assets/FontAtlas.h"
 #include "tools/assets/Soundtrack.h"
@@ -62,13 +63,21 @@ int main(int argc, char** argv) {
     if (error) {
         return fail("cannot create " + folder.string() + ": " + error.message());
     }
-    for (const Artwork& art : paintArtwork(fonts)) {
+    const std::vector<Artwork> artwork = paintArtwork(fonts);
+    for (const Artwork& art : artwork) {
         // The image list names files under data/; they go into the folder given.
         const std::filesystem::path path = folder / std::filesystem::path(art.file).filename();
         if (!writeFile(path, encodeTGA(art.canvas.toImage(art.bytesperpixel, art.bottomup),
                                        art.runlength))) {
             return fail("cannot write " + path.string());
         }
+    }
+    // The title card is the program's icon in a desktop's menus.
+    const TGAImage title = artwork.front().canvas.toImage(3, false);
+    std::string reason;
+    if (!writePNG((folder / "afterglow.png").string(), title.width, title.height, title.pixels,
+                  reason)) {
+        return fail("cannot write " + (folder / "afterglow.png").string() + ": " + reason);
     }
     // The printer moves the same distance for every glyph: monospaced faces look even under it.
     const std::pair<const char*, const Font*> atlases[] = {{"font_bold.tga", &fonts.monobold},
