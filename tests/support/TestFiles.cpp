@@ -6,26 +6,21 @@
 #include <unistd.h>
 
 namespace {
-struct ScratchFolder {
-    std::filesystem::path path;
-    ScratchFolder() {
-        path = std::filesystem::temp_directory_path() / ("intro-test-" + std::to_string(getpid()));
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
-ScratchFolder& scratch() {
-    static ScratchFolder folder;
-    return folder;
+// Made at the first use, removed at exit.
+const std::filesystem::path& scratch() {
+    static const std::filesystem::path path = [] {
+        auto folder =
+            std::filesystem::temp_directory_path() / ("intro-test-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+        std::atexit([] { std::filesystem::remove_all(scratch()); });
+        return folder;
+    }();
+    return path;
 }
 } // namespace
 
 std::string scratchPath(const std::string& name) {
-    return (scratch().path / name).string();
+    return (scratch() / name).string();
 }
 
 std::string writeScratchFile(const std::string& name, const std::vector<uint8_t>& bytes) {

@@ -1,5 +1,4 @@
 #include "tools/capture/CaptureOptions.h"
-#include "app/FramePlan.h"
 #include "tools/capture/CapturePlan.h"
 
 #include <gtest/gtest.h>
@@ -73,21 +72,6 @@ TEST(CaptureOptions, FrameNShowsTheClockAtFromPlusNThousandthsOverFps) {
         o.from = from, o.to = to, o.fps = fps;
         EXPECT_EQ(frameCount(o), frames);
         EXPECT_EQ(frameTime(o, n), time);
-    }
-}
-
-TEST(Capture, WarmsUpWithOneFrameOfEachSceneBeforeTheTime) {
-    EXPECT_TRUE(warmUpTimes(0).empty());
-    EXPECT_EQ(warmUpTimes(1), (std::vector<uint32_t>{0}));
-    EXPECT_EQ(warmUpTimes(7502), (std::vector<uint32_t>{0, 7501}));
-    EXPECT_EQ(warmUpTimes(7501), (std::vector<uint32_t>{0}));
-    std::vector<uint32_t> all = warmUpTimes(200000);
-    ASSERT_EQ(all.size(), 13u);
-    EXPECT_EQ(all.back(), 138001u);
-    for (size_t s = 1; s < all.size(); ++s) {
-        DemoState state;
-        advanceTimeline(state, all[s]);
-        EXPECT_EQ(state.scene, static_cast<int32_t>(s)) << "each warm-up frame lands in its scene";
     }
 }
 

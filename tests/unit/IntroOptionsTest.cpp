@@ -15,8 +15,6 @@ TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
         parseIntroOptions({"--window", "--start", "81012", "--data", "d", "--dev"}, o, error));
     EXPECT_EQ(std::tie(o.window, o.width, o.height, o.start, o.data, o.dev),
               std::make_tuple(true, 1280, 720, 81012u, std::string("d"), true));
-    ASSERT_TRUE(parseIntroOptions({"--window=800x600"}, o, error));
-    EXPECT_EQ(std::tie(o.width, o.height), std::make_tuple(800, 600));
     // clang-format off
     const std::vector<std::pair<std::vector<std::string>, std::string>> mistakes = {
         {{"--fullscreen"}, "unknown option '--fullscreen'"},

@@ -79,10 +79,8 @@ TEST(LookupTable, EveryValueQueryMovesTheCursorAndOutsideAnswersEmpty) {
     EXPECT_EQ(t->getNextString(), "1") << "a fresh table's first next is record 1 of key 0";
     EXPECT_EQ(t->getString(4, 1), "x4");
     EXPECT_EQ(t->getNextString(), "x5");
-    EXPECT_EQ(t->getInt(2, "a"), 2);
-    EXPECT_EQ(t->getNextInt(), 3);
-    EXPECT_FLOAT_EQ(t->getNextFloat(), 4.0f);
-    EXPECT_EQ(t->getNextString(), "5");
+    EXPECT_EQ(t->getInt(4, "a"), 4);
+    EXPECT_FLOAT_EQ(t->getNextFloat(), 5.0f);
     EXPECT_EQ(t->getNextString(), "") << "past the last record";
     t->getString(1, 1);
     t->keyIndex("b"); // lookups by name leave the cursor alone
@@ -91,14 +89,10 @@ TEST(LookupTable, EveryValueQueryMovesTheCursorAndOutsideAnswersEmpty) {
     for (auto [record, key] : {std::pair{-1, 0}, {6, 0}, {0, 2}, {0, -1}}) {
         EXPECT_EQ(t->getString(record, key), "");
     }
-    EXPECT_EQ(t->getString(0, "missing"), "");
     t->m_currentrecord = INT32_MAX;
     EXPECT_EQ(t->getNextString(), "");
-    Table header = parse("a b\n");
-    EXPECT_EQ(header->getRandomString(0), "") << "a random query on no records";
-    Table one = parse("a b\nonly 7\n");
-    EXPECT_EQ(one->getRandomString("a"), "only");
-    EXPECT_FLOAT_EQ(one->getRandomFloat(1), 7.0f);
+    EXPECT_EQ(parse("a b\n")->getRandomString(0), "") << "a random query on no records";
+    EXPECT_FLOAT_EQ(parse("a b\nonly 7\n")->getRandomFloat(1), 7.0f);
 }
 
 } // namespace

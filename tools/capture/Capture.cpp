@@ -122,7 +122,16 @@ class PixelRing {
         }
         glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
     }
-    ~PixelRing() { glDeleteBuffers(kBuffers, m_buffers); }
+    ~PixelRing() {
+        for (int b = 0; b < kBuffers; ++b) {
+            if (m_mapped[b]) {
+                glBindBuffer(GL_PIXEL_PACK_BUFFER, m_buffers[b]);
+                glUnmapBuffer(GL_PIXEL_PACK_BUFFER);
+            }
+        }
+        glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
+        glDeleteBuffers(kBuffers, m_buffers);
+    }
     size_t bytes() const { return static_cast<size_t>(m_width) * m_height * 4; }
 
     // Reads the frame just drawn and passes it on to the writer.
