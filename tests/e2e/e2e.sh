@@ -226,15 +226,12 @@ case_install() {
     (cd / && "$prefix/games/afterglow-capture" --at 3000 --size 160x90 --output "$WORK/installed.png" 2>/dev/null)
     (cd "$BUILD" && ./intro-capture --at 3000 --size 160x90 --output "$WORK/tree.png" 2>/dev/null)
     cmp -s installed.png tree.png || fail "the installed capture tool drew another still"
-    mkdir example
-    printf 'cmake_minimum_required(VERSION 3.25)\nproject(example CXX)\nfind_package(Afterglow REQUIRED)\nadd_executable(overlay %s)\ntarget_link_libraries(overlay PRIVATE Afterglow::afterglow)\n' \
-        "$HERE/../../examples/text_overlay.cpp" >example/CMakeLists.txt
-    cmake -S example -B example/build -DCMAKE_PREFIX_PATH="$prefix" >/dev/null && cmake --build example/build >/dev/null ||
-        fail "the example does not build with find_package"
+    cmake -S "$HERE/../../examples" -B example -DCMAKE_PREFIX_PATH="$prefix" >/dev/null &&
+        cmake --build example >/dev/null || fail "the example does not build with find_package"
     g++ -std=c++17 "$HERE/../../examples/text_overlay.cpp" -o pc-overlay \
         $(PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --define-prefix --cflags --libs afterglow) ||
         fail "the example does not build with pkg-config"
-    for program in example/build/overlay pc-overlay; do
+    for program in example/text-overlay pc-overlay; do
         (cd "$BUILD" && "$WORK/$program" "$WORK/$(basename $program).png" >/dev/null) || fail "$program failed"
     done
     (cd "$BUILD" && cpack -G DEB -B "$WORK/package" >/dev/null) || fail "no package"
