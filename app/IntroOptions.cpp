@@ -1,8 +1,7 @@
 #include "app/IntroOptions.h"
 
+#include "app/CommandLine.h"
 #include "app/SceneTimeline.h"
-
-#include <cstdlib>
 
 const char* const kIntroUsage =
     "usage: intro [--window[=WxH]] [--start MS] [--data DIR] [--dev] [--help] [--version]\n"
@@ -12,18 +11,6 @@ const char* const kIntroUsage =
     "  --dev           for scene writers: P pauses, Left/Right seek 5 s (Shift: 1 s), Home\n"
     "                  restarts, changed images reload, an overlay shows scene, image and clock\n"
     "Keys: Escape quits, Enter skips a scene, Space prints the clock.\n";
-
-namespace {
-// A whole decimal number from low to high, nothing else.
-bool parseNumber(const std::string& text, uint64_t low, uint64_t high, uint64_t& value) {
-    if (text.empty() || text.size() > 12 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
-        return false;
-    }
-    value = std::strtoull(text.c_str(), nullptr, 10);
-    return value >= low && value <= high;
-}
-} // namespace
 
 bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& options,
                        std::string& error) {
@@ -38,25 +25,21 @@ bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& optio
             return true;
         };
         std::string text;
-        uint64_t w = 0, h = 0, ms = 0;
+        uint64_t ms = 0;
         if (arg == "--window") {
             options.window = true;
         } else if (arg.rfind("--window=", 0) == 0) {
             const std::string size = arg.substr(9);
-            const size_t x = size.find('x');
-            if (x == std::string::npos || !parseNumber(size.substr(0, x), 1, 16384, w) ||
-                !parseNumber(size.substr(x + 1), 1, 16384, h)) {
+            if (!parseSize(size, 1, 16384, options.width, options.height)) {
                 error = "--window takes WIDTHxHEIGHT, each from 1 to 16384, not '" + size + "'";
                 return false;
             }
             options.window = true;
-            options.width = static_cast<int>(w);
-            options.height = static_cast<int>(h);
         } else if (arg == "--start") {
             if (!value(text)) {
                 return false;
             }
-            if (!parseNumber(text, 0, SceneTimeline[kSceneCount - 1], ms)) {
+            if (!parseWholeNumber(text, 0, SceneTimeline[kSceneCount - 1], ms)) {
                 error = "--start takes milliseconds, a whole number from 0 to 160000, not '" +
                         text + "'";
                 return false;

@@ -1,6 +1,7 @@
 #include "tools/capture/CaptureOptions.h"
 
-#include <cstdlib>
+#include "app/CommandLine.h"
+
 #include <set>
 
 const char* const kCaptureUsage =
@@ -12,16 +13,6 @@ const char* const kCaptureUsage =
     "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000.\n";
 
 namespace {
-// A whole decimal number from low to high, nothing else.
-bool parseNumber(const std::string& text, uint64_t low, uint64_t high, uint64_t& value) {
-    if (text.empty() || text.size() > 12 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
-        return false;
-    }
-    value = std::strtoull(text.c_str(), nullptr, 10);
-    return value >= low && value <= high;
-}
-
 bool endsWith(const std::string& text, const std::string& end) {
     return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
@@ -61,23 +52,18 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
         if (name == "--output") {
             options.output = value;
         } else if (name == "--size") {
-            size_t x = value.find('x');
-            uint64_t w = 0, h = 0;
-            if (x == std::string::npos || !parseNumber(value.substr(0, x), 2, 8192, w) ||
-                !parseNumber(value.substr(x + 1), 2, 8192, h)) {
+            if (!parseSize(value, 2, 8192, options.width, options.height)) {
                 error = "--size takes WIDTHxHEIGHT, each from 2 to 8192, not '" + value + "'";
                 return false;
             }
-            options.width = static_cast<int>(w);
-            options.height = static_cast<int>(h);
         } else if (name == "--fps") {
-            if (!parseNumber(value, 1, 240, number)) {
+            if (!parseWholeNumber(value, 1, 240, number)) {
                 error = "--fps takes a whole number from 1 to 240, not '" + value + "'";
                 return false;
             }
             options.fps = static_cast<int>(number);
         } else {
-            if (!parseNumber(value, 0, UINT32_MAX, number)) {
+            if (!parseWholeNumber(value, 0, UINT32_MAX, number)) {
                 error = name + " takes milliseconds, a whole number from 0 to 4294967295, not '" +
                         value + "'";
                 return false;
