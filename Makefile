@@ -9,7 +9,7 @@ JOBS ?= 2
 
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer capture_options_fuzzer
+FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer options_fuzzer
 
 PREFIX ?= /usr/local
 DESTDIR ?=

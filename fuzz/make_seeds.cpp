@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
                          "64x48\0"
                          "--output\0"
                          "a.png";
-    write(root / "capture_options" / "still", text(std::string(still, sizeof still - 1)));
+    write(root / "options" / "still", text(std::string(still, sizeof still - 1)));
     const char video[] = "--from\0"
                          "0\0"
                          "--to\0"
@@ -74,6 +74,11 @@ int main(int argc, char** argv) {
                          "10\0"
                          "--output\0"
                          "v.mp4";
-    write(root / "capture_options" / "video", text(std::string(video, sizeof video - 1)));
+    write(root / "options" / "video", text(std::string(video, sizeof video - 1)));
+    const char intro[] = "--window=800x600\0"
+                         "--start\0"
+                         "81012\0"
+                         "--dev";
+    write(root / "options" / "intro", text(std::string(intro, sizeof intro - 1)));
     return 0;
 }

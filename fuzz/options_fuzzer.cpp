@@ -1,4 +1,5 @@
-// Feeds arbitrary command lines to the capture tool's option parser: arguments split at NULs.
+// Feeds arbitrary command lines to both programs' option parsers: arguments split at NULs.
+#include "app/IntroOptions.h"
 #include "tools/capture/CaptureOptions.h"
 
 #include <string>
@@ -18,5 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (parseCaptureOptions(args, options, error) && !options.still) {
         frameTime(options, frameCount(options));
     }
+    IntroOptions intro;
+    parseIntroOptions(args, intro, error);
     return 0;
 }
