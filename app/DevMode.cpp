@@ -1,7 +1,5 @@
 #include "app/DevMode.h"
 
-#include "app/Frame.h"
-#include "app/FramePlan.h"
 #include "app/ImageList.h"
 #include "platform/Music.h"
 #include "resources/DataFolder.h"
@@ -31,15 +29,6 @@ void followMusic(DevRequest request, const Playback& playback, uint32_t wall) {
         break;
     case DevRequest::None:
         break;
-    }
-}
-
-void resetPicture(const DemoState& state, uint32_t time) {
-    glDisable(GL_BLEND);
-    DemoState replay = state;
-    replay.scene = 0;
-    for (uint32_t t : warmUpTimes(time)) {
-        drawScene(replay, planFrame(replay, t));
     }
 }
 

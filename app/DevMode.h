@@ -1,6 +1,6 @@
-// DevMode: the scene writers' tools around the frame step (intro --dev): the picture brought in
-// line with a new clock value after a seek, images reloaded when their files change, and an
-// overlay with the scene, the image and the clock. Needs a current GL context.
+// DevMode: the scene writers' tools around the frame step (intro --dev): the music moved along
+// with the keys, images reloaded when their files change, and an overlay with the scene, the
+// image and the clock. Needs a current GL context.
 #pragma once
 
 #include "app/DemoState.h"
@@ -13,10 +13,6 @@
 // Moves the music along with a request of the scene writers' keys: paused, resumed, or to the
 // playback's time.
 void followMusic(DevRequest request, const Playback& playback, uint32_t wall);
-
-// Puts the GL state the scenes before time leave behind in place, as a run from the start would
-// have it at time (the scroller's blending only once the scroller has been).
-void resetPicture(const DemoState& state, uint32_t time);
 
 // Draws the overlay in the top-left corner with the text printer, leaving the GL state as it
 // found it.

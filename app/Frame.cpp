@@ -31,3 +31,12 @@ void frame(DemoState& state, uint32_t now, MessageSource removemessage) {
     drawScene(state, planFrame(state, now));
     handleMessage(state, removemessage(), now);
 }
+
+void resetPicture(const DemoState& state, uint32_t time) {
+    glDisable(GL_BLEND);
+    DemoState replay = state;
+    replay.scene = 0;
+    for (uint32_t t : warmUpTimes(time)) {
+        drawScene(replay, planFrame(replay, t));
+    }
+}

@@ -13,5 +13,10 @@ void drawScene(const DemoState& state, const SceneDrawing& drawing);
 void drawSceneImage(const DemoState& state, const SceneDrawing& drawing);
 void drawSceneScroller(const SceneDrawing& drawing);
 
+// Puts the GL state the scenes before time leave behind in place, as a run from the start would
+// have it at time (the scroller's blending only once the scroller has been): for a run that
+// starts or seeks elsewhere than at 0, and for captures.
+void resetPicture(const DemoState& state, uint32_t time);
+
 // One whole frame, short of presenting: plan, draw, poll one message.
 void frame(DemoState& state, uint32_t now, MessageSource removemessage);

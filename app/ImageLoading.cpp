@@ -1,5 +1,4 @@
-#include "app/ImageList.h"
-#include "resources/DataFolder.h"
+#include "app/ImageLoading.h"
 
 #include "app/ImageList.h"
 #include "resources/DataFolder.h"

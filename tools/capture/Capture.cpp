@@ -28,10 +28,6 @@
 #include <unistd.h>
 
 namespace {
-std::optional<uint32_t> noMessage() {
-    return std::nullopt;
-}
-
 int fail(const std::string& message) {
     std::fprintf(stderr, "intro-capture: %s\n", message.c_str());
     return 1;
@@ -72,9 +68,7 @@ HeadlessContext* startUp(const CaptureOptions& options, DemoState& state, uint32
         return nullptr;
     }
     loadImageList(state);
-    for (uint32_t t : warmUpTimes(until)) {
-        frame(state, t, &noMessage);
-    }
+    resetPicture(state, until);
     return &context;
 }
 
@@ -211,7 +205,7 @@ int captureStill(const CaptureOptions& options) {
     if (context == nullptr) {
         return fail("no offscreen GL context");
     }
-    frame(state, options.at, &noMessage);
+    drawScene(state, planFrame(state, options.at));
     if (!writePNG(options.output, options.width, options.height, context->readPixels(), reason)) {
         return fail("cannot write " + options.output + ": " + reason);
     }
