@@ -1,9 +1,9 @@
 #include "app/DevMode.h"
 
-#include "app/ImageList.h"
+#include "app/core/ImageList.h"
 #include "platform/Music.h"
-#include "resources/DataFolder.h"
 #include "resources/TextureLibrary.h"
+#include "resources/core/DataFolder.h"
 #include "text/FontSet.h"
 #include "text/TextPrinter.h"
 

@@ -3,9 +3,9 @@
 // image and the clock. Needs a current GL context.
 #pragma once
 
-#include "app/DemoState.h"
-#include "app/Playback.h"
-#include "app/SceneTimeline.h"
+#include "app/core/DemoState.h"
+#include "app/core/Playback.h"
+#include "app/core/SceneTimeline.h"
 
 #include <cstdint>
 #include <ctime>

@@ -2,7 +2,7 @@
 // clock and the window's messages; the capture tool and the tests feed it chosen times.
 #pragma once
 
-#include "app/FramePlan.h"
+#include "app/core/FramePlan.h"
 
 // Removes at most one message from a queue; see removeMessage in platform/Display.h.
 using MessageSource = std::optional<uint32_t> (*)();

@@ -1,8 +1,8 @@
 #include "app/ImageLoading.h"
 
-#include "app/ImageList.h"
-#include "resources/DataFolder.h"
+#include "app/core/ImageList.h"
 #include "resources/TextureLibrary.h"
+#include "resources/core/DataFolder.h"
 
 void loadImageList(DemoState& state) {
     for (int n = 0; n < kImageCount; ++n) {

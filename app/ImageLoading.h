@@ -2,7 +2,7 @@
 // library, so image n holds slot n + 1.
 #pragma once
 
-#include "app/DemoState.h"
+#include "app/core/DemoState.h"
 
 // Loads every image in list order into the image slots. Needs a current GL context.
 void loadImageList(DemoState& state);

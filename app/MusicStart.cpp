@@ -1,7 +1,7 @@
 #include "app/MusicStart.h"
 
 #include "platform/Music.h"
-#include "resources/DataFolder.h"
+#include "resources/core/DataFolder.h"
 
 namespace {
 const char* const ErrorTexts[] = {

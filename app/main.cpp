@@ -2,17 +2,17 @@
 // it ends or Escape is pressed. With no arguments it plays as it always has; the options (see
 // IntroOptions.h) let scene writers start anywhere, play in a window, read other data, and pause,
 // seek and reload pictures while it runs.
-#include "app/DemoState.h"
 #include "app/DevMode.h"
 #include "app/Frame.h"
 #include "app/ImageLoading.h"
-#include "app/IntroOptions.h"
 #include "app/MusicStart.h"
-#include "app/Playback.h"
+#include "app/core/DemoState.h"
+#include "app/core/IntroOptions.h"
+#include "app/core/Playback.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
 #include "platform/ProgramFolder.h"
-#include "resources/DataFolder.h"
+#include "resources/core/DataFolder.h"
 
 #include <cstdio>
 #include <optional>

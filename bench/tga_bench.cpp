@@ -6,8 +6,8 @@
 // "warm" reuses the buffers from load to load; "cold" gives every load fresh memory from the
 // allocator the decoder uses (large buffers in fresh mappings), as a start-up that loads each
 // picture once sees it. stb_image allocates for every load. Prints the ratios at the end.
-#include "resources/TGALoader.h"
-#include "tools/TGAWriter.h"
+#include "resources/core/TGALoader.h"
+#include "tools/common/TGAWriter.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_TGA

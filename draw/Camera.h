@@ -2,7 +2,7 @@
 // CameraMath.
 #pragma once
 
-#include "draw/CameraMath.h"
+#include "draw/core/CameraMath.h"
 
 // The process-wide projection matrix, zero at start; perspective() writes entries 0, 5, 10, 11
 // and 14 and leaves the rest as they are.

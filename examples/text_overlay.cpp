@@ -5,7 +5,7 @@
 #include "resources/TextureLibrary.h"
 #include "text/FontSet.h"
 #include "text/TextPrinter.h"
-#include "tools/PNGWriter.h"
+#include "tools/common/PNGWriter.h"
 
 #include <GL/gl.h>
 

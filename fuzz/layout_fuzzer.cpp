@@ -1,6 +1,6 @@
 // Lays out arbitrary text in an arbitrary box with arbitrary metrics: the first 24 bytes give the
 // box and the metrics, the rest is the text. Checks that every glyph's cell size is the metrics'.
-#include "text/TextLayout.h"
+#include "text/core/TextLayout.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the table loader as the content of a table file, then queries it.
-#include "text/LookupTableLoader.h"
+#include "text/core/LookupTableLoader.h"
 
 #include <memory>
 #include <string>

@@ -1,5 +1,5 @@
 // Writes the fuzzers' seed corpora: make_seeds DIR writes DIR/tga/... (and more per fuzzer).
-#include "tools/TGAWriter.h"
+#include "tools/common/TGAWriter.h"
 
 #include <cstring>
 #include <filesystem>

@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the TGA decoder as the content of an image file.
-#include "resources/TGALoader.h"
+#include "resources/core/TGALoader.h"
 
 #include <cstdint>
 

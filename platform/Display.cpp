@@ -1,6 +1,6 @@
 #include "platform/Display.h"
 
-#include "app/KeyCodes.h"
+#include "app/core/KeyCodes.h"
 #include "platform/GLSurface.h"
 
 #include <GL/gl.h>

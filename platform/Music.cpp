@@ -1,7 +1,7 @@
 #include "platform/Music.h"
 
-#include "resources/MP3Probe.h"
-#include "resources/RegularFile.h"
+#include "resources/core/MP3Probe.h"
+#include "resources/core/RegularFile.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

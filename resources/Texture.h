@@ -3,7 +3,7 @@
 // deleted when it is destroyed.
 #pragma once
 
-#include "resources/TGALoader.h"
+#include "resources/core/TGALoader.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 #include "resources/TextureLibrary.h"
 
-#include "resources/Check.h"
-#include "resources/TGALoader.h"
+#include "resources/core/Check.h"
+#include "resources/core/TGALoader.h"
 
 #include <cstdlib>
 #include <utility>

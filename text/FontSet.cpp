@@ -1,9 +1,9 @@
 #include "text/FontSet.h"
 
-#include "resources/Check.h"
-#include "resources/DataFolder.h"
 #include "resources/TextureLibrary.h"
-#include "text/LookupTableLoader.h"
+#include "resources/core/Check.h"
+#include "resources/core/DataFolder.h"
+#include "text/core/LookupTableLoader.h"
 
 #include <cstdlib>
 #include <utility>

@@ -5,7 +5,7 @@
 // are loaded; lines past them are reported and left out.
 #pragma once
 
-#include "text/LookupTable.h"
+#include "text/core/LookupTable.h"
 
 #include <cstdint>
 #include <string>

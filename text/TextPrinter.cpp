@@ -2,7 +2,7 @@
 
 #include "resources/TextureLibrary.h"
 #include "text/FontSet.h"
-#include "text/TextLayout.h"
+#include "text/core/TextLayout.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

@@ -1,6 +1,6 @@
 #include "GLTestSupport.h"
 
-#include "app/KeyCodes.h"
+#include "app/core/KeyCodes.h"
 #include "platform/Display.h"
 
 #include <SDL.h>

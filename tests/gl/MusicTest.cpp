@@ -1,7 +1,7 @@
 #include "TestFiles.h"
 
 #include "app/DevMode.h"
-#include "app/KeyCodes.h"
+#include "app/core/KeyCodes.h"
 #include "platform/Clock.h"
 #include "platform/Music.h"
 

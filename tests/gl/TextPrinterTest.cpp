@@ -4,7 +4,7 @@
 #include "resources/TextureLibrary.h"
 #include "text/FontSet.h"
 #include "text/TextPrinter.h"
-#include "tools/TGAWriter.h"
+#include "tools/common/TGAWriter.h"
 
 #include <filesystem>
 #include <stdexcept>

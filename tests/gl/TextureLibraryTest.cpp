@@ -3,7 +3,7 @@
 
 #include "draw/ImageQuads.h"
 #include "resources/TextureLibrary.h"
-#include "tools/TGAWriter.h"
+#include "tools/common/TGAWriter.h"
 
 namespace {
 

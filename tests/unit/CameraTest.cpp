@@ -1,4 +1,4 @@
-#include "draw/CameraMath.h"
+#include "draw/core/CameraMath.h"
 
 #include <gtest/gtest.h>
 

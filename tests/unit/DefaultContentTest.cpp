@@ -1,6 +1,6 @@
-#include "app/ImageList.h"
-#include "resources/TGALoader.h"
-#include "text/LookupTableLoader.h"
+#include "app/core/ImageList.h"
+#include "resources/core/TGALoader.h"
+#include "text/core/LookupTableLoader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/IntroOptions.h"
-#include "app/KeyCodes.h"
-#include "app/Playback.h"
+#include "app/core/IntroOptions.h"
+#include "app/core/KeyCodes.h"
+#include "app/core/Playback.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 
-#include "text/LookupTableLoader.h"
+#include "text/core/LookupTableLoader.h"
 
 #include <gtest/gtest.h>
 

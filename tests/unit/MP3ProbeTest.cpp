@@ -1,4 +1,4 @@
-#include "resources/MP3Probe.h"
+#include "resources/core/MP3Probe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/FramePlan.h"
-#include "app/Keyboard.h"
+#include "app/core/FramePlan.h"
+#include "app/core/Keyboard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "TestFiles.h"
 
-#include "resources/TGALoader.h"
-#include "tools/TGAWriter.h"
+#include "resources/core/TGALoader.h"
+#include "tools/common/TGAWriter.h"
 
 #include <gtest/gtest.h>
 

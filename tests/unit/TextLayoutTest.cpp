@@ -1,4 +1,4 @@
-#include "text/TextLayout.h"
+#include "text/core/TextLayout.h"
 
 #include <gtest/gtest.h>
 

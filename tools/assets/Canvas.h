@@ -2,7 +2,7 @@
 // the artwork needs, and its conversion to 8-bit TGA pixels with ordered dithering.
 #pragma once
 
-#include "tools/TGAWriter.h"
+#include "tools/common/TGAWriter.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,12 +1,12 @@
 // intro-assets: writes the intro's default content into a folder (default "data"): the 26 images
 // and the scroll text, the text printer's font atlases and "fonts.data", and the soundtrack,
 // encoded with lame. Every byte comes from here; two runs write the same bytes.
-#include "platform/ChildProcess.h"
-#include "tools/OutputFile.h"
-#include "tools/PNGWriter.h"
 #include "tools/assets/Artwork.h"
 #include "tools/assets/FontAtlas.h"
 #include "tools/assets/Soundtrack.h"
+#include "tools/common/ChildProcess.h"
+#include "tools/common/OutputFile.h"
+#include "tools/common/PNGWriter.h"
 
 #include <cstdio>
 #include <filesystem>

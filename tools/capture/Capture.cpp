@@ -1,14 +1,14 @@
 #include "tools/capture/Capture.h"
 
-#include "app/DemoState.h"
 #include "app/Frame.h"
 #include "app/ImageLoading.h"
-#include "platform/ChildProcess.h"
+#include "app/core/DemoState.h"
 #include "platform/HeadlessContext.h"
-#include "resources/DataFolder.h"
-#include "resources/RegularFile.h"
-#include "tools/PNGWriter.h"
+#include "resources/core/DataFolder.h"
+#include "resources/core/RegularFile.h"
 #include "tools/capture/CapturePlan.h"
+#include "tools/common/ChildProcess.h"
+#include "tools/common/PNGWriter.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>

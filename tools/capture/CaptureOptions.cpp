@@ -1,6 +1,6 @@
 #include "tools/capture/CaptureOptions.h"
 
-#include "app/CommandLine.h"
+#include "app/core/CommandLine.h"
 
 #include <set>
 

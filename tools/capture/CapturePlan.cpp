@@ -1,6 +1,6 @@
 #include "tools/capture/CapturePlan.h"
 
-#include "app/FramePlan.h"
+#include "app/core/FramePlan.h"
 
 namespace {
 // What reaches the pixels: the drawing, and the additive blending the scroller leaves on.

@@ -5,7 +5,7 @@
 // Worked out from the frame step's own plan, without GL.
 #pragma once
 
-#include "app/SceneTimeline.h"
+#include "app/core/SceneTimeline.h"
 #include "tools/capture/CaptureOptions.h"
 
 #include <cstdint>

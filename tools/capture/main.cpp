@@ -1,7 +1,7 @@
 // intro-capture: renders the intro offscreen at chosen clock values, to a PNG still or to an
 // H.264 video with its soundtrack, at a fixed frame rate whatever the machine's speed.
 #include "platform/ProgramFolder.h"
-#include "resources/DataFolder.h"
+#include "resources/core/DataFolder.h"
 #include "tools/capture/Capture.h"
 
 #include <cstdio>

@@ -1,0 +1,24 @@
+#include "app/core/CommandLine.h"
+
+#include <cstdlib>
+
+bool parseWholeNumber(const std::string& text, uint64_t low, uint64_t high, uint64_t& value) {
+    if (text.empty() || text.size() > 12 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    value = std::strtoull(text.c_str(), nullptr, 10);
+    return value >= low && value <= high;
+}
+
+bool parseSize(const std::string& text, uint64_t low, uint64_t high, int& width, int& height) {
+    const size_t x = text.find('x');
+    uint64_t w = 0, h = 0;
+    if (x == std::string::npos || !parseWholeNumber(text.substr(0, x), low, high, w) ||
+        !parseWholeNumber(text.substr(x + 1), low, high, h)) {
+        return false;
+    }
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
+}

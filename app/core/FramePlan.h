@@ -1,0 +1,22 @@
+// FramePlan: the portable half of a frame step: how the timeline advances, what the scene draws
+// and what a removed key message does. No GL, no clock: the frame step and the tests feed it.
+#pragma once
+
+#include "app/core/DemoState.h"
+#include "app/core/SceneTimeline.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// Advances the timeline to now and says what the scene draws.
+SceneDrawing planFrame(DemoState& state, uint32_t now);
+
+// The clock values of one frame in each scene that starts before until, so that the GL state
+// those scenes leave behind (the scroller's blending above all) is in place for a frame at until.
+std::vector<uint32_t> warmUpTimes(uint32_t until);
+
+// Applies the keyboard rules to a message removed this frame (its key code, see KeyCodes.h),
+// printing the clock on Space.
+// A frame that removed no message changes nothing: a stale key is never applied twice.
+void handleMessage(DemoState& state, std::optional<uint32_t> message, uint32_t now);

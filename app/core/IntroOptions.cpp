@@ -1,0 +1,68 @@
+#include "app/core/IntroOptions.h"
+
+#include "app/core/CommandLine.h"
+#include "app/core/SceneTimeline.h"
+
+const char* const kIntroUsage =
+    "usage: intro [--window[=WxH]] [--start MS] [--data DIR] [--dev] [--help] [--version]\n"
+    "  --window[=WxH]  play in a resizable window (default 1280x720) instead of full screen\n"
+    "  --start MS      begin as if MS milliseconds had passed, music included\n"
+    "  --data DIR      read the images, the music and the font table from DIR\n"
+    "  --dev           for scene writers: P pauses, Left/Right seek 5 s (Shift: 1 s), Home\n"
+    "                  restarts, changed images reload, an overlay shows scene, image and clock\n"
+    "Keys: Escape quits, Enter skips a scene, Space prints the clock.\n";
+
+bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& options,
+                       std::string& error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error = "option " + arg + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string text;
+        uint64_t ms = 0;
+        if (arg == "--window") {
+            options.window = true;
+        } else if (arg.rfind("--window=", 0) == 0) {
+            const std::string size = arg.substr(9);
+            if (!parseSize(size, 1, 16384, options.width, options.height)) {
+                error = "--window takes WIDTHxHEIGHT, each from 1 to 16384, not '" + size + "'";
+                return false;
+            }
+            options.window = true;
+        } else if (arg == "--start") {
+            if (!value(text)) {
+                return false;
+            }
+            if (!parseWholeNumber(text, 0, SceneTimeline[kSceneCount - 1], ms)) {
+                error = "--start takes milliseconds, a whole number from 0 to 160000, not '" +
+                        text + "'";
+                return false;
+            }
+            options.start = static_cast<uint32_t>(ms);
+        } else if (arg == "--data") {
+            if (!value(options.data)) {
+                return false;
+            }
+            if (options.data.empty()) {
+                error = "--data takes a folder, not ''";
+                return false;
+            }
+        } else if (arg == "--dev") {
+            options.dev = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else {
+            error = "unknown option '" + arg + "'";
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,52 @@
+#include "app/core/Playback.h"
+
+#include "app/core/KeyCodes.h"
+#include "app/core/SceneTimeline.h"
+
+#include <algorithm>
+
+uint32_t playbackTime(const Playback& playback, uint32_t wall) {
+    return playback.paused ? playback.pausedat : static_cast<uint32_t>(wall - playback.origin);
+}
+
+void seekPlayback(Playback& playback, uint32_t time, uint32_t wall) {
+    playback.origin = int64_t{wall} - time;
+    playback.pausedat = time;
+}
+
+DevRequest applyDevKey(Playback& playback, uint32_t message, uint32_t wall) {
+    if ((message & kKeyReleased) != 0) {
+        return DevRequest::None;
+    }
+    const int64_t now = playbackTime(playback, wall);
+    const int64_t step = (message & kKeyShift) != 0 ? 1000 : 5000;
+    const int64_t end = SceneTimeline[kSceneCount - 1];
+    switch (message & kKeyCodeMask) {
+    case kKeyP:
+        if (playback.paused) {
+            seekPlayback(playback, playback.pausedat, wall);
+            playback.paused = false;
+            return DevRequest::Resume;
+        }
+        playback.pausedat = static_cast<uint32_t>(now);
+        playback.paused = true;
+        return DevRequest::Pause;
+    case kKeyLeft:
+    case kKeyRight:
+    case kKeyHome: {
+        const int64_t target = (message & kKeyCodeMask) == kKeyHome   ? 0
+                               : (message & kKeyCodeMask) == kKeyLeft ? now - step
+                                                                      : now + step;
+        seekPlayback(playback, static_cast<uint32_t>(std::clamp<int64_t>(target, 0, end)), wall);
+        return DevRequest::Seek;
+    }
+    default:
+        return DevRequest::None;
+    }
+}
+
+void followTime(DemoState& state, uint32_t time) {
+    state.scene = 0;
+    state.quit = false;
+    advanceTimeline(state, time);
+}

@@ -1,0 +1,31 @@
+// SceneTimeline: when each of the 13 scenes ends, how the scene index follows the clock, and what
+// each scene draws at a given time within it. Pure functions: no GL, no clock.
+#pragma once
+
+#include "app/core/DemoState.h"
+
+#include <cstdint>
+
+constexpr int kSceneCount = 13;
+
+// End time of each scene in ms; scene s runs while the clock is at most entry s.
+extern const uint32_t SceneTimeline[kSceneCount];
+
+// Start of a scene in ms: the end of the one before, 0 for scene 0.
+uint32_t sceneStart(int32_t scene);
+
+// Moves the scene index past every scene whose end lies behind now, and sets the quit flag once
+// the index reaches 13. Several scenes can pass in one call; the index never goes back.
+void advanceTimeline(DemoState& state, uint32_t now);
+
+// What one scene draws: a full-screen image (an image number, or -1 for nothing) and, in scene 1,
+// the scroller plane at a scroll position.
+struct SceneDrawing {
+    int image = -1;
+    bool scroller = false;
+    float scrollposition = 0.0f;
+};
+
+// The scene rules. elapsed is now minus the scene's start in unsigned 32-bit arithmetic, so a
+// scene entered early by Enter sees a value near 2^32. Index 13 draws nothing.
+SceneDrawing sceneDrawing(int32_t scene, uint32_t elapsed);

@@ -1,0 +1,245 @@
+#include "resources/core/TGALoader.h"
+
+#include "resources/core/Check.h"
+#include "resources/core/RegularFile.h"
+#include "resources/core/TGAPixels.h"
+
+#include <algorithm>
+#include <cstring>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr size_t kHeaderSize = 18;
+
+// Bytes 0 to 11 of the last file read: ID length, colour map type, image type, colour map
+// first index (2), colour map length (2), colour map entry size, x origin (2), y origin (2).
+unsigned char fileheader[12];
+const unsigned char rawSignature[12] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+const unsigned char rleSignature[12] = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+struct Header {
+    bool runlength = false;
+    uint32_t width = 0, height = 0, bpp = 0;
+    uint64_t pixelcount() const { return uint64_t{width} * height; }
+    uint64_t size() const { return pixelcount() * (bpp / 8); }
+};
+
+// Checks the first bytes of a file (available of them, at most 18 needed): the file header, its
+// signature, then the info header: width (2), height (2), depth in bits, descriptor (never
+// examined).
+bool parseHeader(const uint8_t* data, size_t available, Header& header) {
+    if (available < sizeof fileheader) {
+        INTRO_CHECK(false && "Could not read file header");
+        return false;
+    }
+    std::memcpy(fileheader, data, sizeof fileheader);
+    header.runlength = std::memcmp(fileheader, rleSignature, sizeof fileheader) == 0;
+    if (!header.runlength && std::memcmp(fileheader, rawSignature, sizeof fileheader) != 0) {
+        INTRO_CHECK(false && "TGA file be type 2 or type 10: Invalid Image");
+        return false;
+    }
+    if (available < kHeaderSize) {
+        INTRO_CHECK(false && "Could not read info header");
+        return false;
+    }
+    header.width = data[12] + 256u * data[13];
+    header.height = data[14] + 256u * data[15];
+    header.bpp = data[16];
+    if (header.width == 0 || header.height == 0 || (header.bpp != 24 && header.bpp != 32)) {
+        INTRO_CHECK(false && "Invalid texture information");
+        return false;
+    }
+    return true;
+}
+
+// Every packet holds at most 128 pixels in at least 1 + bytes-per-pixel bytes: packet data
+// shorter than this cannot hold the image, whatever its packets say.
+bool packetsTooShort(const Header& header, uint64_t datasize) {
+    return datasize / (1 + header.bpp / 8) * 128 < header.pixelcount();
+}
+
+// The last checks before the buffer exists, so that no image that cannot become a texture
+// costs memory or time.
+bool allocatePixels(const Header& header, uint32_t largestside, DecodedImage& image) {
+    if (header.width > largestside || header.height > largestside) {
+        INTRO_CHECK(false && "Image larger than the largest texture");
+        return false;
+    }
+    // A buffer kept from an earlier load is used again when it is large enough.
+    const uint64_t size = header.size() + kPixelSlack;
+    if (image.pixels == nullptr || image.capacity < size) {
+        image.pixels = allocatePixelBuffer(size);
+        image.capacity = image.pixels != nullptr ? size : 0;
+    }
+    if (image.pixels == nullptr) {
+        INTRO_CHECK(false && "Could not allocate memory for image");
+        return false;
+    }
+    image.width = header.width;
+    image.height = header.height;
+    image.bpp = header.bpp;
+    return true;
+}
+
+// The build of the pixel loops this processor runs best, chosen once.
+struct PixelLoops {
+    void (*exchangeRedBlue)(uint8_t*, const uint8_t*, uint64_t, unsigned);
+    PacketResult (*decodePackets)(uint8_t*, uint64_t, const uint8_t*, const uint8_t*, unsigned);
+};
+
+const PixelLoops& pixelLoops() {
+#if defined(__x86_64__) || defined(__i386__)
+    static const PixelLoops loops =
+        __builtin_cpu_supports("ssse3")
+            ? PixelLoops{tga_ssse3::exchangeRedBlue, tga_ssse3::decodePackets}
+            : PixelLoops{tga_generic::exchangeRedBlue, tga_generic::decodePackets};
+#else
+    static const PixelLoops loops{tga_generic::exchangeRedBlue, tga_generic::decodePackets};
+#endif
+    return loops;
+}
+
+// Decodes (or, with no buffer, walks) the packet data of a run-length image; false after its
+// report.
+bool decodeRunLength(const Header& header, uint8_t* out, const uint8_t* data, size_t size) {
+    const PacketResult result =
+        pixelLoops().decodePackets(out, header.pixelcount(), data, data + size, header.bpp / 8);
+    switch (result) {
+    case PacketResult::NoHeader:
+        INTRO_CHECK(false && "Could not read RLE header");
+        return false;
+    case PacketResult::NoPixel:
+        INTRO_CHECK(false && "Could not read image data");
+        return false;
+    case PacketResult::TooManyPixels:
+        INTRO_CHECK(false && "Too many Pixels read");
+        return false;
+    case PacketResult::Complete:
+        break;
+    }
+    return true;
+}
+
+bool rawDataTooShort(const Header& header, uint64_t datasize) {
+    if (datasize < header.size()) {
+        INTRO_CHECK(false && "Could not read image data");
+        return true;
+    }
+    return false;
+}
+
+void exchangeRedBlue(const Header& header, uint8_t* out, const uint8_t* in) {
+    pixelLoops().exchangeRedBlue(out, in, header.pixelcount(), header.bpp / 8);
+}
+
+// Reads up to size bytes, fewer only at the end of the file or on an error.
+size_t readFully(int fd, uint8_t* out, size_t size) {
+    size_t done = 0;
+    while (done < size) {
+        ssize_t got = read(fd, out + done, size - done);
+        if (got <= 0) {
+            break;
+        }
+        done += static_cast<size_t>(got);
+    }
+    return done;
+}
+} // namespace
+
+// A fresh buffer costs a page fault per page at its first touch, which for a large image costs
+// more than decoding it. Large buffers are asked for in huge pages: 2 MiB aligned, with the
+// kernel's advice taken where it is given.
+PixelBuffer allocatePixelBuffer(uint64_t size) {
+    constexpr uint64_t kHugePage = 2u << 20;
+    if (size < kHugePage) {
+        return PixelBuffer(static_cast<uint8_t*>(std::malloc(size)));
+    }
+    uint64_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+    void* buffer = std::aligned_alloc(kHugePage, rounded);
+    if (buffer != nullptr) {
+        madvise(buffer, rounded, MADV_HUGEPAGE);
+    }
+    return PixelBuffer(static_cast<uint8_t*>(buffer));
+}
+
+bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestside, DecodedImage& image) {
+    Header header;
+    if (!parseHeader(data, size, header)) {
+        return false;
+    }
+    const uint8_t* pixeldata = data + kHeaderSize;
+    const size_t datasize = size - kHeaderSize;
+    if (!header.runlength) {
+        if (rawDataTooShort(header, datasize) || !allocatePixels(header, largestside, image)) {
+            return false;
+        }
+        exchangeRedBlue(header, image.pixels.get(), pixeldata);
+        return true;
+    }
+    if (packetsTooShort(header, datasize)) {
+        return decodeRunLength(header, nullptr, pixeldata, datasize);
+    }
+    if (!allocatePixels(header, largestside, image) ||
+        !decodeRunLength(header, image.pixels.get(), pixeldata, datasize)) {
+        image = DecodedImage();
+        return false;
+    }
+    return true;
+}
+
+bool readTGAFile(const std::string& f, uint32_t largestside, DecodedImage& image) {
+    std::FILE* opened = openRegularFile(f.c_str());
+    if (opened == nullptr) {
+        INTRO_CHECK(false && "could not open texture file");
+        return false;
+    }
+    struct Closer {
+        std::FILE* file;
+        ~Closer() { std::fclose(file); }
+    } closer{opened};
+    const int fd = fileno(opened);
+    struct stat info;
+    const uint64_t filesize = fstat(fd, &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
+
+    uint8_t first[kHeaderSize];
+    Header header;
+    if (!parseHeader(first, readFully(fd, first, sizeof first), header)) {
+        return false;
+    }
+    const uint64_t datasize = filesize > kHeaderSize ? filesize - kHeaderSize : 0;
+    if (!header.runlength) {
+        // Straight into the image's buffer, then exchanged in place.
+        if (rawDataTooShort(header, datasize) || !allocatePixels(header, largestside, image)) {
+            return false;
+        }
+        if (rawDataTooShort(header, readFully(fd, image.pixels.get(), header.size()))) {
+            image = DecodedImage();
+            return false;
+        }
+        exchangeRedBlue(header, image.pixels.get(), image.pixels.get());
+        return true;
+    }
+    // The packets are read whole into a buffer kept from load to load; never more of them than
+    // the image could use (one pixel a packet), and one longest packet that overflows it.
+    static PixelBuffer packets;
+    static uint64_t capacity = 0;
+    const uint64_t bytesperpixel = header.bpp / 8;
+    const uint64_t wanted =
+        std::min(datasize, header.pixelcount() * (1 + bytesperpixel) + 1 + 128 * bytesperpixel);
+    const bool tooshort = packetsTooShort(header, datasize);
+    if (!tooshort && !allocatePixels(header, largestside, image)) {
+        return false;
+    }
+    if (wanted > capacity) {
+        packets = allocatePixelBuffer(wanted);
+        capacity = packets != nullptr ? wanted : 0;
+    }
+    const size_t got = packets != nullptr ? readFully(fd, packets.get(), wanted) : 0;
+    if (!decodeRunLength(header, image.pixels.get(), packets.get(), got)) {
+        image = DecodedImage();
+        return false;
+    }
+    return true;
+}

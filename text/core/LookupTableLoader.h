@@ -1,0 +1,17 @@
+// LookupTableLoader: reads a table file whole into a new LookupTable. The first line names the
+// keys (it ends early at a word equal to the one before it); every later line, blank ones
+// included, is a record whose words are the values in key order, missing ones repeating the
+// line's last word. Lines hold at most 65,535 characters: a longer one ends the table there, and
+// is reported with its line number.
+#pragma once
+
+#include "text/core/LookupTable.h"
+
+#include <string>
+
+// Returns a table the caller owns. A file that cannot be opened is reported in the loaders'
+// check format and gives a table of no keys and no records; so does a file with no line.
+LookupTable* loadLookupTable(std::string filename);
+
+// The same over a table's text already in memory; filename names it in reports.
+LookupTable* parseLookupTable(const std::string& text, const std::string& filename);
