@@ -1,78 +1,128 @@
 #include "app/DevMode.h"
 
+#include "app/Frame.h"
 #include "app/core/ImageList.h"
-#include "platform/Music.h"
-#include "resources/TextureLibrary.h"
-#include "resources/core/DataFolder.h"
-#include "text/FontSet.h"
 #include "text/TextPrinter.h"
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <string>
 #include <sys/stat.h>
 
 namespace {
 constexpr uint32_t kPollMs = 250;
+
+bool sameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// The file name of the image a drawing shows, without its folder.
+std::string imageName(const DemoState& state, const TextureLibrary& textures, int image) {
+    const Texture* texture = image >= 0 ? textures.get(state.imageslots[image]) : nullptr;
+    const std::string path = texture != nullptr ? texture->fileName() : "";
+    return path.substr(path.rfind('/') + 1);
+}
 } // namespace
 
-void followMusic(DevRequest request, const Playback& playback, uint32_t wall) {
-    switch (request) {
+bool ImageWatcher::Seen::operator==(const Seen& other) const {
+    return device == other.device && inode == other.inode && size == other.size &&
+           sameTime(modified, other.modified) && sameTime(changed, other.changed);
+}
+
+ImageWatcher::ImageWatcher(const DataFolder& data) : m_data(data) {
+    for (int n = 0; n < kImageCount; ++n) {
+        m_seen[n] = look(n); // what is there now is what was loaded
+    }
+}
+
+ImageWatcher::Seen ImageWatcher::look(int image) const {
+    struct stat info;
+    if (stat(m_data.path(ImageList[image]).c_str(), &info) != 0) {
+        return Seen();
+    }
+    return {info.st_dev, info.st_ino, static_cast<long long>(info.st_size), info.st_mtim,
+            info.st_ctim};
+}
+
+void ImageWatcher::poll(const DemoState& state, TextureLibrary& textures, uint32_t wall) {
+    if (wall - m_lastPoll < kPollMs) {
+        return;
+    }
+    m_lastPoll = wall;
+    for (int n = 0; n < kImageCount; ++n) {
+        const Seen now = look(n);
+        // Each change is tried once: a file that fails to decode keeps the picture it replaces
+        // and is reported once, until it changes again.
+        const bool changed = !(now == m_seen[n]);
+        m_seen[n] = now;
+        if (changed && state.imageslots[n] != 0 && now.size >= 0) {
+            textures.reload(state.imageslots[n], m_data.path(ImageList[n]));
+        }
+    }
+}
+
+DevMode::DevMode(TextureLibrary& textures, const DataFolder& data, Music& music)
+    : m_textures(textures), m_music(music), m_fonts(textures, data), m_currentFonts(m_fonts),
+      m_watcher(data) {}
+
+void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
+                        std::optional<uint32_t> message, uint32_t wall) {
+    switch (message ? applyDevKey(playback, *message, wall) : DevRequest::None) {
     case DevRequest::Pause:
-        musicPause();
+        m_music.pause();
         break;
     case DevRequest::Resume:
-        musicResume();
+        m_music.resume();
         break;
-    case DevRequest::Seek:
-        musicSeek(playbackTime(playback, wall));
+    case DevRequest::Seek: {
+        const uint32_t time = playbackTime(playback, wall);
+        m_music.seek(time);
+        if (playback.paused) {
+            m_music.pause(); // a seek that restarted ended music must not play it while paused
+        }
+        followTime(state, time);
+        resetPicture(state, time);
+        drawing = planFrame(state, time);
+        drawScene(state, drawing);
         break;
+    }
     case DevRequest::None:
         break;
     }
+    m_watcher.poll(state, m_textures, wall);
+    drawOverlay(state, drawing, playbackTime(playback, wall), playback.paused);
 }
 
-void drawDevOverlay(const SceneDrawing& drawing, int32_t scene, uint32_t time, bool paused) {
-    const int fonts = fontCount();
-    if (fonts == 0) {
-        return; // no font table: nothing to print with
+// Two lines in the top-left corner over a dark backdrop, so that they read on any picture: the
+// scene, the image and its file; the clock and whether it is paused.
+void DevMode::drawOverlay(const DemoState& state, const SceneDrawing& drawing, uint32_t time,
+                          bool paused) {
+    const int font = m_fonts.fontCount() > 1 ? 1 : 0;
+    const Texture* atlas = m_fonts.fontCount() > 0 ? m_fonts.atlas(font) : nullptr;
+    if (atlas == nullptr) {
+        return; // no font to print with
     }
-    const std::string text =
-        "scene " + std::to_string(scene) + " image " +
-        (drawing.image < 0 ? std::string("-") : std::to_string(drawing.image)) + " " +
-        std::to_string(time) + " ms" + (paused ? " paused" : "");
+    const std::string image = drawing.image < 0 ? std::string("-")
+                                                : std::to_string(drawing.image) + " " +
+                                                      imageName(state, m_textures, drawing.image);
+    const std::string lines[] = {"scene " + std::to_string(state.scene) + " image " + image,
+                                 std::to_string(time) + " ms" + (paused ? " paused" : "")};
+    const int advance = static_cast<int>(atlas->width() / 16) + m_fonts.xSpace(font);
+    const int lineHeight = static_cast<int>(atlas->height() / 16) + m_fonts.ySpace(font);
+    const size_t longest = std::max(lines[0].size(), lines[1].size());
+    const int width = static_cast<int>(longest) * advance + 8;
+
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
     glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.6f);
+    beginOverlay();
+    glRecti(0, 0, width, 2 * lineHeight + 8);
+    endOverlay();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    printText(4, 4, 312, 40, text, fonts > 1 ? 1 : 0);
+    // A box far wider than the screen: the two lines never wrap, whatever the numbers and names.
+    printText(4, 4, 100000, 2 * lineHeight, lines[0] + "\n" + lines[1], font);
     glPopAttrib();
-}
-
-ImageWatcher::ImageWatcher() {
-    poll(DemoState(), kPollMs); // what is there now is what was loaded
-}
-
-void ImageWatcher::poll(const DemoState& state, uint32_t wall) {
-    if (wall - m_lastpoll < kPollMs) {
-        return;
-    }
-    m_lastpoll = wall;
-    for (int n = 0; n < kImageCount; ++n) {
-        const std::string path = dataPath(ImageList[n]);
-        struct stat info;
-        Seen now;
-        if (stat(path.c_str(), &info) == 0) {
-            now = {info.st_mtim, static_cast<long long>(info.st_size)};
-        }
-        Seen& before = m_seen[n];
-        const bool changed = now.size != before.size ||
-                             now.modified.tv_sec != before.modified.tv_sec ||
-                             now.modified.tv_nsec != before.modified.tv_nsec;
-        // Each change is tried once: a file that fails to decode keeps the picture it replaces
-        // and is reported once, until it changes again.
-        before = now;
-        if (changed && state.imageslots[n] != 0 && now.size >= 0) {
-            reloadTexture(state.imageslots[n], path);
-        }
-    }
 }

@@ -1,5 +1,6 @@
 #include "app/Frame.h"
 
+#include "app/core/ImageList.h"
 #include "draw/ImageQuads.h"
 
 #include <GL/gl.h>
@@ -16,20 +17,15 @@ void drawSceneImage(const DemoState& state, const SceneDrawing& drawing) {
     }
 }
 
-void drawSceneScroller(const SceneDrawing& drawing) {
+void drawSceneScroller(const DemoState& state, const SceneDrawing& drawing) {
     if (drawing.scroller) {
-        scrollerPlane(drawing.scrollposition);
+        scrollerPlane(drawing.scrollposition, state.imageslots[kScrollTextImage]);
     }
 }
 
 void drawScene(const DemoState& state, const SceneDrawing& drawing) {
     drawSceneImage(state, drawing);
-    drawSceneScroller(drawing);
-}
-
-void frame(DemoState& state, uint32_t now, MessageSource removemessage) {
-    drawScene(state, planFrame(state, now));
-    handleMessage(state, removemessage(), now);
+    drawSceneScroller(state, drawing);
 }
 
 void resetPicture(const DemoState& state, uint32_t time) {

@@ -1,11 +1,12 @@
 #include "app/ImageLoading.h"
 
 #include "app/core/ImageList.h"
-#include "resources/TextureLibrary.h"
-#include "resources/core/DataFolder.h"
 
-void loadImageList(DemoState& state) {
+int loadImageList(DemoState& state, TextureLibrary& textures, const DataFolder& data) {
+    int failed = 0;
     for (int n = 0; n < kImageCount; ++n) {
-        state.imageslots[n] = loadTexture(dataPath(ImageList[n]), 0.0f);
+        state.imageslots[n] = textures.load(data.path(ImageList[n]));
+        failed += textures.get(state.imageslots[n]) == nullptr ? 1 : 0;
     }
+    return failed;
 }

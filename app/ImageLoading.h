@@ -3,6 +3,10 @@
 #pragma once
 
 #include "app/core/DemoState.h"
+#include "resources/TextureLibrary.h"
+#include "resources/core/DataFolder.h"
 
-// Loads every image in list order into the image slots. Needs a current GL context.
-void loadImageList(DemoState& state);
+// Loads every image in list order from the data folder into the image slots. Returns how many
+// did not load (each one reported by the loader, its slot kept and drawn untextured). Needs a
+// current GL context.
+int loadImageList(DemoState& state, TextureLibrary& textures, const DataFolder& data);

@@ -7,14 +7,18 @@
 #include "app/ImageLoading.h"
 #include "app/MusicStart.h"
 #include "app/core/DemoState.h"
+#include "app/core/ImageList.h"
 #include "app/core/IntroOptions.h"
 #include "app/core/Playback.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
 #include "platform/ProgramFolder.h"
+#include "resources/TextureLibrary.h"
 #include "resources/core/DataFolder.h"
 
+#include <csignal>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -23,78 +27,102 @@
 #endif
 
 namespace {
-DemoState state;
+// The name the program was started by, without its folder: what it calls itself in messages.
+std::string programName(const char* argv0) {
+    const std::string path = argv0 != nullptr && *argv0 != '\0' ? argv0 : "intro";
+    return path.substr(path.rfind('/') + 1);
+}
 
-// The frame loop of a run that starts elsewhere than at 0 or takes the scene writers' keys.
-void playFrom(const IntroOptions& options) {
+// Writes text to standard output in full; false when it could not (a closed pipe, a full disk).
+bool printAll(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+}
+
+// The frame loop. Intro time is the process clock unless a start time or a seek moved it, so a
+// run from 0 keeps the clock the music started against, with or without --dev.
+void play(DemoState& state, Display& display, DevMode* dev, uint32_t start) {
     Playback playback;
-    seekPlayback(playback, options.start, clockMs());
-    if (options.start > 0) {
-        followMusic(DevRequest::Seek, playback, clockMs());
-        followTime(state, options.start);
-        resetPicture(state, options.start);
-    }
-    std::optional<ImageWatcher> watcher;
-    if (options.dev) {
-        watcher.emplace();
+    if (start > 0) {
+        seekPlayback(playback, start, clockMs());
+        followTime(state, start);
+        resetPicture(state, start);
     }
     while (!state.quit) {
         const uint32_t wall = clockMs();
         const uint32_t now = playbackTime(playback, wall);
         const SceneDrawing drawing = planFrame(state, now);
         drawScene(state, drawing);
-        const std::optional<uint32_t> message = removeMessage();
-        if (options.dev) {
-            const DevRequest request =
-                message ? applyDevKey(playback, *message, wall) : DevRequest::None;
-            followMusic(request, playback, wall);
-            if (request == DevRequest::Seek) {
-                followTime(state, playbackTime(playback, wall));
-                resetPicture(state, playbackTime(playback, wall));
-            }
-            drawDevOverlay(drawing, state.scene, now, playback.paused);
-            watcher->poll(state, wall);
+        const std::optional<uint32_t> message = display.removeMessage();
+        if (dev != nullptr) {
+            dev->afterDraw(state, playback, drawing, message, wall);
         }
-        handleMessage(state, message, now);
-        presentDisplay();
+        handleMessage(state, message, playbackTime(playback, wall));
+        display.present();
     }
 }
 } // namespace
 
 int main(int argc, char** argv) {
+    // A closed output pipe is a failed write to report, not a reason to die silently.
+    std::signal(SIGPIPE, SIG_IGN);
+    const std::string program = programName(argc > 0 ? argv[0] : nullptr);
     IntroOptions options;
     std::string error;
-    if (!parseIntroOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
-        std::fprintf(stderr, "intro: %s\n%s", error.c_str(), kIntroUsage);
+    if (!parseIntroOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc),
+                           options, error)) {
+        std::fprintf(stderr, "%s: %s\n%s", program.c_str(), error.c_str(),
+                     introUsage(program).c_str());
         return 2;
     }
     if (options.help || options.version) {
-        std::printf("%s", options.help ? kIntroUsage : "intro " INTRO_VERSION "\n");
+        const std::string text =
+            options.help ? introUsage(program) : program + " " INTRO_VERSION "\n";
+        if (!printAll(text)) {
+            std::fprintf(stderr, "%s: could not write to standard output\n", program.c_str());
+            return 1;
+        }
         return 0;
     }
+    DataFolder data;
     std::vector<std::string> tried;
-    if (!chooseDataFolder(options.data, {installedDataFolder()}, tried)) {
-        std::fprintf(stderr, "intro: no data folder found; tried %s\n", joinFolders(tried).c_str());
+    if (!chooseDataFolder(options.data, {installedDataFolder()}, kSoundtrack, data, tried)) {
+        std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
+                     joinFolders(tried).c_str());
     }
-    if (!startMusic(error)) {
-        std::printf("%s\n", error.c_str());
-        if (isNoSoundOutput(error)) {
-            std::fprintf(stderr, "intro: to play without sound: SDL_AUDIODRIVER=dummy intro\n");
+    Music music;
+    const MusicError musicError = startMusic(music, data.path(kSoundtrack));
+    if (musicError != MusicError::None) {
+        std::printf("Error: %s\n", errorText(musicError));
+        if (musicError == MusicError::InitFailed) {
+            std::fprintf(stderr, "%s: to play without sound: SDL_AUDIODRIVER=dummy %s\n",
+                         program.c_str(), program.c_str());
         }
         return 1;
     }
-    if (!createDisplay({options.window, options.width, options.height}, error)) {
-        std::printf("%s\n", error.c_str());
+    Display display;
+    std::string reason;
+    const DisplayError displayError =
+        display.open({options.window, options.width, options.height}, reason);
+    if (displayError != DisplayError::None) {
+        // The first line is the one a run without a display has always printed; why SDL found
+        // none goes to standard error.
+        std::printf("Error: %s\n", errorText(displayError));
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s: %s\n", program.c_str(), reason.c_str());
         return 1;
     }
-    loadImageList(state);
-    if (options.start > 0 || options.dev) {
-        playFrom(options);
-        return 0;
+    DemoState state;
+    TextureLibrary textures;
+    const CurrentTextureLibrary currentTextures(textures);
+    loadImageList(state, textures, data);
+    std::unique_ptr<DevMode> dev;
+    if (options.dev) {
+        dev = std::make_unique<DevMode>(textures, data, music);
     }
-    while (!state.quit) {
-        frame(state, clockMs(), &removeMessage);
-        presentDisplay();
+    if (options.start > 0) {
+        music.seek(options.start);
     }
+    play(state, display, dev.get(), options.start);
     return 0;
 }

@@ -2,11 +2,10 @@
 
 #include <GL/gl.h>
 
-Matrix4 ProjectionMatrix = {};
-
 void perspective(int32_t fov, float aspect, float znear, float zfar) {
-    perspectiveEntries(ProjectionMatrix, fov, aspect, znear, zfar);
-    glLoadMatrixf(ProjectionMatrix.data());
+    Matrix4 projection = {};
+    perspectiveEntries(projection, fov, aspect, znear, zfar);
+    glLoadMatrixf(projection.data());
 }
 
 void lookAt(float eyex, float eyey, float eyez, float centrex, float centrey, float centrez,

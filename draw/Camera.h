@@ -4,11 +4,8 @@
 
 #include "draw/core/CameraMath.h"
 
-// The process-wide projection matrix, zero at start; perspective() writes entries 0, 5, 10, 11
-// and 14 and leaves the rest as they are.
-extern Matrix4 ProjectionMatrix;
-
-// Fills ProjectionMatrix so and loads it into the current GL matrix.
+// Loads a perspective projection into the current GL matrix: entries 0, 5, 10, 11 and 14 of
+// perspectiveEntries, every other entry 0.
 void perspective(int32_t fov, float aspect, float znear, float zfar);
 
 // Multiplies the current GL matrix by lookAtRotation, then translates by the negated eye.

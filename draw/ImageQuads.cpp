@@ -49,9 +49,9 @@ void scrollerProjection() {
     glEnable(GL_BLEND);
 }
 
-void scrollerPlane(float position) {
+void scrollerPlane(float position, int32_t text) {
     glEnable(GL_BLEND);
-    glBindTexture(GL_TEXTURE_2D, kScrollTextTexture);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(text));
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
     scrollerProjection();
     // The far edge lies on the far plane, 10 ahead and 8 up; the near edge one unit below the eye.

@@ -7,9 +7,6 @@
 
 #include <cstdint>
 
-// The GL texture name of the scroll text: the fifth image loaded, "data/scrolltext.tga".
-constexpr uint32_t kScrollTextTexture = 5;
-
 // Full-screen quad with the texture named slot (0 binds no texture: the current colour shows).
 void showImage(int32_t slot);
 
@@ -19,6 +16,6 @@ void showImageAt(int32_t slot, float x, float y, float width, float height);
 // Loads the scroller's perspective and model-view matrices and turns on additive blending.
 void scrollerProjection();
 
-// Draws the scroll-text plane with texture row position at the near edge and row position - 1
-// at the far edge; rows outside the texture repeat its clamped edge.
-void scrollerPlane(float position);
+// Draws the scroll-text plane with the texture named text: texture row position at the near edge
+// and row position - 1 at the far edge; rows outside the texture repeat its clamped edge.
+void scrollerPlane(float position, int32_t text);

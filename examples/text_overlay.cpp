@@ -12,13 +12,17 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    // Static, so that it outlives the texture library's teardown at exit.
-    static HeadlessContext context(640, 400);
+    // Declared first, so that it outlives the textures made in it.
+    HeadlessContext context(640, 400);
     if (!context.ok()) {
         std::fprintf(stderr, "text-overlay: no GL context: %s\n", context.error().c_str());
         return 1;
     }
+    TextureLibrary textures;
+    CurrentTextureLibrary currentTextures(textures);
     showImage(loadTexture("data/stjerner.tga", 0.0f));
+    FontSet fonts(textures, DataFolder());
+    CurrentFontSet currentFonts(fonts);
     if (fontCount() < 2) { // a font outside the list would raise std::out_of_range
         std::fprintf(stderr, "text-overlay: data/fonts.data lists %d fonts; this example uses 2\n",
                      fontCount());

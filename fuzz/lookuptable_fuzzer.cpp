@@ -15,6 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     table->getRandomInt(0);
     table->getNextString();
-    table->getInt(0, table->keyCount() > 0 ? table->m_keys[0] : "missing");
+    table->getInt(0, table->keyCount() > 0 ? table->keyName(0) : "missing");
     return 0;
 }

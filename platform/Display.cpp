@@ -9,8 +9,6 @@
 #include <cstring>
 
 namespace {
-GLSurface display;
-
 bool isInvisibleDriver(const char* driver) {
     return driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
            std::strcmp(driver, "dummy") == 0;
@@ -44,44 +42,45 @@ uint32_t keyMessage(const SDL_KeyboardEvent& key) {
 }
 } // namespace
 
-bool createDisplay(const DisplayMode& mode, std::string& error) {
-    const char* nodisplay = "Error: No display found: set DISPLAY, or run the intro under Xvfb";
+Display::~Display() {
+    closeGLSurface(m_surface);
+}
+
+DisplayError Display::open(const DisplayMode& mode, std::string& reason) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0 || isInvisibleDriver(SDL_GetCurrentVideoDriver())) {
-        error = nodisplay;
-        return false;
+        reason = SDL_GetError();
+        return DisplayError::NoDisplay;
     }
     SDL_DisplayMode desktop;
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
-        error = nodisplay;
-        return false;
+        reason = SDL_GetError();
+        return DisplayError::NoDisplay;
     }
     // Created at the desktop's size: with no window manager a size of 0 comes up as 1x1.
-    std::string reason;
-    display = mode.windowed ? openGLSurface(mode.width, mode.height, SDL_WINDOW_RESIZABLE, reason)
-                            : openGLSurface(desktop.w, desktop.h,
-                                            SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS |
-                                                SDL_WINDOW_ALWAYS_ON_TOP,
-                                            reason);
-    if (display.window == nullptr) {
-        error = "Error: Could not open the OpenGL window: " + reason;
-        return false;
+    m_surface = mode.windowed ? openGLSurface(mode.width, mode.height, SDL_WINDOW_RESIZABLE, reason)
+                              : openGLSurface(desktop.w, desktop.h,
+                                              SDL_WINDOW_FULLSCREEN_DESKTOP |
+                                                  SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP,
+                                              reason);
+    if (m_surface.window == nullptr) {
+        return DisplayError::NoWindow;
     }
     // Xvfb refuses vsync; the buffer swap is then the only pacing, as intended.
     SDL_GL_SetSwapInterval(1);
     if (mode.windowed) {
-        SDL_SetWindowTitle(display.window, "intro");
-        SDL_SetWindowPosition(display.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        SDL_SetWindowTitle(m_surface.window, "intro");
+        SDL_SetWindowPosition(m_surface.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     } else {
         SDL_ShowCursor(SDL_DISABLE);
     }
-    return true;
+    return DisplayError::None;
 }
 
-void presentDisplay() {
-    SDL_GL_SwapWindow(display.window);
+void Display::present() {
+    SDL_GL_SwapWindow(m_surface.window);
 }
 
-std::optional<uint32_t> removeMessage() {
+std::optional<uint32_t> Display::removeMessage() {
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
         switch (event.type) {
@@ -93,7 +92,7 @@ std::optional<uint32_t> removeMessage() {
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
                 int width = 0, height = 0;
-                SDL_GL_GetDrawableSize(display.window, &width, &height);
+                SDL_GL_GetDrawableSize(m_surface.window, &width, &height);
                 glViewport(0, 0, width, height);
             }
             break;

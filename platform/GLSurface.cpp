@@ -1,6 +1,8 @@
 #include "platform/GLSurface.h"
 
-GLSurface openGLSurface(int width, int height, Uint32 flags, std::string& error) {
+#include <SDL.h>
+
+GLSurface openGLSurface(int width, int height, uint32_t flags, std::string& error) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
@@ -19,11 +21,17 @@ GLSurface openGLSurface(int width, int height, Uint32 flags, std::string& error)
     surface.context = SDL_GL_CreateContext(surface.window);
     if (surface.context == nullptr || SDL_GL_MakeCurrent(surface.window, surface.context) != 0) {
         error = SDL_GetError();
-        if (surface.context != nullptr) {
-            SDL_GL_DeleteContext(surface.context);
-        }
-        SDL_DestroyWindow(surface.window);
-        return GLSurface{};
+        closeGLSurface(surface);
     }
     return surface;
+}
+
+void closeGLSurface(GLSurface& surface) {
+    if (surface.context != nullptr) {
+        SDL_GL_DeleteContext(surface.context);
+    }
+    if (surface.window != nullptr) {
+        SDL_DestroyWindow(surface.window);
+    }
+    surface = GLSurface{};
 }

@@ -1,8 +1,7 @@
 #include "platform/HeadlessContext.h"
 
-#include "platform/GLSurface.h"
-
 #include <GL/gl.h>
+#include <SDL.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -18,32 +17,27 @@ HeadlessContext::HeadlessContext(int width, int height) : m_width(width), m_heig
         m_error = SDL_GetError();
         return;
     }
-    GLSurface surface = openGLSurface(width, height, SDL_WINDOW_HIDDEN, m_error);
-    m_window = surface.window;
-    m_context = surface.context;
+    m_surface = openGLSurface(width, height, SDL_WINDOW_HIDDEN, m_error);
     if (ok()) {
         glViewport(0, 0, width, height);
     }
 }
 
 HeadlessContext::~HeadlessContext() {
-    if (m_context != nullptr) {
-        SDL_GL_DeleteContext(static_cast<SDL_GLContext>(m_context));
-        SDL_DestroyWindow(static_cast<SDL_Window*>(m_window));
-    }
+    closeGLSurface(m_surface);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 std::vector<uint8_t> HeadlessContext::readPixels() const {
-    const size_t rowbytes = static_cast<size_t>(m_width) * 3;
-    std::vector<uint8_t> bottomup(rowbytes * static_cast<size_t>(m_height));
+    const size_t rowBytes = static_cast<size_t>(m_width) * 3;
+    std::vector<uint8_t> bottomUp(rowBytes * static_cast<size_t>(m_height));
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, m_width, m_height, GL_RGB, GL_UNSIGNED_BYTE, bottomup.data());
-    std::vector<uint8_t> topdown(bottomup.size());
+    glReadPixels(0, 0, m_width, m_height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    std::vector<uint8_t> topDown(bottomUp.size());
     for (int y = 0; y < m_height; ++y) {
-        std::memcpy(&topdown[static_cast<size_t>(y) * rowbytes],
-                    &bottomup[static_cast<size_t>(m_height - 1 - y) * rowbytes], rowbytes);
+        std::memcpy(&topDown[static_cast<size_t>(y) * rowBytes],
+                    &bottomUp[static_cast<size_t>(m_height - 1 - y) * rowBytes], rowBytes);
     }
-    return topdown;
+    return topDown;
 }

@@ -3,6 +3,8 @@
 // so it needs no display and gives the same pixels on every machine.
 #pragma once
 
+#include "platform/GLSurface.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,7 +17,7 @@ class HeadlessContext {
     HeadlessContext& operator=(const HeadlessContext&) = delete;
 
     // False when the context could not be made; error() says why.
-    bool ok() const { return m_context != nullptr; }
+    bool ok() const { return m_surface.context != nullptr; }
     const std::string& error() const { return m_error; }
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -26,7 +28,6 @@ class HeadlessContext {
   private:
     int m_width;
     int m_height;
-    void* m_window = nullptr;
-    void* m_context = nullptr;
+    GLSurface m_surface;
     std::string m_error;
 };

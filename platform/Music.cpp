@@ -7,91 +7,94 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
-#include <future>
 #include <vector>
 
 namespace {
 constexpr int kMinimumMajor = 2, kMinimumMinor = 6, kMinimumPatch = 0;
 
-std::future<MusicErrorCode> opening;
-Mix_Music* music = nullptr;
-
-// The worker. The decoder has the first word: whatever it plays is played. Only when it refuses
-// does the probe tell a file of another format from an MP3 that fails to load.
-MusicErrorCode openStream(const std::string& path) {
+// The worker. Only when the decoder refuses the file does the probe tell a file of another
+// format from an MP3 that fails to load.
+MusicError openStream(const std::string& path, Mix_Music*& music) {
     std::FILE* file = openRegularFile(path.c_str());
     if (file == nullptr) {
-        return kMusicFileNotFound;
+        return MusicError::FileNotFound;
     }
     std::vector<uint8_t> head(kMP3ProbeSize);
     head.resize(std::fread(head.data(), 1, head.size(), file));
     const bool unreadable = std::ferror(file) != 0;
     std::fclose(file);
     if (unreadable) {
-        return kMusicFileNotFound;
+        return MusicError::FileNotFound;
     }
     // The mixer reads a file named .mp3 as MP3, whatever its first bytes say.
     music = Mix_LoadMUS(path.c_str());
     if (music != nullptr) {
-        return kMusicNoError;
+        return MusicError::None;
     }
-    return looksLikeMP3(head.data(), head.size()) ? kMusicLoadFailed : kMusicUnknownFormat;
+    return looksLikeMP3(head.data(), head.size()) ? MusicError::LoadFailed
+                                                  : MusicError::UnknownFormat;
 }
 } // namespace
 
-const char* musicMinimumVersion() {
-    return "2.6.0";
+Music::~Music() {
+    // The music plays until the process ends; a worker still opening is waited for.
+    if (m_opening.valid()) {
+        m_opening.wait();
+    }
 }
 
-bool musicVersionSupported() {
+MusicError Music::init() {
     const SDL_version* linked = Mix_Linked_Version();
-    return SDL_VERSIONNUM(linked->major, linked->minor, linked->patch) >=
-           SDL_VERSIONNUM(kMinimumMajor, kMinimumMinor, kMinimumPatch);
-}
-
-MusicErrorCode musicInit() {
+    if (SDL_VERSIONNUM(linked->major, linked->minor, linked->patch) <
+        SDL_VERSIONNUM(kMinimumMajor, kMinimumMinor, kMinimumPatch)) {
+        return MusicError::OldLibrary;
+    }
     constexpr int kRate = 44100;
     constexpr int kBufferFrames = 2048;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
         Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
-        return kMusicInitFailed;
+        return MusicError::InitFailed;
     }
     if ((Mix_Init(MIX_INIT_MP3) & MIX_INIT_MP3) == 0) {
-        return kMusicCodecMissing;
+        return MusicError::CodecMissing;
     }
     Mix_AllocateChannels(4);
-    return kMusicNoError;
+    return MusicError::None;
 }
 
-void musicOpenStream(const std::string& path) {
-    opening = std::async(std::launch::async, openStream, path);
+void Music::open(const std::string& path) {
+    m_opening = std::async(std::launch::async, openStream, path, std::ref(m_music));
 }
 
-MusicErrorCode musicWaitOpened() {
-    return opening.valid() ? opening.get() : kMusicFileNotFound;
+MusicError Music::waitOpened() {
+    return m_opening.valid() ? m_opening.get() : MusicError::FileNotFound;
 }
 
-void musicPlay() {
-    Mix_PlayMusic(music, 0);
+void Music::play() {
+    Mix_PlayMusic(m_music, 0);
 }
 
-bool musicPlaying() {
-    return Mix_PlayingMusic() != 0;
-}
-
-void musicSeek(uint32_t ms) {
+void Music::seek(uint32_t ms) {
+    // Music that has played to its end has stopped: a seek back starts it again.
+    if (!playing()) {
+        Mix_PlayMusic(m_music, 0);
+    }
     Mix_SetMusicPosition(ms / 1000.0);
 }
 
-void musicPause() {
+bool Music::playing() const {
+    return Mix_PlayingMusic() != 0;
+}
+
+void Music::pause() {
     Mix_PauseMusic();
 }
 
-void musicResume() {
+void Music::resume() {
     Mix_ResumeMusic();
 }
 
-double musicPositionMs() {
-    const double seconds = Mix_GetMusicPosition(music);
+double Music::positionMs() const {
+    const double seconds = Mix_GetMusicPosition(m_music);
     return seconds < 0 ? -1 : seconds * 1000.0;
 }

@@ -1,6 +1,6 @@
 // Texture: one loaded image and its GL texture object. Owns its pixel buffer (kept after the
-// upload until the texture is destroyed) and a GL name of its own, generated when it is made and
-// deleted when it is destroyed.
+// upload until the texture is destroyed) and its GL name, the slot number the texture library
+// uploads it under, which it deletes when it is destroyed (a current GL context is needed then).
 #pragma once
 
 #include "resources/core/TGALoader.h"
@@ -12,23 +12,27 @@
 
 class Texture {
   public:
-    // Takes over the decoded image's pixels. Needs a current GL context.
-    Texture(std::string f, DecodedImage image);
-    virtual ~Texture();
+    // Takes over the decoded image's pixels, for the GL texture of that name.
+    Texture(std::string filename, DecodedImage image, GLuint name);
+    ~Texture();
     Texture(const Texture&) = delete;
     Texture& operator=(const Texture&) = delete;
 
-    uint32_t m_width = 0;
-    uint32_t m_height = 0;
-    uint32_t m_bpp = 0;
-    GLenum m_format = 0;
-    GLuint m_texid = 0;
-    // Decoded pixels, R, G, B (, A), rows in file order; released with free().
-    uint8_t* m_imagedata = nullptr;
-    std::string m_filename;
-    float m_priority = 0.0f;
-};
+    uint32_t width() const { return m_width; }
+    uint32_t height() const { return m_height; }
+    uint32_t bpp() const { return m_bpp; }
+    GLenum format() const { return m_format; }
+    GLuint texId() const { return m_texid; }
+    // Decoded pixels, R, G, B (, A), rows in file order.
+    const uint8_t* imageData() const { return m_imagedata.get(); }
+    const std::string& fileName() const { return m_filename; }
 
-// Decodes the TGA file f (see TGALoader.h) into a new Texture the caller owns, refusing images
-// larger than the current context's largest texture; null after the loader's report.
-Texture* loadTGAFile(std::string f);
+  private:
+    uint32_t m_width;
+    uint32_t m_height;
+    uint32_t m_bpp;
+    GLenum m_format;
+    GLuint m_texid;
+    PixelBuffer m_imagedata;
+    std::string m_filename;
+};

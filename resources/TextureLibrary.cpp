@@ -1,99 +1,116 @@
 #include "resources/TextureLibrary.h"
 
 #include "resources/core/Check.h"
-#include "resources/core/TGALoader.h"
 
-#include <cstdlib>
 #include <utility>
 
 namespace {
-TextureLibrary* singleton = nullptr;
+TextureLibrary* current = nullptr;
 
-void destroyAtExit() {
-    destroyTextureLibrary();
+// The largest texture side the driver takes: larger images are refused before they are decoded.
+uint32_t largestTextureSide() {
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    return largest > 0 ? static_cast<uint32_t>(largest) : kLargestTextureSide;
+}
+
+std::unique_ptr<Texture> decodeTexture(const std::string& filename, int32_t slotnumber) {
+    if (!INTRO_CHECK(!filename.empty() && "no filename given, a silly problem")) {
+        return nullptr;
+    }
+    DecodedImage image;
+    if (!readTGAFile(filename, largestTextureSide(), image)) {
+        return nullptr;
+    }
+    return std::make_unique<Texture>(filename, std::move(image), static_cast<GLuint>(slotnumber));
 }
 } // namespace
 
 TextureLibrary::TextureLibrary() {
-    m_texturevector.push_back(nullptr);
+    m_texturevector.emplace_back(); // slot 0
 }
 
-TextureLibrary* getTextureLibrarySingleton() {
-    if (singleton == nullptr) {
-        std::atexit(destroyAtExit);
-        singleton = new TextureLibrary();
+TextureLibrary::~TextureLibrary() {
+    while (!m_texturevector.empty()) {
+        m_texturevector.pop_back();
     }
-    return singleton;
 }
 
-int32_t loadTexture(std::string f, float priority) {
-    INTRO_CHECK(!f.empty() && "no filename given, a silly problem");
-    return loadTGATexture(std::move(f), priority);
+int32_t TextureLibrary::load(const std::string& filename) {
+    const auto slotnumber = static_cast<int32_t>(m_texturevector.size());
+    m_texturevector.emplace_back();
+    if (std::unique_ptr<Texture> texture = decodeTexture(filename, slotnumber)) {
+        upload(std::move(texture));
+    }
+    return slotnumber;
 }
 
-namespace {
+bool TextureLibrary::reload(int32_t slotnumber, const std::string& filename) {
+    if (slotnumber <= 0 || static_cast<size_t>(slotnumber) >= m_texturevector.size()) {
+        return false; // not a slot load handed out
+    }
+    std::unique_ptr<Texture> texture = decodeTexture(filename, slotnumber);
+    if (texture == nullptr) {
+        return false;
+    }
+    // The old picture goes first, deleting the slot's GL texture; the new one is then uploaded
+    // under the same name. Each texture deletes only its own slot's name.
+    m_texturevector[static_cast<size_t>(slotnumber)].reset();
+    return upload(std::move(texture));
+}
+
 // Uploads a decoded texture under a slot number, with the library's parameters. The driver may
 // still refuse an image the loader accepted (out of memory, say): that is reported, and the
 // texture deleted, rather than drawn white unreported.
-bool uploadTexture(Texture* texture, int32_t slotnumber) {
+bool TextureLibrary::upload(std::unique_ptr<Texture> texture) {
     while (glGetError() != GL_NO_ERROR) {
         // errors left by earlier calls, so that the upload's own are told apart
     }
-    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(slotnumber));
+    glBindTexture(GL_TEXTURE_2D, texture->texId());
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(texture->m_format),
-                 static_cast<GLsizei>(texture->m_width), static_cast<GLsizei>(texture->m_height), 0,
-                 texture->m_format, GL_UNSIGNED_BYTE, texture->m_imagedata);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(texture->format()),
+                 static_cast<GLsizei>(texture->width()), static_cast<GLsizei>(texture->height()), 0,
+                 texture->format(), GL_UNSIGNED_BYTE, texture->imageData());
     const bool uploaded = glGetError() == GL_NO_ERROR;
     if (!INTRO_CHECK(uploaded && "Could not upload texture")) {
-        delete texture;
         return false;
     }
-    getTextureLibrarySingleton()->m_texturevector[static_cast<size_t>(slotnumber)] = texture;
+    const GLuint slotnumber = texture->texId();
+    m_texturevector[slotnumber] = std::move(texture);
     return true;
 }
-} // namespace
 
-int32_t loadTGATexture(std::string f, float priority) {
-    auto slotnumber = static_cast<int32_t>(getTextureLibrarySingleton()->m_texturevector.size());
-    getTextureLibrarySingleton()->m_texturevector.push_back(nullptr);
-    Texture* texture = loadTGAFile(std::move(f));
-    if (texture != nullptr) {
-        texture->m_priority = priority;
-        uploadTexture(texture, slotnumber);
-    }
-    // clang-format off: the report quotes the condition as written
-    INTRO_CHECK((long)getTextureLibrarySingleton()->m_texturevector.size() ==
-                (long)(slotnumber + 1));
-    // clang-format on
-    return slotnumber;
+const Texture* TextureLibrary::get(int32_t slotnumber) const {
+    return slotnumber >= 0 && static_cast<size_t>(slotnumber) < m_texturevector.size()
+               ? m_texturevector[static_cast<size_t>(slotnumber)].get()
+               : nullptr;
 }
 
-bool reloadTexture(int32_t slotnumber, const std::string& f) {
-    Texture* texture = loadTGAFile(f);
-    if (texture == nullptr) {
-        return false;
-    }
-    // The old picture goes first: its GL texture may be the one named after the slot.
-    Texture*& slot = getTextureLibrarySingleton()->m_texturevector[static_cast<size_t>(slotnumber)];
-    delete slot;
-    slot = nullptr;
-    return uploadTexture(texture, slotnumber);
+CurrentTextureLibrary::CurrentTextureLibrary(TextureLibrary& library) : m_previous(current) {
+    current = &library;
 }
 
-Texture* getTexture(int32_t slotnumber) {
-    return getTextureLibrarySingleton()->m_texturevector[static_cast<size_t>(slotnumber)];
+CurrentTextureLibrary::~CurrentTextureLibrary() {
+    current = m_previous;
 }
 
-void destroyTextureLibrary() {
-    std::vector<Texture*>& textures = getTextureLibrarySingleton()->m_texturevector;
-    while (!textures.empty()) {
-        delete textures.back();
-        textures.pop_back();
+TextureLibrary* getTextureLibrarySingleton() {
+    return current;
+}
+
+int32_t loadTexture(std::string f, float /*priority*/) {
+    if (current == nullptr) {
+        INTRO_CHECK(!"no texture library is current");
+        return 0;
     }
+    return current->load(f);
+}
+
+const Texture* getTexture(int32_t slotnumber) {
+    return current != nullptr ? current->get(slotnumber) : nullptr;
 }

@@ -1,56 +1,61 @@
 #include "text/FontSet.h"
 
-#include "resources/TextureLibrary.h"
 #include "resources/core/Check.h"
-#include "resources/core/DataFolder.h"
 #include "text/core/LookupTableLoader.h"
 
-#include <cstdlib>
-#include <utility>
-
 namespace {
-FontSet* singleton = nullptr;
-int currentfontindex = 0;
-
-void destroyFontSet() {
-    delete singleton;
-    singleton = nullptr;
-}
+FontSet* current = nullptr;
 } // namespace
 
-FontSet::FontSet() : m_fonttable(loadLookupTable(dataPath("data/fonts.data"))) {}
-
-FontSet::~FontSet() {
-    delete m_fonttable;
+FontSet::FontSet(TextureLibrary& textures, const DataFolder& data)
+    : m_textures(textures), m_data(data),
+      m_fonttable(loadLookupTable(data.path("data/fonts.data"))) {
+    // Each font holds an atlas in memory: a table of thousands of lines must not exhaust it.
+    const int32_t listed = m_fonttable->recordCount();
+    INTRO_CHECK(listed <= kMostFonts && "Fonts past the 256th are not loaded");
+    for (int32_t i = 0; i < listed && i < kMostFonts; ++i) {
+        addFont(m_fonttable->getString(i, "mapfile"));
+    }
 }
 
-void FontSet::addFont(std::string filename) {
-    m_fontvector.push_back(loadTexture(dataPath(filename), 0.0f));
+void FontSet::addFont(const std::string& filename) {
+    m_fontvector.push_back(m_textures.load(m_data.path(filename)));
+}
+
+const Texture* FontSet::atlas(int font) const {
+    return m_textures.get(m_fontvector.at(static_cast<size_t>(font)));
+}
+
+int FontSet::xSpace(int font) {
+    return m_fonttable->getInt(font, "xspace");
+}
+
+int FontSet::ySpace(int font) {
+    return m_fonttable->getInt(font, "yspace");
+}
+
+CurrentFontSet::CurrentFontSet(FontSet& fonts) : m_previous(current) {
+    current = &fonts;
+}
+
+CurrentFontSet::~CurrentFontSet() {
+    current = m_previous;
 }
 
 FontSet* getFontSetSingleton() {
-    if (singleton == nullptr) {
-        std::atexit(destroyFontSet);
-        singleton = new FontSet();
-        // Each font holds an atlas in memory: a table of thousands of lines must not exhaust it.
-        const int32_t listed = singleton->m_fonttable->recordCount();
-        INTRO_CHECK(listed <= kMostFonts && "Fonts past the 256th are not loaded");
-        for (int32_t i = 0; i < listed && i < kMostFonts; ++i) {
-            singleton->addFont(singleton->m_fonttable->getString(i, "mapfile"));
-        }
-        currentfontindex = 0;
-    }
-    return singleton;
+    return current;
 }
 
 int fontCount() {
-    return static_cast<int>(getFontSetSingleton()->m_fontvector.size());
+    return current != nullptr ? current->fontCount() : 0;
 }
 
 void setCurrentFont(int index) {
-    currentfontindex = index;
+    if (current != nullptr) {
+        current->setCurrentFont(index);
+    }
 }
 
 int currentFont() {
-    return currentfontindex;
+    return current != nullptr ? current->currentFont() : 0;
 }

@@ -1,13 +1,22 @@
 // FontSet: every font listed in "data/fonts.data", one record a font: its glyph atlas
-// ("mapfile", loaded through the texture library) and its spacing ("xspace", "yspace").
-// Created on first use, which loads the table and every atlas (a GL context must be current);
-// destroyed at process exit. The atlases belong to the texture library. At most kMostFonts fonts
-// are loaded; lines past them are reported and left out.
+// ("mapfile", loaded into a texture library, which owns it) and its spacing ("xspace",
+// "yspace"), and the current font index the printer draws with. Making one loads the table and
+// every atlas (a GL context must be current). At most kMostFonts fonts are loaded; lines past
+// them are reported and left out.
+//
+// A program that prints owns its font set and makes it current for the printer:
+//
+//   FontSet fonts(textures, DataFolder());
+//   CurrentFontSet current(fonts);
+//   printText(16, 16, 288, 120, "Hello", 0);
 #pragma once
 
+#include "resources/TextureLibrary.h"
+#include "resources/core/DataFolder.h"
 #include "text/core/LookupTable.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,25 +24,51 @@ constexpr int32_t kMostFonts = 256;
 
 class FontSet {
   public:
-    FontSet();
-    virtual ~FontSet();
+    FontSet(TextureLibrary& textures, const DataFolder& data);
     FontSet(const FontSet&) = delete;
     FontSet& operator=(const FontSet&) = delete;
 
-    void addFont(std::string filename);
+    int fontCount() const { return static_cast<int>(m_fontvector.size()); }
+    // The atlas of a font; std::out_of_range for an index outside the font list, null when the
+    // atlas did not load.
+    const Texture* atlas(int font) const;
+    // The font's horizontal and vertical spacing, queried from its record each time.
+    int xSpace(int font);
+    int ySpace(int font);
 
+    // The font the printer draws with: 0 when the set is made.
+    int currentFont() const { return m_currentfont; }
+    void setCurrentFont(int index) { m_currentfont = index; }
+
+  private:
+    void addFont(const std::string& filename);
+
+    TextureLibrary& m_textures;
+    const DataFolder& m_data;
+    std::unique_ptr<LookupTable> m_fonttable;
     std::vector<int32_t> m_fontvector; // atlas slot numbers by font index
-    LookupTable* m_fonttable;
+    int m_currentfont = 0;
 };
 
-// The one font set; the first call creates it, registers its teardown and resets the current
-// font index to 0.
+// Makes a font set the one the printer and the functions below use, for as long as it lives;
+// the one current before comes back after it.
+class CurrentFontSet {
+  public:
+    explicit CurrentFontSet(FontSet& fonts);
+    ~CurrentFontSet();
+    CurrentFontSet(const CurrentFontSet&) = delete;
+    CurrentFontSet& operator=(const CurrentFontSet&) = delete;
+
+  private:
+    FontSet* m_previous;
+};
+
+// The current font set; null when no program has made one current.
 FontSet* getFontSetSingleton();
 
-// The number of fonts loaded (creating the font set if needed).
+// The current font set's count and current font index (0 and 0, and nothing set, when none is
+// current). Not checked here: the printer's lookup of
+// an index outside the font list raises std::out_of_range.
 int fontCount();
-
-// The font the printer draws with; 0 at process start. Not checked here: the printer's lookup
-// of an index outside the font list raises std::out_of_range.
 void setCurrentFont(int index);
 int currentFont();

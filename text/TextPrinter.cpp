@@ -1,6 +1,5 @@
 #include "text/TextPrinter.h"
 
-#include "resources/TextureLibrary.h"
 #include "text/FontSet.h"
 #include "text/core/TextLayout.h"
 
@@ -53,7 +52,6 @@ void endOverlay() {
 
 void printText(int x, int y, int width, int height, const std::string& text, int font) {
     const int saved = currentFont();
-    getFontSetSingleton(); // a first print creates the set (resetting the index) before choosing
     setCurrentFont(font);
     ScopeExit restore{[saved] { setCurrentFont(saved); }};
     drawText(x, y, width, height, text);
@@ -62,18 +60,20 @@ void printText(int x, int y, int width, int height, const std::string& text, int
 void drawText(int x, int y, int width, int height, const std::string& text) {
     beginOverlay();
     ScopeExit pop{[] { endOverlay(); }}; // also when the font lookup throws
-    FontSet* fonts = getFontSetSingleton();
-    const int f = currentFont();
-    const int32_t slot = fonts->m_fontvector.at(static_cast<size_t>(f)); // throws outside the list
-    const Texture* atlas = getTexture(slot);
+    if (getFontSetSingleton() == nullptr) {
+        return; // no font set to print with
+    }
+    FontSet& fonts = *getFontSetSingleton();
+    const int font = fonts.currentFont();
+    const Texture* atlas = fonts.atlas(font); // throws outside the list
     if (atlas == nullptr) {
         return; // the atlas did not load: nothing to draw with
     }
-    const FontMetrics metrics{
-        static_cast<int>(atlas->m_width / 16), static_cast<int>(atlas->m_height / 16),
-        fonts->m_fonttable->getInt(f, "xspace"), fonts->m_fonttable->getInt(f, "yspace")};
+    const FontMetrics metrics{static_cast<int>(atlas->width() / 16),
+                              static_cast<int>(atlas->height() / 16), fonts.xSpace(font),
+                              fonts.ySpace(font)};
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(slot));
+    glBindTexture(GL_TEXTURE_2D, atlas->texId());
     layoutText({x, y, width, height}, text, metrics, emitGlyph);
 }

@@ -1,8 +1,9 @@
 // TextPrinter: draws text over the frame on a fixed 320 x 200 overlay (x from the left, y from
-// the top, whatever the window's size), word-wrapped inside a box, with a font of the font set.
-// Glyphs show the current colour modulated by the atlas; they blend only if the scene left
-// blending on. After a print the enables, matrices, matrix mode and viewport are as before;
-// the blend function stays (source alpha, one minus source alpha) and the atlas stays bound.
+// the top, whatever the window's size), word-wrapped inside a box, with a font of the current font
+// set (see FontSet.h). Glyphs show the current colour modulated by the atlas; they blend only if
+// the scene left blending on. After a print the enables, matrices, matrix mode and viewport are as
+// before; the blend function stays (source alpha, one minus source alpha) and the atlas stays
+// bound.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
-// ImageList: the files of the 26 images the timeline shows, by image number.
+// ImageList: the intro's data files: the 26 images the timeline shows, by image number, and the
+// soundtrack.
 #pragma once
 
 #include "app/core/DemoState.h"
@@ -7,3 +8,8 @@
 
 // Built at process start, destroyed at exit last entry first.
 extern const std::string ImageList[kImageCount];
+
+// The image the scroller carries: "data/scrolltext.tga".
+constexpr int kScrollTextImage = 4;
+
+constexpr const char* kSoundtrack = "data/vorn.mp3";

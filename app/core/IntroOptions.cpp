@@ -3,14 +3,18 @@
 #include "app/core/CommandLine.h"
 #include "app/core/SceneTimeline.h"
 
-const char* const kIntroUsage =
-    "usage: intro [--window[=WxH]] [--start MS] [--data DIR] [--dev] [--help] [--version]\n"
-    "  --window[=WxH]  play in a resizable window (default 1280x720) instead of full screen\n"
-    "  --start MS      begin as if MS milliseconds had passed, music included\n"
-    "  --data DIR      read the images, the music and the font table from DIR\n"
-    "  --dev           for scene writers: P pauses, Left/Right seek 5 s (Shift: 1 s), Home\n"
-    "                  restarts, changed images reload, an overlay shows scene, image and clock\n"
-    "Keys: Escape quits, Enter skips a scene, Space prints the clock.\n";
+std::string introUsage(const std::string& program) {
+    return "usage: " + program +
+           " [--window[=WxH]] [--start MS] [--data DIR] [--dev] [--help] [--version]\n"
+           "  --window[=WxH]  play in a resizable window (default 1280x720) instead of full "
+           "screen\n"
+           "  --start MS      begin as if MS milliseconds had passed, music included\n"
+           "  --data DIR      read the images, the music and the font table from DIR\n"
+           "  --dev           for scene writers: P pauses, Left/Right seek 5 s (Shift: 1 s), Home\n"
+           "                  restarts, changed images reload, an overlay shows scene, image and "
+           "clock\n"
+           "Keys: Escape quits, Enter skips a scene, Space prints the clock.\n";
+}
 
 bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& options,
                        std::string& error) {

@@ -17,7 +17,8 @@ struct IntroOptions {
     bool version = false;
 };
 
-extern const char* const kIntroUsage;
+// The usage text, for the program started as program.
+std::string introUsage(const std::string& program);
 
 // Reads the arguments (without the program name). On a mistake returns false with a one-line
 // reason in error.

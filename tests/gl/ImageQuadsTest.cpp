@@ -6,6 +6,8 @@ namespace {
 
 class ImageQuads : public GLTest {};
 
+constexpr GLuint kText = 7; // the scroll text's texture, any name
+
 // A 1x2 texture: red in its first stored row, blue in its second.
 void uploadRedOverBlue(GLuint name) {
     uploadTexture(name, 1, 2, {255, 0, 0, 0, 0, 255});
@@ -33,7 +35,7 @@ class Scroller : public GLTest {
     void SetUp() override {
         GLTest::SetUp();
         std::vector<uint8_t> white(4 * 4 * 3, 255);
-        uploadTexture(kScrollTextTexture, 4, 4, white);
+        uploadTexture(kText, 4, 4, white);
     }
 };
 
@@ -41,7 +43,7 @@ TEST_F(Scroller, FarEdgeLiesAt80PercentUpAndSpans0075EitherSideOfTheCentre) {
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, 1);
-    scrollerPlane(1.0f);
+    scrollerPlane(1.0f, kText);
     grab();
     // y = 0.8 in device coordinates is row 40 from the top; x = +-0.075 is 185 to 215.
     EXPECT_TRUE(regionIs(0, 0, 400, 39, {0, 0, 0}));
@@ -54,16 +56,16 @@ TEST_F(Scroller, FarEdgeLiesAt80PercentUpAndSpans0075EitherSideOfTheCentre) {
 
 TEST_F(Scroller, TextRowsRiseAwayFromTheViewerAndClampAtTheirEnds) {
     // First stored row red, second blue: at position 1 the red row sits at the near edge.
-    uploadTexture(kScrollTextTexture, 1, 2, {255, 0, 0, 0, 0, 255});
+    uploadTexture(kText, 1, 2, {255, 0, 0, 0, 0, 255});
     glEnable(GL_TEXTURE_2D);
     glClear(GL_COLOR_BUFFER_BIT);
-    scrollerPlane(1.0f);
+    scrollerPlane(1.0f, kText);
     grab();
     EXPECT_TRUE(regionIs(150, 390, 250, 400, {0, 0, 255})) << "row p - 0.053 at the bottom";
     EXPECT_TRUE(regionIs(195, 42, 205, 44, {255, 0, 0}));
     // At position 0 every point samples the clamped first row: only red.
     glClear(GL_COLOR_BUFFER_BIT);
-    scrollerPlane(0.0f);
+    scrollerPlane(0.0f, kText);
     grab();
     EXPECT_TRUE(regionIs(195, 42, 205, 44, {255, 0, 0}));
     EXPECT_TRUE(regionIs(150, 390, 250, 400, {255, 0, 0}));

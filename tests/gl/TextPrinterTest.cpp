@@ -7,6 +7,7 @@
 #include "tools/common/TGAWriter.h"
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -43,11 +44,16 @@ class TextPrinter : public GLTest {
         std::filesystem::current_path(scratchPath(""));
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
+        fonts.emplace(textures, DataFolder());
+        currentFonts.emplace(*fonts);
     }
     virtual std::string fontTable() const {
         return "mapfile xspace yspace\ndata/zero.tga 0 0\ndata/one.tga 2 0\n";
     }
-    void TearDown() override { destroyTextureLibrary(); }
+    TextureLibrary textures;
+    CurrentTextureLibrary currentTextures{textures};
+    std::optional<FontSet> fonts;
+    std::optional<CurrentFontSet> currentFonts;
 
     // The glyph at (x, y) shows its cell's colour, 2 pixels in from its edges.
     testing::AssertionResult glyphAt(int x, int y, RGB colour) const {
@@ -65,9 +71,8 @@ TEST_F(TextPrinter, PrintPutsEachCellsTexelsAtItsPlace) {
 }
 
 TEST_F(TextPrinter, TheCallsFontGivesAtlasAndSpacingAndTheCurrentFontStays) {
-    setCurrentFont(7);
     EXPECT_EQ(fontCount(), 2);
-    EXPECT_EQ(currentFont(), 0) << "the first use of the font set resets the font";
+    EXPECT_EQ(currentFont(), 0) << "a new font set starts at font 0";
     printText(0, 0, 320, 200, "AB", 1);
     grab();
     EXPECT_TRUE(glyphAt(0, 0, cellColour(1, 2, 1)));

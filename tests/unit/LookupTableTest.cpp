@@ -46,7 +46,7 @@ TEST(LookupTableLoader, ReadsKeysAndRecordsLineByLine) {
         ASSERT_EQ(t->keyCount(), static_cast<int32_t>(keys.size()));
         ASSERT_EQ(t->recordCount(), static_cast<int32_t>(records.size()));
         for (size_t k = 0; k < keys.size(); ++k) {
-            EXPECT_EQ(t->m_keys[k], keys[k]);
+            EXPECT_EQ(t->keyName(static_cast<int32_t>(k)), keys[k]);
             for (size_t r = 0; r < records.size(); ++r) {
                 EXPECT_EQ(t->getString(static_cast<int32_t>(r), static_cast<int32_t>(k)),
                           records[r][k]);
@@ -84,13 +84,14 @@ TEST(LookupTable, EveryValueQueryMovesTheCursorAndOutsideAnswersEmpty) {
     EXPECT_EQ(t->getNextString(), "") << "past the last record";
     t->getString(1, 1);
     t->keyIndex("b"); // lookups by name leave the cursor alone
-    EXPECT_EQ(std::tie(t->m_currentrecord, t->m_currentkey), std::make_tuple(1, 1));
+    EXPECT_EQ(t->getNextString(), "x2") << "the cursor is where the last value query left it";
     EXPECT_EQ(t->keyIndex("A"), -1) << "keys are found by exact name only";
     for (auto [record, key] : {std::pair{-1, 0}, {6, 0}, {0, 2}, {0, -1}}) {
         EXPECT_EQ(t->getString(record, key), "");
     }
-    t->m_currentrecord = INT32_MAX;
-    EXPECT_EQ(t->getNextString(), "");
+    t->getString(INT32_MAX, 0);
+    EXPECT_EQ(t->getNextString(), "") << "the cursor stays at the largest record";
+    EXPECT_EQ(t->getString(INT32_MAX - 1, 0), "");
     EXPECT_EQ(parse("a b\n")->getRandomString(0), "") << "a random query on no records";
     EXPECT_FLOAT_EQ(parse("a b\nonly 7\n")->getRandomFloat(1), 7.0f);
 }

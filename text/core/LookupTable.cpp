@@ -17,6 +17,11 @@ std::string LookupTable::getString(int32_t record, int32_t key) {
     return m_values[static_cast<size_t>(key)][static_cast<size_t>(record)];
 }
 
+std::string LookupTable::keyName(int32_t key) const {
+    return key >= 0 && key < static_cast<int32_t>(m_keys.size()) ? m_keys[static_cast<size_t>(key)]
+                                                                 : "";
+}
+
 std::string LookupTable::getString(int32_t record, std::string keyname) {
     return getString(record, keyIndex(std::move(keyname)));
 }

@@ -13,7 +13,6 @@ class LookupTable {
     // keys: the key names in header order; values: for each key, one value per record.
     LookupTable(int32_t keycount, int32_t recordcount, std::vector<std::string> keys,
                 std::vector<std::vector<std::string>> values);
-    virtual ~LookupTable() = default;
 
     std::string getString(int32_t record, int32_t key);
     std::string getString(int32_t record, std::string keyname);
@@ -35,14 +34,16 @@ class LookupTable {
 
     int32_t recordCount() const { return m_recordcount; }
     int32_t keyCount() const { return m_keycount; }
+    // The name of key number key (in header order); "" outside the header.
+    std::string keyName(int32_t key) const;
     // The first key of that exact name, or -1.
     int32_t keyIndex(std::string keyname) const;
 
+  private:
     std::vector<std::string> m_keys;
     std::vector<std::vector<std::string>> m_values; // [key][record]
     int32_t m_currentrecord = 0;
     int32_t m_currentkey = 0;
     int32_t m_recordcount;
     int32_t m_keycount;
-    std::string m_filename;
 };

@@ -11,10 +11,9 @@
 namespace {
 constexpr size_t kLongestLine = 65535;
 
-LookupTable* emptyTable(const std::string& filename) {
-    auto* table = new LookupTable(0, 0, {}, {});
-    table->m_filename = filename;
-    return table;
+std::unique_ptr<LookupTable> emptyTable() {
+    return std::make_unique<LookupTable>(0, 0, std::vector<std::string>(),
+                                         std::vector<std::vector<std::string>>());
 }
 
 // The whole content of an open file, which it closes.
@@ -30,10 +29,11 @@ std::string readAll(std::FILE* file) {
 }
 } // namespace
 
-LookupTable* parseLookupTable(const std::string& text, const std::string& filename) {
+std::unique_ptr<LookupTable> parseLookupTable(const std::string& text,
+                                              const std::string& filename) {
     // Lines end at '\n'; a last line without one counts, an empty end does not. A line that
     // holds a NUL character ends there.
-    std::list<std::string> tempstorage;
+    std::list<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -41,54 +41,51 @@ LookupTable* parseLookupTable(const std::string& text, const std::string& filena
         if (length > kLongestLine) {
             std::fprintf(stderr,
                          "%s, line %zu: longer than %zu characters; the table ends before it\n",
-                         filename.c_str(), tempstorage.size() + 1, kLongestLine);
+                         filename.c_str(), lines.size() + 1, kLongestLine);
             break;
         }
         std::string line = text.substr(start, length);
-        tempstorage.push_back(line.substr(0, line.find('\0')));
+        lines.push_back(line.substr(0, line.find('\0')));
         start = end == std::string::npos ? text.size() : end + 1;
     }
-    if (tempstorage.empty()) {
-        return emptyTable(filename);
+    if (lines.empty()) {
+        return emptyTable();
     }
-    const auto recordcount = static_cast<int32_t>(tempstorage.size() - 1);
+    const auto recordCount = static_cast<int32_t>(lines.size() - 1);
 
     // A failed extraction leaves word as it was, which ends the header like a repeated word.
-    std::istringstream testerstream(tempstorage.front());
-    std::vector<std::string> tempheaderstorage;
-    std::string word, lastword;
-    testerstream >> word;
-    while (!word.empty() && word != lastword) {
-        tempheaderstorage.push_back(word);
-        lastword = word;
-        testerstream >> word;
+    std::istringstream headerStream(lines.front());
+    std::vector<std::string> keys;
+    std::string word, lastWord;
+    headerStream >> word;
+    while (!word.empty() && word != lastWord) {
+        keys.push_back(word);
+        lastWord = word;
+        headerStream >> word;
     }
-    const auto keycount = static_cast<int32_t>(tempheaderstorage.size());
+    const auto keyCount = static_cast<int32_t>(keys.size());
 
     std::vector<std::vector<std::string>> values(
-        static_cast<size_t>(keycount), std::vector<std::string>(static_cast<size_t>(recordcount)));
+        static_cast<size_t>(keyCount), std::vector<std::string>(static_cast<size_t>(recordCount)));
     size_t record = 0;
-    for (auto line = std::next(tempstorage.begin()); line != tempstorage.end(); ++line, ++record) {
-        std::istringstream recordstream(*line);
+    for (auto line = std::next(lines.begin()); line != lines.end(); ++line, ++record) {
+        std::istringstream recordStream(*line);
         std::string value;
         for (auto& column : values) {
-            recordstream >> value; // unchanged when the line has no more words
+            recordStream >> value; // unchanged when the line has no more words
             column[record] = value;
         }
     }
 
-    auto* table =
-        new LookupTable(keycount, recordcount, std::move(tempheaderstorage), std::move(values));
-    table->m_filename = filename;
-    return table;
+    return std::make_unique<LookupTable>(keyCount, recordCount, std::move(keys), std::move(values));
 }
 
-LookupTable* loadLookupTable(std::string filename) {
+std::unique_ptr<LookupTable> loadLookupTable(const std::string& filename) {
     std::FILE* file = openRegularFile(filename.c_str());
     if (file == nullptr) {
         // The report reads as it always has, whatever the reading is done with.
         reportCheckFailure("indata.is_open() && \"file not found\"", __FILE_NAME__, __LINE__);
-        return emptyTable(filename);
+        return emptyTable();
     }
     return parseLookupTable(readAll(file), filename);
 }

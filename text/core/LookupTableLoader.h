@@ -7,11 +7,12 @@
 
 #include "text/core/LookupTable.h"
 
+#include <memory>
 #include <string>
 
-// Returns a table the caller owns. A file that cannot be opened is reported in the loaders'
-// check format and gives a table of no keys and no records; so does a file with no line.
-LookupTable* loadLookupTable(std::string filename);
+// A file that cannot be opened is reported in the loaders' check format and gives a table of no
+// keys and no records; so does a file with no line.
+std::unique_ptr<LookupTable> loadLookupTable(const std::string& filename);
 
 // The same over a table's text already in memory; filename names it in reports.
-LookupTable* parseLookupTable(const std::string& text, const std::string& filename);
+std::unique_ptr<LookupTable> parseLookupTable(const std::string& text, const std::string& filename);

@@ -1,16 +1,20 @@
+// Before any header that includes the GL's: the buffer and framebuffer calls are declared only
+// with it.
+#define GL_GLEXT_PROTOTYPES
 #include "tools/capture/Capture.h"
 
 #include "app/Frame.h"
 #include "app/ImageLoading.h"
 #include "app/core/DemoState.h"
+#include "app/core/ImageList.h"
 #include "platform/HeadlessContext.h"
+#include "resources/TextureLibrary.h"
 #include "resources/core/DataFolder.h"
 #include "resources/core/RegularFile.h"
 #include "tools/capture/CapturePlan.h"
 #include "tools/common/ChildProcess.h"
 #include "tools/common/PNGWriter.h"
 
-#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
 
@@ -60,17 +64,21 @@ void catchStopSignals() {
     sigaction(SIGTERM, &action, nullptr);
 }
 
-// The intro's start-up on a context of the requested size, and the scenes before "until".
-// The context is static so that the texture library's teardown at exit finds it current.
-HeadlessContext* startUp(const CaptureOptions& options, DemoState& state, uint32_t until) {
-    static HeadlessContext context(options.width, options.height);
-    if (!context.ok()) {
-        return nullptr;
+// The intro's start-up on a context of the requested size: the image list loaded and the
+// scenes before "until" replayed. The textures go before the context that holds them.
+struct Session {
+    Session(const CaptureOptions& options, const DataFolder& data, uint32_t until)
+        : context(options.width, options.height) {
+        if (context.ok()) {
+            loadImageList(state, textures, data);
+            resetPicture(state, until);
+        }
     }
-    loadImageList(state);
-    resetPicture(state, until);
-    return &context;
-}
+    HeadlessContext context;
+    TextureLibrary textures;
+    CurrentTextureLibrary current{textures};
+    DemoState state;
+};
 
 // A queue between the renderer and the thread that feeds ffmpeg; take() waits for an item.
 template <class T> class Channel {
@@ -195,18 +203,18 @@ class Progress {
 };
 } // namespace
 
-int captureStill(const CaptureOptions& options) {
+int captureStill(const CaptureOptions& options, const DataFolder& data) {
     std::string reason;
     if (!outputWritable(options.output, reason)) {
         return fail("cannot write " + options.output + ": " + reason);
     }
-    DemoState state;
-    HeadlessContext* context = startUp(options, state, options.at);
-    if (context == nullptr) {
+    Session session(options, data, options.at);
+    if (!session.context.ok()) {
         return fail("no offscreen GL context");
     }
-    drawScene(state, planFrame(state, options.at));
-    if (!writePNG(options.output, options.width, options.height, context->readPixels(), reason)) {
+    drawScene(session.state, planFrame(session.state, options.at));
+    if (!writePNG(options.output, options.width, options.height, session.context.readPixels(),
+                  reason)) {
         return fail("cannot write " + options.output + ": " + reason);
     }
     std::fprintf(stderr, "intro-capture: wrote %s (%d x %d, clock %u ms)\n", options.output.c_str(),
@@ -246,7 +254,7 @@ class ImageLayerCache {
                 m_layerimage = drawing.image;
             }
         }
-        drawSceneScroller(drawing);
+        drawSceneScroller(state, drawing);
     }
 
   private:
@@ -269,7 +277,8 @@ class ImageLayerCache {
 // it starts; its fps filter repeats each until the next, after the colour conversion, so a
 // repeated frame costs the encoder alone.
 std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
-                                         const std::vector<PlannedFrame>& frames) {
+                                         const std::vector<PlannedFrame>& frames,
+                                         const std::string& soundtrack) {
     char from[32], length[32];
     std::snprintf(from, sizeof from, "%.3f", options.from / 1000.0);
     std::snprintf(length, sizeof length, "%.6f",
@@ -284,7 +293,7 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
     return {"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y",
             "-f", "rawvideo", "-pix_fmt", "bgra", "-video_size", size, "-framerate", fps,
             "-i", "pipe:0",
-            "-ss", from, "-i", "file:" + dataPath("data/vorn.mp3"),
+            "-ss", from, "-i", "file:" + soundtrack,
             "-map", "0:v:0", "-map", "1:a:0?",
             "-vf", "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p,fps=" + fps,
             "-c:v", "libx264", "-preset", "ultrafast", "-crf", "20",
@@ -293,11 +302,11 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
     // clang-format on
 }
 
-int captureVideo(const CaptureOptions& options) {
+int captureVideo(const CaptureOptions& options, const DataFolder& data) {
     if (findProgram("ffmpeg").empty()) {
         return fail("ffmpeg not found: it encodes the video (Debian package ffmpeg)");
     }
-    const std::string soundtrack = dataPath("data/vorn.mp3");
+    const std::string soundtrack = data.path(kSoundtrack);
     std::FILE* music = openRegularFile(soundtrack.c_str());
     if (music == nullptr) {
         return fail(soundtrack + " not found: the video's soundtrack");
@@ -308,15 +317,16 @@ int captureVideo(const CaptureOptions& options) {
         return fail("cannot write " + options.output + ": " + reason);
     }
     catchStopSignals();
-    DemoState state;
-    if (startUp(options, state, options.from) == nullptr) {
+    Session session(options, data, options.from);
+    if (!session.context.ok()) {
         return fail("no offscreen GL context");
     }
+    const DemoState& state = session.state;
 
     const std::vector<PlannedFrame> frames = planVideo(options, options.everyframe);
     // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
     // finish a playable file with the frames it has.
-    ChildProcess ffmpeg(ffmpegArguments(options, frames), true);
+    ChildProcess ffmpeg(ffmpegArguments(options, frames, soundtrack), true);
     if (!ffmpeg.started()) {
         return fail("cannot start ffmpeg: " + ffmpeg.startError());
     }

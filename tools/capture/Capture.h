@@ -2,11 +2,12 @@
 // image list into the texture library) and its own frame step, and writes the frames out.
 #pragma once
 
+#include "resources/core/DataFolder.h"
 #include "tools/capture/CaptureOptions.h"
 
 #include <cstdint>
 #include <vector>
 
 // Each returns the process's exit code, after printing any failure as one line on stderr.
-int captureStill(const CaptureOptions& options);
-int captureVideo(const CaptureOptions& options);
+int captureStill(const CaptureOptions& options, const DataFolder& data);
+int captureVideo(const CaptureOptions& options, const DataFolder& data);

@@ -1,5 +1,6 @@
 // intro-capture: renders the intro offscreen at chosen clock values, to a PNG still or to an
 // H.264 video with its soundtrack, at a fixed frame rate whatever the machine's speed.
+#include "app/core/ImageList.h"
 #include "platform/ProgramFolder.h"
 #include "resources/core/DataFolder.h"
 #include "tools/capture/Capture.h"
@@ -17,11 +18,12 @@ int main(int argc, char** argv) {
         std::printf("%s", kCaptureUsage);
         return 0;
     }
+    DataFolder data;
     std::vector<std::string> tried;
-    if (!chooseDataFolder("", {installedDataFolder()}, tried)) {
+    if (!chooseDataFolder("", {installedDataFolder()}, kSoundtrack, data, tried)) {
         std::fprintf(stderr, "intro-capture: no data folder found; tried %s\n",
                      joinFolders(tried).c_str());
         return 1;
     }
-    return options.still ? captureStill(options) : captureVideo(options);
+    return options.still ? captureStill(options, data) : captureVideo(options, data);
 }
