@@ -47,8 +47,18 @@ Display::~Display() {
 }
 
 DisplayError Display::open(const DisplayMode& mode, std::string& reason) {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0 || isInvisibleDriver(SDL_GetCurrentVideoDriver())) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         reason = SDL_GetError();
+        return DisplayError::NoDisplay;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (isInvisibleDriver(driver)) {
+        // SDL leaves no error of its own when X11 and Wayland fail and it falls back.
+        const char* display = SDL_getenv("DISPLAY");
+        reason = std::string("no X11 or Wayland display could be opened (") +
+                 (display != nullptr ? "DISPLAY=" + std::string(display) : "DISPLAY is not set") +
+                 "); SDL picked its '" + (driver != nullptr ? driver : "none") +
+                 "' video driver, which shows nothing";
         return DisplayError::NoDisplay;
     }
     SDL_DisplayMode desktop;

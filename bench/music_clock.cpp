@@ -1,0 +1,59 @@
+// How far the music heard drifts from the clock the picture follows, through the scene writers'
+// pauses and seeks: fifty scripted keys at random moments, the music's own position read after
+// each. A measurement of the sound output in use (set SDL_AUDIODRIVER to choose it), printed in
+// ms; run it where data/ is: build/music_clock
+#include "app/core/KeyCodes.h"
+#include "app/core/Playback.h"
+#include "platform/Clock.h"
+#include "platform/Music.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+
+int main() {
+    Music music;
+    MusicError error = music.init();
+    if (error == MusicError::None) {
+        music.open("data/vorn.mp3");
+        error = music.waitOpened();
+    }
+    if (error != MusicError::None) {
+        std::fprintf(stderr, "music_clock: %s\n", errorText(error));
+        return 1;
+    }
+    Playback playback;
+    seekPlayback(playback, 0, clockMs());
+    music.play();
+    std::mt19937 random(7);
+    const uint32_t keys[] = {kKeyP, kKeyLeft, kKeyRight, kKeyRight | kKeyShift, kKeyHome};
+    double worst = 0, total = 0;
+    constexpr int kSteps = 50;
+    for (int i = 0; i < kSteps; ++i) {
+        const uint32_t wall = clockMs();
+        switch (applyDevKey(playback, keys[random() % 5], wall)) {
+        case DevRequest::Pause:
+            music.pause();
+            break;
+        case DevRequest::Resume:
+            music.resume();
+            break;
+        case DevRequest::Seek:
+            music.seek(playbackTime(playback, wall));
+            break;
+        case DevRequest::None:
+            break;
+        }
+        SDL_Delay(static_cast<Uint32>(60 + random() % 120)); // a moment for the music to move
+        const double difference = std::abs(music.positionMs() - playbackTime(playback, clockMs()));
+        worst = std::max(worst, difference);
+        total += difference;
+    }
+    std::printf("music against clock over %d pauses and seeks (%s output): mean %.0f ms, worst "
+                "%.0f ms\n",
+                kSteps, SDL_GetCurrentAudioDriver(), total / kSteps, worst);
+    return 0;
+}
