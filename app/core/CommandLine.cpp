@@ -1,13 +1,18 @@
 #include "app/core/CommandLine.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 bool parseWholeNumber(const std::string& text, uint64_t low, uint64_t high, uint64_t& value) {
-    if (text.empty() || text.size() > 12 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
         return false;
     }
-    value = std::strtoull(text.c_str(), nullptr, 10);
+    // Leading zeros change nothing; more than 19 digits left would overflow the arithmetic.
+    const size_t first = std::min(text.find_first_not_of('0'), text.size() - 1);
+    if (text.size() - first > 19) {
+        return false;
+    }
+    value = std::strtoull(text.c_str() + first, nullptr, 10);
     return value >= low && value <= high;
 }
 

@@ -15,12 +15,16 @@ TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
         parseIntroOptions({"--window", "--start", "81012", "--data", "d", "--dev"}, o, error));
     EXPECT_EQ(std::tie(o.window, o.width, o.height, o.start, o.data, o.dev),
               std::make_tuple(true, 1280, 720, 81012u, std::string("d"), true));
+    ASSERT_TRUE(parseIntroOptions({"--start", "0000000000000000000000005"}, o, error)) << error;
+    EXPECT_EQ(o.start, 5u) << "leading zeros change nothing";
     // clang-format off
     const std::vector<std::pair<std::vector<std::string>, std::string>> mistakes = {
         {{"--fullscreen"}, "unknown option '--fullscreen'"},
         {{"--start"}, "option --start needs a value"},
         {{"--start", "soon"}, "--start takes milliseconds"},
         {{"--start", "160001"}, "--start takes milliseconds"},
+        {{"--start", "18446744073709551617"}, "--start takes milliseconds"}, // past 2^64
+        {{"--start", "-5"}, "--start takes milliseconds"},
         {{"--window=800"}, "--window takes WIDTHxHEIGHT"},
         {{"--window=0x600"}, "--window takes WIDTHxHEIGHT"},
         {{"--data", ""}, "--data takes a folder"},
