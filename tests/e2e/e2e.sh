@@ -266,6 +266,18 @@ case_assets() {
         count=$((count + 1))
     done
     [ "$count" -ge 30 ] || fail "only $count files were written"
+    # Each picture's origin flag says which way its rows run: the generated full-screen images
+    # run bottom row first, the scroll text and the font atlases top row first.
+    for f in intro:00 s3:00 scrolltext:20 font_mono:20; do
+        [ "$(xxd -s 17 -l 1 -p "again/${f%:*}.tga")" = "${f#*:}" ] || fail "${f%:*}.tga: wrong origin flag"
+    done
+    # Retouched the README's way in ImageMagick, a picture shows upright in the intro: a red
+    # square at the top-left of s1 (image 5, on screen in scene 5) is at the still's top-left.
+    cp again/s1.tga again/vorn.mp3 data/
+    convert data/s1.tga -auto-orient -fill red -draw 'rectangle 0,0 127,127' -flip -orient BottomLeft data/s1.tga
+    "$BUILD/intro-capture" --at 70000 --size 64x64 --output s1.png 2>/dev/null || fail "no still of s1"
+    expect_colour "$(pixel_colour s1.png 3 3)" 255,0,0 "retouched s1: the square at the top-left"
+    [ "$(pixel_colour s1.png 3 60)" != 255,0,0 ] || fail "retouched s1 shows upside-down"
     mkdir bin
     expect_failure 1 "intro-assets: lame not found" env PATH="$WORK/bin" "$BUILD/intro-assets" nolame
 }

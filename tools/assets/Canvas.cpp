@@ -173,7 +173,7 @@ void Canvas::vignetteAlpha(float inner) {
 
 TGAImage Canvas::toImage(int bytesperpixel, bool bottomup) const {
     static const float bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-    TGAImage image{m_width, m_height, bytesperpixel, {}};
+    TGAImage image{m_width, m_height, bytesperpixel, {}, !bottomup};
     image.pixels.reserve(static_cast<size_t>(m_width) * m_height * bytesperpixel);
     for (int row = 0; row < m_height; ++row) {
         int y = bottomup ? m_height - 1 - row : row;

@@ -22,7 +22,7 @@ std::vector<uint8_t> encodeTGA(const TGAImage& image, bool runlength) {
     out.push_back(static_cast<uint8_t>(image.height & 0xFF));
     out.push_back(static_cast<uint8_t>(image.height >> 8));
     out.push_back(static_cast<uint8_t>(n * 8));
-    out.push_back(0);
+    out.push_back(image.topfirst ? 0x20 : 0);
 
     const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
     const uint8_t* pixels = image.pixels.data();
