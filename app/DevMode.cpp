@@ -19,7 +19,7 @@ bool sameTime(const timespec& a, const timespec& b) {
 
 // The file name of the image a drawing shows, without its folder.
 std::string imageName(const DemoState& state, const TextureLibrary& textures, int image) {
-    const Texture* texture = image >= 0 ? textures.get(state.imageslots[image]) : nullptr;
+    const Texture* texture = image >= 0 ? textures.get(state.imageSlots[image]) : nullptr;
     const std::string path = texture != nullptr ? texture->fileName() : "";
     return path.substr(path.rfind('/') + 1);
 }
@@ -56,8 +56,8 @@ void ImageWatcher::poll(const DemoState& state, TextureLibrary& textures, uint32
         // and is reported once, until it changes again.
         const bool changed = !(now == m_seen[n]);
         m_seen[n] = now;
-        if (changed && state.imageslots[n] != 0 && now.size >= 0) {
-            textures.reload(state.imageslots[n], m_data.path(ImageList[n]));
+        if (changed && state.imageSlots[n] != 0 && now.size >= 0) {
+            textures.reload(state.imageSlots[n], m_data.path(ImageList[n]));
         }
     }
 }

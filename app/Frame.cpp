@@ -13,13 +13,13 @@ void drawSceneImage(const DemoState& state, const SceneDrawing& drawing) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     if (drawing.image >= 0) {
-        showImage(state.imageslots[drawing.image]);
+        showImage(state.imageSlots[drawing.image]);
     }
 }
 
 void drawSceneScroller(const DemoState& state, const SceneDrawing& drawing) {
     if (drawing.scroller) {
-        scrollerPlane(drawing.scrollposition, state.imageslots[kScrollTextImage]);
+        scrollerPlane(drawing.scrollPosition, state.imageSlots[kScrollTextImage]);
     }
 }
 

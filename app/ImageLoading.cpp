@@ -5,8 +5,8 @@
 int loadImageList(DemoState& state, TextureLibrary& textures, const DataFolder& data) {
     int failed = 0;
     for (int n = 0; n < kImageCount; ++n) {
-        state.imageslots[n] = textures.load(data.path(ImageList[n]));
-        failed += textures.get(state.imageslots[n]) == nullptr ? 1 : 0;
+        state.imageSlots[n] = textures.load(data.path(ImageList[n]));
+        failed += textures.get(state.imageSlots[n]) == nullptr ? 1 : 0;
     }
     return failed;
 }

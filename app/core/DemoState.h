@@ -11,7 +11,7 @@ struct DemoState {
     // Current scene, 0 to 12; 13 once the timeline is over.
     int32_t scene = 0;
     // GL texture name of each image of the image list, by image number; 0 until loaded.
-    int32_t imageslots[kImageCount] = {};
+    int32_t imageSlots[kImageCount] = {};
     // Messages inspected that carried Enter or Space; both keys share it.
-    int32_t keycounter = 0;
+    int32_t keyCounter = 0;
 };

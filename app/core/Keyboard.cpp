@@ -5,8 +5,8 @@
 namespace {
 // Counts the message and says whether it is the acting one of a pair.
 bool countKeyMessage(DemoState& state) {
-    int32_t taken = state.keycounter;
-    state.keycounter = static_cast<int32_t>(static_cast<uint32_t>(taken) + 1u);
+    int32_t taken = state.keyCounter;
+    state.keyCounter = static_cast<int32_t>(static_cast<uint32_t>(taken) + 1u);
     return (taken & 1) != 0;
 }
 } // namespace

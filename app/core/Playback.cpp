@@ -6,12 +6,12 @@
 #include <algorithm>
 
 uint32_t playbackTime(const Playback& playback, uint32_t wall) {
-    return playback.paused ? playback.pausedat : static_cast<uint32_t>(wall - playback.origin);
+    return playback.paused ? playback.pausedAt : static_cast<uint32_t>(wall - playback.origin);
 }
 
 void seekPlayback(Playback& playback, uint32_t time, uint32_t wall) {
     playback.origin = int64_t{wall} - time;
-    playback.pausedat = time;
+    playback.pausedAt = time;
 }
 
 DevRequest applyDevKey(Playback& playback, uint32_t message, uint32_t wall) {
@@ -24,11 +24,11 @@ DevRequest applyDevKey(Playback& playback, uint32_t message, uint32_t wall) {
     switch (message & kKeyCodeMask) {
     case kKeyP:
         if (playback.paused) {
-            seekPlayback(playback, playback.pausedat, wall);
+            seekPlayback(playback, playback.pausedAt, wall);
             playback.paused = false;
             return DevRequest::Resume;
         }
-        playback.pausedat = static_cast<uint32_t>(now);
+        playback.pausedAt = static_cast<uint32_t>(now);
         playback.paused = true;
         return DevRequest::Pause;
     case kKeyLeft:

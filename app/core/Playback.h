@@ -11,7 +11,7 @@
 struct Playback {
     int64_t origin = 0; // the wall clock value at intro time 0
     bool paused = false;
-    uint32_t pausedat = 0; // the intro time held while paused
+    uint32_t pausedAt = 0; // the intro time held while paused
 };
 
 // The intro time at a wall clock value.

@@ -23,7 +23,7 @@ void advanceTimeline(DemoState& state, uint32_t now);
 struct SceneDrawing {
     int image = -1;
     bool scroller = false;
-    float scrollposition = 0.0f;
+    float scrollPosition = 0.0f;
 };
 
 // The scene rules. elapsed is now minus the scene's start in unsigned 32-bit arithmetic, so a

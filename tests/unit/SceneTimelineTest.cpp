@@ -47,9 +47,9 @@ TEST(SceneRules, EachSceneShowsItsImageOnBothSidesOfEverySwitch) {
         EXPECT_EQ(sceneDrawing(scene, elapsed).image, image);
         EXPECT_EQ(sceneDrawing(scene, elapsed).scroller, scene == 1);
     }
-    EXPECT_FLOAT_EQ(sceneDrawing(1, 12000).scrollposition, 0.5f);
+    EXPECT_FLOAT_EQ(sceneDrawing(1, 12000).scrollPosition, 0.5f);
     // Entered early by Enter: far past the clamped end of the text.
-    EXPECT_NEAR(sceneDrawing(1, 0u - 1000u).scrollposition, 178956.9f, 0.1f);
+    EXPECT_NEAR(sceneDrawing(1, 0u - 1000u).scrollPosition, 178956.9f, 0.1f);
 }
 
 // Messages fed to the frame step in order, and what the run looks like after each.
@@ -57,7 +57,7 @@ TEST(Keyboard, EnterAndSpaceActOnEverySecondMessageOfTheSharedCounter) {
     struct Step {
         std::optional<uint32_t> message;
         uint32_t now;
-        int32_t scene, keycounter;
+        int32_t scene, keyCounter;
         const char* printed;
     };
     // clang-format off
@@ -80,7 +80,7 @@ TEST(Keyboard, EnterAndSpaceActOnEverySecondMessageOfTheSharedCounter) {
         handleMessage(state, step.message, step.now);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), step.printed);
         EXPECT_EQ(state.scene, step.scene);
-        EXPECT_EQ(state.keycounter, step.keycounter);
+        EXPECT_EQ(state.keyCounter, step.keyCounter);
     }
     // Entered early by Enter, scene 2 shows its last image until its own start.
     EXPECT_EQ(planFrame(state, 37999).image, 20);

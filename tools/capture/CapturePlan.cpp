@@ -9,7 +9,7 @@ struct Picture {
     bool blended;
     bool operator==(const Picture& o) const {
         return drawing.image == o.drawing.image && drawing.scroller == o.drawing.scroller &&
-               drawing.scrollposition == o.drawing.scrollposition && blended == o.blended;
+               drawing.scrollPosition == o.drawing.scrollPosition && blended == o.blended;
     }
 };
 } // namespace
