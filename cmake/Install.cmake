@@ -49,8 +49,11 @@ foreach(library ${intro_library})
 endforeach()
 install(TARGETS ${intro_library} EXPORT AfterglowTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(DIRECTORY app draw platform resources text tools
+# Only the library's face: the intro's own app/ and the tools' programs stay out.
+install(DIRECTORY draw platform resources text
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/afterglow FILES_MATCHING PATTERN "*.h")
+install(DIRECTORY tools/common DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/afterglow/tools
+  FILES_MATCHING PATTERN "*.h")
 install(EXPORT AfterglowTargets NAMESPACE Afterglow::
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Afterglow)
 include(CMakePackageConfigHelpers)

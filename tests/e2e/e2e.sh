@@ -234,6 +234,8 @@ case_install() {
     (cd / && "$prefix/games/afterglow-capture" --at 3000 --size 160x90 --output "$WORK/installed.png" 2>/dev/null)
     (cd "$BUILD" && ./intro-capture --at 3000 --size 160x90 --output "$WORK/tree.png" 2>/dev/null)
     cmp -s installed.png tree.png || fail "the installed capture tool drew another still"
+    [ -e "$prefix/include/afterglow/draw/Camera.h" ] && [ ! -e "$prefix/include/afterglow/app" ] &&
+        [ ! -e "$prefix/include/afterglow/tools/capture" ] || fail "the installed headers are not the library's face"
     cmake -S "$HERE/../../examples" -B example -DCMAKE_PREFIX_PATH="$prefix" >/dev/null &&
         cmake --build example >/dev/null || fail "the example does not build with find_package"
     g++ -std=c++17 "$HERE/../../examples/text_overlay.cpp" -o pc-overlay \
