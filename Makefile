@@ -1,8 +1,12 @@
 # The README's two commands, `make run` and `make test`, install what a fresh machine lacks,
 # configure and build. Plain `make` (or `make build`) only builds.
 BUILD := build
-# Warnings are errors in the tests and CI; a user's plain build on a newer compiler still builds.
-WERROR ?= OFF
+# Warnings are errors in every build made here: one configuration for make, make run and make
+# test, so that switching between them recompiles nothing. On a newer compiler that warns where
+# ours does not, build with WERROR=OFF.
+WERROR ?= ON
+# What plain make builds: everything. make run builds only the intro and its content.
+TARGETS ?= all
 MAKEFLAGS += --no-print-directory
 ASAN_BUILD := build-asan
 JOBS ?= 2
@@ -14,35 +18,44 @@ FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer options_f
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all build deps run test test-sanitize fuzz bench measure capture capture-speed install package
+.PHONY: all build deps deps-run deps-package deps-capture run test test-sanitize fuzz bench measure capture capture-speed install package
 
 all: build
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINTRO_WERROR=$(WERROR) \
 	  -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
-	cmake --build $(BUILD) -j$(JOBS)
+	cmake --build $(BUILD) -j$(JOBS) --target $(TARGETS)
 
 # Installs under PREFIX (default /usr/local), into DESTDIR when given, as a packager stages it.
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD)
 
 # A Debian package (build/afterglow-intro_*.deb), built for /usr in a folder of its own.
-package: deps
+package: deps-package
 	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 	cmake --build $(BUILD)-package -j$(JOBS)
 	cd $(BUILD)-package && cpack
 	cp $(BUILD)-package/afterglow-intro_*.deb $(BUILD)/
 
 deps:
-	scripts/install-deps
+	scripts/install-deps test
 
-run: deps
-	$(MAKE) build
+deps-run:
+	scripts/install-deps run
+
+deps-package:
+	scripts/install-deps package
+
+deps-capture:
+	scripts/install-deps capture
+
+run: deps-run
+	$(MAKE) build TARGETS="intro content"
 	scripts/run-intro $(BUILD) $(ARGS)
 
 test: deps
-	$(MAKE) build WERROR=ON
+	$(MAKE) build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 # Leak checking stays off for the GL tests: the GL driver's own allocations, made in a module
@@ -78,7 +91,7 @@ bench: build
 	$(BUILD)/tga_bench
 
 # The whole intro as a video with its soundtrack: build/intro.mp4.
-capture: deps
+capture: deps-capture
 	$(MAKE) build
 	cd $(BUILD) && ./intro-capture --output intro.mp4
 
