@@ -6,6 +6,7 @@
 #include "app/Frame.h"
 #include "app/ImageLoading.h"
 #include "app/MusicStart.h"
+#include "app/core/CommandLine.h"
 #include "app/core/DemoState.h"
 #include "app/core/ImageList.h"
 #include "app/core/IntroOptions.h"
@@ -27,12 +28,6 @@
 #endif
 
 namespace {
-// The name the program was started by, without its folder: what it calls itself in messages.
-std::string programName(const char* argv0) {
-    const std::string path = argv0 != nullptr && *argv0 != '\0' ? argv0 : "intro";
-    return path.substr(path.rfind('/') + 1);
-}
-
 // Writes text to standard output in full; false when it could not (a closed pipe, a full disk).
 bool printAll(const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
@@ -66,7 +61,7 @@ void play(DemoState& state, Display& display, DevMode* dev, uint32_t start) {
 int main(int argc, char** argv) {
     // A closed output pipe is a failed write to report, not a reason to die silently.
     std::signal(SIGPIPE, SIG_IGN);
-    const std::string program = programName(argc > 0 ? argv[0] : nullptr);
+    const std::string program = programName(argc > 0 ? argv[0] : nullptr, "intro");
     IntroOptions options;
     std::string error;
     if (!parseIntroOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc),

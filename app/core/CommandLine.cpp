@@ -27,3 +27,8 @@ bool parseSize(const std::string& text, uint64_t low, uint64_t high, int& width,
     height = static_cast<int>(h);
     return true;
 }
+
+std::string programName(const char* argv0, const std::string& fallback) {
+    const std::string path = argv0 != nullptr && *argv0 != '\0' ? argv0 : fallback;
+    return path.substr(path.rfind('/') + 1);
+}

@@ -1,5 +1,5 @@
 // CommandLine: the values the programs' options take, read strictly: a whole decimal number
-// within bounds, nothing else; a size as WIDTHxHEIGHT.
+// within bounds, nothing else; a size as WIDTHxHEIGHT. And the name a program calls itself by.
 #pragma once
 
 #include <cstdint>
@@ -9,3 +9,7 @@ bool parseWholeNumber(const std::string& text, uint64_t low, uint64_t high, uint
 
 // Both sides from low to high.
 bool parseSize(const std::string& text, uint64_t low, uint64_t high, int& width, int& height);
+
+// The name the program was started by (argv[0], possibly null), without its folder: what it
+// calls itself in messages; fallback when there is none.
+std::string programName(const char* argv0, const std::string& fallback);

@@ -358,6 +358,22 @@ case_capture() {
             grep -q "interrupted: long.mp4 is partial, it holds $held of 9600 frames" err.txt ||
             fail "SIG$signal: exit code $EXIT_CODE, $held frames: $(cat err.txt)"
     done
+    # An encoder that reads nothing and never ends: a stop signal still ends the capture and the
+    # encoder with it, and so does killing the capture outright. Its unique path finds it.
+    mkdir hang
+    cp "$(command -v sleep)" hang/hung-encoder
+    printf '#!/bin/sh\nexec "%s" 1000\n' "$WORK/hang/hung-encoder" >hang/ffmpeg
+    chmod +x hang/ffmpeg
+    for stop in INT KILL; do
+        start_intro env PATH="$WORK/hang:$PATH" "${capture[@]}" --to 86400000 --fps 240 --size 64x64 --output hang.mp4
+        wait_until "the hung encoder's start" pgrep -f "$WORK/hang/hung-encoder" -P "$INTRO_PID" >/dev/null
+        kill -"$stop" "$INTRO_PID"
+        wait_for_exit 20
+        wait_until "the hung encoder's end after SIG$stop" eval '! pgrep -f "$WORK/hang/hung-encoder" >/dev/null'
+        [ "$stop" = KILL ] || { [ "$EXIT_CODE" = 130 ] && grep -q "interrupted: ffmpeg had to be ended before it finished hang.mp4" err.txt; } ||
+            fail "hung encoder, SIG$stop: exit code $EXIT_CODE: $(cat err.txt)"
+    done
+
     # The encoder gone: the capture stops at once, with the reason.
     rm -f long.mp4
     start_intro "${capture[@]}" --to 160000 --size 64x48 --output long.mp4

@@ -29,6 +29,8 @@ TEST(CaptureOptions, TakesAStillOrAVideoWithItsDefaults) {
     EXPECT_EQ(std::tie(video.options.from, video.options.to, video.options.fps, video.options.width,
                        video.options.height),
               std::make_tuple(5u, 160000u, 10, 320, 200));
+    Parsed day = parse({"--from", "5", "--to", "86400005", "--output", "v.mp4"});
+    EXPECT_TRUE(day.ok) << "a video of the longest span: " << day.error;
 }
 
 TEST(CaptureOptions, RefusesMistakesWithAReason) {
@@ -50,6 +52,8 @@ TEST(CaptureOptions, RefusesMistakesWithAReason) {
         {{"--at", "1", "--output", "v.mp4"}, "a video takes --from and --to"},
         {{"--from", "5000", "--to", "5000", "--output", "v.mp4"}, "--to must come after --from"},
         {{"--at", "1", "--output", "a.gif"}, "--output must name a .png"},
+        {{"--from", "5", "--to", "86400006", "--output", "v.mp4"}, "a video spans at most 24 hours"},
+        {{"--to", "4294967295", "--every-frame", "--output", "v.mp4"}, "at most 86400000 ms after"},
     };
     // clang-format on
     for (const auto& [args, reason] : cases) {
@@ -96,6 +100,27 @@ TEST(CapturePlan, DrawsOnlyFramesWhosePictureChanges) {
         }
         EXPECT_EQ(numbers, drawn);
         EXPECT_EQ(planVideo(o, true).size(), frameCount(o)) << "the slow way draws every frame";
+    }
+}
+
+// The frames ffmpeg says it wrote, from its final progress report only.
+TEST(CapturePlan, ReadsTheFramesWrittenFromTheFinalProgressReport) {
+    // clang-format off
+    const std::vector<std::tuple<std::string, bool, uint64_t>> cases = {
+        {"frame=1\nprogress=continue\nframe=5665\nfps=0.0\nprogress=end\n", true, 5665},
+        {"frame=1\nprogress=continue\n", false, 0}, // killed before its last report
+        {"frame=1\nprogress=continue\nframe=56", false, 0},
+        {"", false, 0},
+        {"frame=x\nprogress=end\n", false, 0},
+    };
+    // clang-format on
+    for (const auto& [report, known, frames] : cases) {
+        SCOPED_TRACE(report);
+        uint64_t got = 0;
+        EXPECT_EQ(encodedFrames(report, got), known);
+        if (known) {
+            EXPECT_EQ(got, frames);
+        }
     }
 }
 

@@ -33,7 +33,7 @@ bool encodeMusic(const std::filesystem::path& path) {
                        "--little-endian", "-m", "j", "-b", "160", "-", output},
                       false);
     const bool written = lame.write(samples.data(), samples.size() * sizeof(int16_t));
-    return lame.finish() && written;
+    return lame.finish() == ChildProcess::Ending::Succeeded && written;
 }
 } // namespace
 

@@ -26,14 +26,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <fcntl.h>
 #include <mutex>
 #include <optional>
 #include <thread>
 #include <unistd.h>
 
 namespace {
-int fail(const std::string& message) {
-    std::fprintf(stderr, "intro-capture: %s\n", message.c_str());
+int fail(const std::string& program, const std::string& message) {
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), message.c_str());
     return 1;
 }
 
@@ -49,19 +50,33 @@ bool outputWritable(const std::string& path, std::string& reason) {
     return true;
 }
 
-// Set by SIGINT or SIGTERM: the capture stops at the next frame and finishes what it has.
+// Set by SIGINT or SIGTERM: the capture stops at the next frame and finishes what it has. The
+// handler also makes stoppipe readable, which ends ffmpeg's unbounded waits: whatever ffmpeg
+// does, we are gone within two graces.
 volatile std::sig_atomic_t stopsignal = 0;
+int stoppipe[2] = {-1, -1};
+constexpr std::chrono::milliseconds kStopGrace{500};
 
 void noteStopSignal(int signal) {
     stopsignal = signal;
+    const int saved = errno;
+    const char byte = 0;
+    if (write(stoppipe[1], &byte, 1) < 0) { // full after earlier signals: readable already
+    }
+    errno = saved;
 }
 
-void catchStopSignals() {
+// The end of stoppipe to watch, or -1 when there is none.
+int catchStopSignals() {
+    if (stoppipe[0] < 0 && pipe2(stoppipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return -1;
+    }
     struct sigaction action = {};
     action.sa_handler = noteStopSignal;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    return stoppipe[0];
 }
 
 // The intro's start-up on a context of the requested size: the image list loaded and the
@@ -164,16 +179,17 @@ class PixelRing {
 // Progress on stderr: one updating line on a terminal, a plain line every few seconds otherwise.
 class Progress {
   public:
-    explicit Progress(uint64_t total) : m_total(total), m_terminal(isatty(STDERR_FILENO) != 0) {}
+    Progress(const std::string& program, uint64_t total)
+        : m_program(program), m_total(total), m_terminal(isatty(STDERR_FILENO) != 0) {}
     void update(uint64_t done, uint32_t clock) {
         double now = seconds();
         if (now - m_last < (m_terminal ? 0.25 : 5.0)) {
             return;
         }
         m_last = now;
-        std::fprintf(stderr,
-                     "%sintro-capture: frame %llu of %llu (%.0f%%), clock %u ms, %.1f frames/s%s",
-                     m_terminal ? "\r" : "", static_cast<unsigned long long>(done),
+        std::fprintf(stderr, "%s%s: frame %llu of %llu (%.0f%%), clock %u ms, %.1f frames/s%s",
+                     m_terminal ? "\r" : "", m_program.c_str(),
+                     static_cast<unsigned long long>(done),
                      static_cast<unsigned long long>(m_total), 100.0 * done / m_total, clock,
                      done / now, m_terminal ? "" : "\n");
     }
@@ -185,17 +201,17 @@ class Progress {
     }
     void finish(uint64_t done, int fps) {
         double elapsed = seconds();
-        std::fprintf(
-            stderr,
-            "%sintro-capture: wrote %llu frames in %.1f s: %.1f frames/s, %.2f x real time\n",
-            m_terminal ? "\r\033[K" : "", static_cast<unsigned long long>(done), elapsed,
-            done / elapsed, static_cast<double>(done) / fps / elapsed);
+        std::fprintf(stderr, "%s%s: wrote %llu frames in %.1f s: %.1f frames/s, %.2f x real time\n",
+                     m_terminal ? "\r\033[K" : "", m_program.c_str(),
+                     static_cast<unsigned long long>(done), elapsed, done / elapsed,
+                     static_cast<double>(done) / fps / elapsed);
     }
 
   private:
     double seconds() const {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
     }
+    std::string m_program;
     uint64_t m_total;
     bool m_terminal;
     double m_last = 0;
@@ -203,22 +219,23 @@ class Progress {
 };
 } // namespace
 
-int captureStill(const CaptureOptions& options, const DataFolder& data) {
+int captureStill(const std::string& program, const CaptureOptions& options,
+                 const DataFolder& data) {
     std::string reason;
     if (!outputWritable(options.output, reason)) {
-        return fail("cannot write " + options.output + ": " + reason);
+        return fail(program, "cannot write " + options.output + ": " + reason);
     }
     Session session(options, data, options.at);
     if (!session.context.ok()) {
-        return fail("no offscreen GL context");
+        return fail(program, "no offscreen GL context");
     }
     drawScene(session.state, planFrame(session.state, options.at));
     if (!writePNG(options.output, options.width, options.height, session.context.readPixels(),
                   reason)) {
-        return fail("cannot write " + options.output + ": " + reason);
+        return fail(program, "cannot write " + options.output + ": " + reason);
     }
-    std::fprintf(stderr, "intro-capture: wrote %s (%d x %d, clock %u ms)\n", options.output.c_str(),
-                 options.width, options.height, options.at);
+    std::fprintf(stderr, "%s: wrote %s (%d x %d, clock %u ms)\n", program.c_str(),
+                 options.output.c_str(), options.width, options.height, options.at);
     return 0;
 }
 
@@ -289,6 +306,8 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
     // GL reads rows bottom first; ffmpeg turns them over. The soundtrack is padded with silence
     // and the output ends with the picture, at its full length or at the last frame given when
     // the capture is interrupted: the video keeps every frame, also past the end of the music.
+    // Its one progress report at the end (the period is a day) tells the frames it wrote, also
+    // when it was asked to end early.
     // clang-format off
     return {"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y",
             "-f", "rawvideo", "-pix_fmt", "bgra", "-video_size", size, "-framerate", fps,
@@ -298,38 +317,50 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
             "-vf", "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p,fps=" + fps,
             "-c:v", "libx264", "-preset", "ultrafast", "-crf", "20",
             "-af", "apad", "-c:a", "aac", "-b:a", "192k", "-shortest", "-t", length,
-            "-movflags", "+faststart", "file:" + options.output};
+            "-movflags", "+faststart", "file:" + options.output,
+            "-progress", "pipe:1", "-stats_period", "86400"};
     // clang-format on
 }
 
-int captureVideo(const CaptureOptions& options, const DataFolder& data) {
+int captureVideo(const std::string& program, const CaptureOptions& options,
+                 const DataFolder& data) {
     if (findProgram("ffmpeg").empty()) {
-        return fail("ffmpeg not found: it encodes the video (Debian package ffmpeg)");
+        return fail(program, "ffmpeg not found: it encodes the video (Debian package ffmpeg)");
     }
     const std::string soundtrack = data.path(kSoundtrack);
     std::FILE* music = openRegularFile(soundtrack.c_str());
     if (music == nullptr) {
-        return fail(soundtrack + " not found: the video's soundtrack");
+        return fail(program, soundtrack + " not found: the video's soundtrack");
     }
     std::fclose(music);
     std::string reason;
     if (!outputWritable(options.output, reason)) {
-        return fail("cannot write " + options.output + ": " + reason);
+        return fail(program, "cannot write " + options.output + ": " + reason);
     }
-    catchStopSignals();
+    const int stopfd = catchStopSignals();
+    if (stopfd < 0) {
+        return fail(program, std::string("cannot catch stop signals: ") + std::strerror(errno));
+    }
     Session session(options, data, options.from);
     if (!session.context.ok()) {
-        return fail("no offscreen GL context");
+        return fail(program, "no offscreen GL context");
     }
     const DemoState& state = session.state;
 
     const std::vector<PlannedFrame> frames = planVideo(options, options.everyframe);
+    const uint64_t total = frameCount(options);
+    if (stopsignal != 0) {
+        std::fprintf(stderr, "%s: interrupted before the first frame: %s is empty\n",
+                     program.c_str(), options.output.c_str());
+        return 128 + stopsignal;
+    }
     // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
     // finish a playable file with the frames it has.
     ChildProcess ffmpeg(ffmpegArguments(options, frames, soundtrack), true);
     if (!ffmpeg.started()) {
-        return fail("cannot start ffmpeg: " + ffmpeg.startError());
+        return fail(program, "cannot start ffmpeg: " + ffmpeg.startError());
     }
+    ffmpeg.stopOn(stopfd, kStopGrace);
 
     PixelRing ring(options.width, options.height);
     std::optional<ImageLayerCache> layers; // none: every frame drawn whole, as the intro does
@@ -356,8 +387,7 @@ int captureVideo(const CaptureOptions& options, const DataFolder& data) {
         }
     });
 
-    const uint64_t total = frameCount(options);
-    Progress progress(total);
+    Progress progress(program, total);
     for (const PlannedFrame& f : frames) {
         if (encoderstopped || stopsignal != 0) {
             break;
@@ -372,21 +402,29 @@ int captureVideo(const CaptureOptions& options, const DataFolder& data) {
     }
     ring.full.give({});
     writer.join();
-    const bool encoded = ffmpeg.finish();
+    const ChildProcess::Ending ending = ffmpeg.finish();
     const uint64_t written = sent;
-    if (encoderstopped || !encoded) {
-        const std::string tail = ffmpeg.errorTail(5);
-        return fail("ffmpeg failed after " + std::to_string(written) + " frames; " +
-                    options.output + " is incomplete" +
-                    (tail.empty() ? std::string() : ". ffmpeg said:\n" + tail));
-    }
-    if (stopsignal != 0) {
+    if (stopsignal != 0 && ending != ChildProcess::Ending::Failed) {
         progress.clear();
-        std::fprintf(stderr,
-                     "intro-capture: interrupted: %s is partial, it holds %llu of %llu frames\n",
-                     options.output.c_str(), static_cast<unsigned long long>(written),
-                     static_cast<unsigned long long>(total));
+        uint64_t held = 0;
+        if (encodedFrames(ffmpeg.outputTail(), held)) {
+            std::fprintf(
+                stderr, "%s: interrupted: %s is %s, it holds %llu of %llu frames\n",
+                program.c_str(), options.output.c_str(), held < total ? "partial" : "complete",
+                static_cast<unsigned long long>(held), static_cast<unsigned long long>(total));
+        } else {
+            std::fprintf(stderr,
+                         "%s: interrupted: ffmpeg had to be ended before it finished %s, which "
+                         "will not play\n",
+                         program.c_str(), options.output.c_str());
+        }
         return 128 + stopsignal;
+    }
+    if (encoderstopped || ending != ChildProcess::Ending::Succeeded) {
+        const std::string tail = ffmpeg.errorTail(5);
+        return fail(program, "ffmpeg failed after " + std::to_string(written) + " frames; " +
+                                 options.output + " is incomplete" +
+                                 (tail.empty() ? std::string() : ". ffmpeg said:\n" + tail));
     }
     progress.finish(total, options.fps);
     return 0;

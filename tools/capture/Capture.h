@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-// Each returns the process's exit code, after printing any failure as one line on stderr.
-int captureStill(const CaptureOptions& options, const DataFolder& data);
-int captureVideo(const CaptureOptions& options, const DataFolder& data);
+// Each returns the process's exit code, after printing any failure as one line on stderr, under
+// the program's name.
+int captureStill(const std::string& program, const CaptureOptions& options, const DataFolder& data);
+int captureVideo(const std::string& program, const CaptureOptions& options, const DataFolder& data);

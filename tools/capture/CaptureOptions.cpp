@@ -4,13 +4,15 @@
 
 #include <set>
 
-const char* const kCaptureUsage =
-    "usage: intro-capture --at MS [--size WxH] --output FILE.png\n"
-    "       intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n"
-    "                     --output FILE.mp4\n"
-    "       intro-capture --help\n"
-    "It reads data/ in the working directory, else the installed data.\n"
-    "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000.\n";
+std::string captureUsage(const std::string& program) {
+    const std::string indent(program.size(), ' ');
+    return "usage: " + program + " --at MS [--size WxH] --output FILE.png\n" + "       " + program +
+           " [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n" + "       " + indent +
+           " --output FILE.mp4\n" + "       " + program + " --help\n" +
+           "It reads data/ in the working directory, else the installed data.\n"
+           "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000; a video spans at most\n"
+           "24 hours.\n";
+}
 
 namespace {
 bool endsWith(const std::string& text, const std::string& end) {
@@ -101,6 +103,11 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
     }
     if (!options.still && options.to <= options.from) {
         error = "--to must come after --from";
+        return false;
+    }
+    if (!options.still && options.to - options.from > kLongestVideoMs) {
+        error = "a video spans at most 24 hours: --to may lie at most " +
+                std::to_string(kLongestVideoMs) + " ms after --from";
         return false;
     }
     return true;

@@ -20,7 +20,12 @@ struct CaptureOptions {
     std::string output;
 };
 
-extern const char* const kCaptureUsage;
+// The usage text, naming the program as it was started.
+std::string captureUsage(const std::string& program);
+
+// The longest video span: a day of frames, far past the intro's length, so that a mistyped --to
+// is an option mistake rather than hours of planning and gigabytes of frame plan.
+constexpr uint32_t kLongestVideoMs = 24 * 60 * 60 * 1000;
 
 // Reads the arguments (without the program name). On a mistake returns false with a one-line
 // reason in error.

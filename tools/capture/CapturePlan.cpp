@@ -1,5 +1,6 @@
 #include "tools/capture/CapturePlan.h"
 
+#include "app/core/CommandLine.h"
 #include "app/core/FramePlan.h"
 
 namespace {
@@ -48,4 +49,19 @@ std::string frameNumberExpression(const std::vector<PlannedFrame>& frames) {
         offset = next;
     }
     return expression + "N+" + std::to_string(offset) + closing;
+}
+
+bool encodedFrames(const std::string& progress, uint64_t& frames) {
+    const std::string end = "\nprogress=end\n";
+    if (progress.size() < end.size() ||
+        progress.compare(progress.size() - end.size(), end.size(), end) != 0) {
+        return false;
+    }
+    const size_t key = progress.rfind("\nframe=");
+    if (key == std::string::npos) {
+        return false;
+    }
+    const size_t from = key + 7;
+    return parseWholeNumber(progress.substr(from, progress.find('\n', from) - from), 0, UINT64_MAX,
+                            frames);
 }

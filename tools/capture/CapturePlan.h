@@ -25,3 +25,8 @@ std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyfra
 // An ffmpeg setpts expression that stamps the k-th frame sent (N) with the number of the video
 // frame it starts, in frames of the video's rate.
 std::string frameNumberExpression(const std::vector<PlannedFrame>& frames);
+
+// The number of frames ffmpeg's final progress report ("-progress", key=value lines ending with
+// "progress=end") says it wrote; false when the text ends with no final report, as when ffmpeg
+// was killed before it closed the file.
+bool encodedFrames(const std::string& progress, uint64_t& frames);

@@ -1,29 +1,48 @@
 // intro-capture: renders the intro offscreen at chosen clock values, to a PNG still or to an
 // H.264 video with its soundtrack, at a fixed frame rate whatever the machine's speed.
+#include "app/core/CommandLine.h"
 #include "app/core/ImageList.h"
 #include "platform/ProgramFolder.h"
 #include "resources/core/DataFolder.h"
 #include "tools/capture/Capture.h"
 
 #include <cstdio>
+#include <exception>
 
-int main(int argc, char** argv) {
+namespace {
+int run(const std::string& program, const std::vector<std::string>& args) {
     CaptureOptions options;
     std::string error;
-    if (!parseCaptureOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
-        std::fprintf(stderr, "intro-capture: %s\n%s", error.c_str(), kCaptureUsage);
+    if (!parseCaptureOptions(args, options, error)) {
+        std::fprintf(stderr, "%s: %s\n%s", program.c_str(), error.c_str(),
+                     captureUsage(program).c_str());
         return 2;
     }
     if (options.help) {
-        std::printf("%s", kCaptureUsage);
+        std::printf("%s", captureUsage(program).c_str());
         return 0;
     }
     DataFolder data;
     std::vector<std::string> tried;
     if (!chooseDataFolder("", {installedDataFolder()}, kSoundtrack, data, tried)) {
-        std::fprintf(stderr, "intro-capture: no data folder found; tried %s\n",
+        std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
                      joinFolders(tried).c_str());
         return 1;
     }
-    return options.still ? captureStill(options, data) : captureVideo(options, data);
+    return options.still ? captureStill(program, options, data)
+                         : captureVideo(program, options, data);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string program = programName(argc > 0 ? argv[0] : nullptr, "intro-capture");
+    // Out of memory or any other surprise ends the run with one line, never an abort.
+    try {
+        return run(program, std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: %s\n", program.c_str(), e.what());
+    } catch (...) {
+        std::fprintf(stderr, "%s: unexpected failure\n", program.c_str());
+    }
+    return 1;
 }

@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <spawn.h>
+#include <poll.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 bool isExecutableFile(const std::string& path) {
@@ -27,6 +27,20 @@ int anonymousFile() {
         unlink(name);
     }
     return fd;
+}
+
+// The tail is what explains a failure or an ending; 4 KiB holds the last lines ffmpeg or lame
+// write, and ffmpeg's last progress report.
+std::string lastBytes(int file) {
+    if (file < 0) {
+        return "";
+    }
+    off_t size = lseek(file, 0, SEEK_END);
+    off_t start = size > 4096 ? size - 4096 : 0;
+    std::string text(static_cast<size_t>(size - start), '\0');
+    ssize_t got = pread(file, text.data(), text.size(), start);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
 }
 } // namespace
 
@@ -52,7 +66,8 @@ std::string findProgram(const std::string& name) {
     return "";
 }
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool owngroup) {
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool owngroup)
+    : m_owngroup(owngroup) {
     // A write to a child that has ended fails with EPIPE instead of killing us.
     std::signal(SIGPIPE, SIG_IGN);
     const std::string program = argv.empty() ? "" : findProgram(argv[0]);
@@ -60,65 +75,133 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool owngroup) 
         m_starterror = (argv.empty() ? std::string("no program") : argv[0]) + " not found";
         return;
     }
-    int input[2];
+    int input[2], report[2];
     if (pipe2(input, O_CLOEXEC) != 0) {
         m_starterror = std::strerror(errno);
         return;
     }
+    if (pipe2(report, O_CLOEXEC) != 0) {
+        m_starterror = std::strerror(errno);
+        close(input[0]);
+        close(input[1]);
+        return;
+    }
     m_errors = anonymousFile();
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    if (m_errors >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, m_errors, STDERR_FILENO);
-    }
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    short flags = POSIX_SPAWN_SETSIGDEF;
-    sigset_t defaults;
-    sigemptyset(&defaults);
-    sigaddset(&defaults, SIGPIPE);
-    sigaddset(&defaults, SIGINT);
-    sigaddset(&defaults, SIGTERM);
-    posix_spawnattr_setsigdefault(&attributes, &defaults);
-    if (owngroup) {
-        flags |= POSIX_SPAWN_SETPGROUP;
-        posix_spawnattr_setpgroup(&attributes, 0);
-    }
-    posix_spawnattr_setflags(&attributes, flags);
-
+    m_output = anonymousFile();
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
     }
     args.push_back(nullptr);
-    int failed = posix_spawn(&m_pid, program.c_str(), &actions, &attributes, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
+
+    // fork rather than posix_spawn, for the death signal. Between fork and exec the child calls
+    // only what is safe in a copy of a threaded process, and tells an exec failure through
+    // report, which exec closes.
+    const pid_t parent = getpid();
+    m_pid = fork();
+    if (m_pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent) { // we ended before the death signal was set
+            _exit(127);
+        }
+        if (owngroup) {
+            setpgid(0, 0);
+        }
+        dup2(input[0], STDIN_FILENO);
+        dup2(m_output >= 0 ? m_output : open("/dev/null", O_WRONLY), STDOUT_FILENO);
+        if (m_errors >= 0) {
+            dup2(m_errors, STDERR_FILENO);
+        }
+        for (int sig : {SIGPIPE, SIGINT, SIGTERM}) {
+            signal(sig, SIG_DFL);
+        }
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        execv(program.c_str(), args.data());
+        const int error = errno;
+        ssize_t told = ::write(report[1], &error, sizeof error);
+        _exit(told == sizeof error ? 127 : 126);
+    }
+    const int forkerror = errno;
     close(input[0]);
-    if (failed != 0) {
+    close(report[1]);
+    int execerror = 0;
+    const bool execfailed = m_pid > 0 && read(report[0], &execerror, sizeof execerror) > 0;
+    close(report[0]);
+    if (m_pid < 0 || execfailed) {
+        if (execfailed) {
+            waitpid(m_pid, nullptr, 0);
+        }
         m_pid = -1;
-        m_starterror = argv[0] + ": " + std::strerror(failed);
+        m_starterror = argv[0] + ": " + std::strerror(execfailed ? execerror : forkerror);
         close(input[1]);
         return;
     }
+    // Our end only (the child's is another open file): a full pipe never holds a write past a
+    // stop's deadline.
     m_input = input[1];
+    fcntl(m_input, F_SETFL, O_NONBLOCK);
+    // By number: glibc 2.36 declares pidfd_open without C linkage.
+    m_pidfd = static_cast<int>(syscall(SYS_pidfd_open, m_pid, 0));
 }
 
 ChildProcess::~ChildProcess() {
     finish();
-    if (m_errors >= 0) {
-        close(m_errors);
+    for (int file : {m_errors, m_output}) {
+        if (file >= 0) {
+            close(file);
+        }
     }
+}
+
+void ChildProcess::stopOn(int fd, std::chrono::milliseconds grace) {
+    m_stopfd = fd;
+    m_grace = grace;
+}
+
+bool ChildProcess::stopped() {
+    if (!m_stopseen && m_stopfd >= 0) {
+        pollfd stop = {m_stopfd, POLLIN, 0};
+        if (poll(&stop, 1, 0) > 0) {
+            m_stopseen = true;
+            m_deadline = std::chrono::steady_clock::now() + m_grace;
+        }
+    }
+    return m_stopseen;
+}
+
+int ChildProcess::untilDeadline() {
+    if (!stopped()) {
+        return -1;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        m_deadline - std::chrono::steady_clock::now());
+    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+void ChildProcess::signalChild(int signal) const {
+    kill(m_owngroup ? -m_pid : m_pid, signal);
 }
 
 bool ChildProcess::write(const void* data, size_t size) {
     const auto* bytes = static_cast<const char*>(data);
     while (size > 0 && m_input >= 0) {
-        ssize_t written = ::write(m_input, bytes, size);
-        if (written < 0 && errno == EINTR) {
+        // Wait for room in the pipe, or for a stop: then only until the deadline.
+        const int timeout = untilDeadline();
+        pollfd fds[2] = {{m_input, POLLOUT, 0}, {timeout < 0 ? m_stopfd : -1, POLLIN, 0}};
+        const int ready = poll(fds, 2, timeout);
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready < 0 || (ready == 0 && timeout >= 0)) {
+            return false;
+        }
+        if (fds[0].revents == 0) {
+            continue; // the stop: waits are bounded from now on
+        }
+        const ssize_t written = ::write(m_input, bytes, size);
+        if (written < 0 && (errno == EINTR || errno == EAGAIN)) {
             continue;
         }
         if (written <= 0) {
@@ -129,30 +212,47 @@ bool ChildProcess::write(const void* data, size_t size) {
     }
     return size == 0;
 }
-
-bool ChildProcess::finish() {
+ChildProcess::Ending ChildProcess::finish() {
     if (m_input >= 0) {
         close(m_input);
         m_input = -1;
     }
-    if (m_pid > 0) {
-        while (waitpid(m_pid, &m_status, 0) < 0 && errno == EINTR) {
+    while (m_pid > 0) {
+        const pid_t done = waitpid(m_pid, &m_status, WNOHANG);
+        if (done == m_pid || (done < 0 && errno != EINTR)) {
+            break;
         }
+        int timeout = untilDeadline();
+        if (timeout == 0) { // the grace ran out: ask it to end, then make it
+            signalChild(m_ended ? SIGKILL : SIGTERM);
+            m_ended = true;
+            m_deadline = std::chrono::steady_clock::now() + m_grace;
+            continue;
+        }
+        if (m_pidfd < 0 && (timeout < 0 || timeout > 50)) {
+            timeout = 50; // no process file descriptor: look again now and then
+        }
+        pollfd fds[2] = {{m_pidfd, POLLIN, 0}, {m_stopseen ? -1 : m_stopfd, POLLIN, 0}};
+        poll(fds, 2, timeout);
+    }
+    if (m_pid > 0) {
         m_pid = 0;
     }
-    return m_pid == 0 && WIFEXITED(m_status) && WEXITSTATUS(m_status) == 0;
+    if (m_pidfd >= 0) {
+        close(m_pidfd);
+        m_pidfd = -1;
+    }
+    return m_ended                                                           ? Ending::Ended
+           : m_pid == 0 && WIFEXITED(m_status) && WEXITSTATUS(m_status) == 0 ? Ending::Succeeded
+                                                                             : Ending::Failed;
+}
+
+std::string ChildProcess::outputTail() const {
+    return lastBytes(m_output);
 }
 
 std::string ChildProcess::errorTail(size_t maxlines) const {
-    if (m_errors < 0) {
-        return "";
-    }
-    // The tail is what explains a failure; 4 KiB holds the last lines ffmpeg or lame write.
-    off_t size = lseek(m_errors, 0, SEEK_END);
-    off_t start = size > 4096 ? size - 4096 : 0;
-    std::string text(static_cast<size_t>(size - start), '\0');
-    ssize_t got = pread(m_errors, text.data(), text.size(), start);
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    std::string text = lastBytes(m_errors);
     while (!text.empty() && text.back() == '\n') {
         text.pop_back();
     }

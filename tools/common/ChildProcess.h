@@ -3,6 +3,7 @@
 // reach the program exactly as given, so no file name is ever read as shell syntax.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <sys/types.h>
@@ -10,10 +11,11 @@
 
 class ChildProcess {
   public:
-    // Starts argv[0], looked up on the PATH. Its standard error is kept (the last lines can be
-    // had with errorTail()); its standard output is discarded. With ownGroup the child gets a
+    // Starts argv[0], looked up on the PATH. Its standard output and error are kept (their
+    // tails can be had with outputTail() and errorTail()). With ownGroup the child gets a
     // process group of its own, so that a Ctrl-C at the terminal reaches only us and we decide
-    // when it finishes. started() says whether it runs.
+    // when it finishes. The child never outlives us, however we end: it is killed when the thread
+    // that started it ends, so start it from the main thread. started() says whether it runs.
     ChildProcess(const std::vector<std::string>& argv, bool owngroup);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -22,17 +24,42 @@ class ChildProcess {
     bool started() const { return m_pid > 0; }
     const std::string& startError() const { return m_starterror; }
 
-    // Writes all of data to the child's input; false once the child has stopped reading.
+    // Bounds the waits from the moment fd turns readable (a stop signal's self-pipe): from then
+    // on write() and finish() wait for the child at most grace, after which finish() ends it.
+    void stopOn(int fd, std::chrono::milliseconds grace);
+
+    // Writes all of data to the child's input; false once the child has stopped reading, or
+    // when a stop's grace ran out before it took everything.
     bool write(const void* data, size_t size);
-    // Closes the child's input and waits for it; true when it exited with status 0.
-    bool finish();
+
+    enum class Ending { Succeeded, Failed, Ended };
+    // Closes the child's input and waits for it: Succeeded when it exited with status 0, Failed
+    // otherwise. After a stop, a child still running when the grace runs out is asked to end
+    // (SIGTERM, to its whole group when it has one), killed after a second grace: Ended.
+    Ending finish();
     // The last lines (at most maxLines) the child wrote to its standard error.
     std::string errorTail(size_t maxlines) const;
+    // The last 4 KiB the child wrote to its standard output.
+    std::string outputTail() const;
 
   private:
+    // Once a stop was seen: true (and when the grace runs out) or false.
+    bool stopped();
+    // Milliseconds to the stop's deadline for poll(): -1 (none) before a stop, else 0 or more.
+    int untilDeadline();
+    void signalChild(int signal) const;
+
     pid_t m_pid = -1;
+    bool m_owngroup = false;
     int m_input = -1;
-    int m_errors = -1; // an unlinked temporary file holding the child's standard error
+    int m_pidfd = -1; // readable once the child has exited
+    int m_stopfd = -1;
+    std::chrono::milliseconds m_grace{0};
+    std::chrono::steady_clock::time_point m_deadline{};
+    bool m_stopseen = false;
+    bool m_ended = false; // signalled by us after a stop
+    int m_errors = -1;    // unlinked temporary files holding the child's standard error and output
+    int m_output = -1;
     int m_status = -1;
     std::string m_starterror;
 };
