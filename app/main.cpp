@@ -89,6 +89,12 @@ int main(int argc, char** argv) {
     const MusicError musicError = startMusic(music, data.path(kSoundtrack));
     if (musicError != MusicError::None) {
         std::printf("Error: %s\n", errorText(musicError));
+        std::fflush(stdout);
+        if (musicError == MusicError::FileNotFound || musicError == MusicError::UnknownFormat ||
+            musicError == MusicError::LoadFailed) {
+            std::fprintf(stderr, "%s: the soundtrack: %s\n", program.c_str(),
+                         data.path(kSoundtrack).c_str());
+        }
         if (musicError == MusicError::InitFailed) {
             std::fprintf(stderr, "%s: to play without sound: SDL_AUDIODRIVER=dummy %s\n",
                          program.c_str(), program.c_str());

@@ -7,9 +7,53 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <unistd.h>
 #include <vector>
 
 namespace {
+// Standard error, diverted into a scratch file until release() passes on what was written, or
+// drop() forgets it. Where no scratch file can be made, nothing is diverted.
+class HeldStderr {
+  public:
+    HeldStderr() : m_file(std::tmpfile()) {
+        std::fflush(stderr);
+        m_saved = m_file != nullptr ? dup(STDERR_FILENO) : -1;
+        if (m_saved >= 0) {
+            dup2(fileno(m_file), STDERR_FILENO);
+        }
+    }
+    ~HeldStderr() { release(); }
+    HeldStderr(const HeldStderr&) = delete;
+    HeldStderr& operator=(const HeldStderr&) = delete;
+
+    void release() { restore(true); }
+    void drop() { restore(false); }
+
+  private:
+    void restore(bool passOn) {
+        if (m_saved >= 0) {
+            std::fflush(stderr);
+            dup2(m_saved, STDERR_FILENO);
+            close(m_saved);
+            m_saved = -1;
+            if (passOn) {
+                std::rewind(m_file);
+                char buffer[4096];
+                size_t n;
+                while ((n = std::fread(buffer, 1, sizeof buffer, m_file)) > 0) {
+                    std::fwrite(buffer, 1, n, stderr);
+                }
+            }
+        }
+        if (m_file != nullptr) {
+            std::fclose(m_file);
+            m_file = nullptr;
+        }
+    }
+    std::FILE* m_file;
+    int m_saved = -1;
+};
+
 constexpr int kMinimumMajor = 2, kMinimumMinor = 6, kMinimumPatch = 0;
 
 // The worker. Only when the decoder refuses the file does the probe tell a file of another
@@ -51,10 +95,15 @@ MusicError Music::init() {
     }
     constexpr int kRate = 44100;
     constexpr int kBufferFrames = 2048;
+    // The sound libraries below SDL print their own lines while they look for an output; when
+    // none opens, our one line says so instead of theirs.
+    HeldStderr held;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
         Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
+        held.drop();
         return MusicError::InitFailed;
     }
+    held.release();
     if ((Mix_Init(MIX_INIT_MP3) & MIX_INIT_MP3) == 0) {
         return MusicError::CodecMissing;
     }

@@ -152,6 +152,15 @@ case_music() {
     expect_music "Error: No display found: set DISPLAY, or run the intro under Xvfb" "the first half"
     use_data vorn.mp3
     SDL_AUDIODRIVER=no-such-driver expect_music "Error: Error initializing output device." "no output device"
+    # The sound library's own lines stay out when our line and the hint say it all.
+    use_data vorn.mp3
+    SDL_AUDIODRIVER=alsa AUDIODEV=hw:99 "$BUILD/intro" >out.txt 2>err.txt || true
+    [ "$(cat err.txt)" = "intro: to play without sound: SDL_AUDIODRIVER=dummy intro" ] ||
+        fail "no output device: standard error holds: $(cat err.txt)"
+    # A soundtrack that is not there is named on standard error.
+    env -u DISPLAY "$BUILD/intro" --data "$WORK/nowhere" >out.txt 2>err.txt || true
+    [ "$(cat out.txt)" = "Error: File not found" ] && grep -qx "intro: the soundtrack: $WORK/nowhere/vorn.mp3" err.txt ||
+        fail "missing soundtrack: printed '$(cat out.txt)', '$(cat err.txt)'"
     use_data vorn.mp3
     LD_PRELOAD="$BUILD/tests/libold_mixer.so" expect_music \
         "Error: You have the wrong SDL_mixer version - you should be using SDL_mixer 2.6.0" "old library"
