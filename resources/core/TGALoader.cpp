@@ -13,11 +13,11 @@
 namespace {
 constexpr size_t kHeaderSize = 18;
 
-// Bytes 0 to 11 of the last file read: ID length, colour map type, image type, colour map
-// first index (2), colour map length (2), colour map entry size, x origin (2), y origin (2).
-unsigned char fileheader[12];
-const unsigned char rawSignature[12] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-const unsigned char rleSignature[12] = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+// Bytes 0 to 11 of a file: ID length, colour map type, image type, colour map first index (2),
+// colour map length (2), colour map entry size, x origin (2), y origin (2).
+constexpr size_t kFileHeaderSize = 12;
+const unsigned char rawSignature[kFileHeaderSize] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+const unsigned char rleSignature[kFileHeaderSize] = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 struct Header {
     bool runlength = false;
@@ -30,13 +30,12 @@ struct Header {
 // signature, then the info header: width (2), height (2), depth in bits, descriptor (never
 // examined).
 bool parseHeader(const uint8_t* data, size_t available, Header& header) {
-    if (available < sizeof fileheader) {
+    if (available < kFileHeaderSize) {
         INTRO_CHECK(false && "Could not read file header");
         return false;
     }
-    std::memcpy(fileheader, data, sizeof fileheader);
-    header.runlength = std::memcmp(fileheader, rleSignature, sizeof fileheader) == 0;
-    if (!header.runlength && std::memcmp(fileheader, rawSignature, sizeof fileheader) != 0) {
+    header.runlength = std::memcmp(data, rleSignature, kFileHeaderSize) == 0;
+    if (!header.runlength && std::memcmp(data, rawSignature, kFileHeaderSize) != 0) {
         INTRO_CHECK(false && "TGA file be type 2 or type 10: Invalid Image");
         return false;
     }
@@ -60,6 +59,20 @@ bool packetsTooShort(const Header& header, uint64_t datasize) {
     return datasize / (1 + header.bpp / 8) * 128 < header.pixelcount();
 }
 
+// Makes buffer hold at least size bytes, keeping it when it already does (from an earlier load);
+// false after a report when there is no memory for it.
+bool reserve(PixelBuffer& buffer, uint64_t& capacity, uint64_t size) {
+    if (buffer == nullptr || capacity < size) {
+        buffer = allocatePixelBuffer(size);
+        capacity = buffer != nullptr ? size : 0;
+    }
+    if (buffer == nullptr) {
+        INTRO_CHECK(false && "Could not allocate memory for image");
+        return false;
+    }
+    return true;
+}
+
 // The last checks before the buffer exists, so that no image that cannot become a texture
 // costs memory or time.
 bool allocatePixels(const Header& header, uint32_t largestside, DecodedImage& image) {
@@ -67,14 +80,7 @@ bool allocatePixels(const Header& header, uint32_t largestside, DecodedImage& im
         INTRO_CHECK(false && "Image larger than the largest texture");
         return false;
     }
-    // A buffer kept from an earlier load is used again when it is large enough.
-    const uint64_t size = header.size() + kPixelSlack;
-    if (image.pixels == nullptr || image.capacity < size) {
-        image.pixels = allocatePixelBuffer(size);
-        image.capacity = image.pixels != nullptr ? size : 0;
-    }
-    if (image.pixels == nullptr) {
-        INTRO_CHECK(false && "Could not allocate memory for image");
+    if (!reserve(image.pixels, image.capacity, header.size() + kPixelSlack)) {
         return false;
     }
     image.width = header.width;
@@ -146,6 +152,54 @@ size_t readFully(int fd, uint8_t* out, size_t size) {
     }
     return done;
 }
+
+// Bytes after the header, as the decoder reads them.
+struct Span {
+    const uint8_t* data = nullptr;
+    uint64_t size = 0;
+};
+
+// The one decoder, from an image's first available bytes (its header, or what there is of it) and
+// the number of bytes said to follow the header, datasize. Those bytes are asked for only once
+// the header and datasize have passed every check they can: fetch(count, into, span) yields the
+// first count of them (count <= datasize; fewer only where a file turns out shorter), copied to
+// into when they must be copied and into is not null; false after its report.
+template <typename Fetch>
+bool decodeParts(const uint8_t* first, size_t available, uint64_t datasize, uint32_t largestside,
+                 DecodedImage& image, Fetch fetch) {
+    Header header;
+    if (!parseHeader(first, available, header)) {
+        return false;
+    }
+    Span in;
+    if (!header.runlength) {
+        if (rawDataTooShort(header, datasize) || !allocatePixels(header, largestside, image) ||
+            !fetch(header.size(), image.pixels.get(), in) || rawDataTooShort(header, in.size)) {
+            return false;
+        }
+        exchangeRedBlue(header, image.pixels.get(), in.data);
+        return true;
+    }
+    // Packet data too short for the image is only walked, for its report. Never more packets
+    // are fetched than the image could use (one pixel a packet), and one longest packet that
+    // overflows it.
+    const bool tooshort = packetsTooShort(header, datasize);
+    const uint64_t bytesperpixel = header.bpp / 8;
+    const uint64_t wanted =
+        std::min(datasize, header.pixelcount() * (1 + bytesperpixel) + 1 + 128 * bytesperpixel);
+    return (tooshort || allocatePixels(header, largestside, image)) && fetch(wanted, nullptr, in) &&
+           decodeRunLength(header, tooshort ? nullptr : image.pixels.get(), in.data, in.size);
+}
+
+template <typename Fetch>
+bool decode(const uint8_t* first, size_t available, uint64_t datasize, uint32_t largestside,
+            DecodedImage& image, Fetch fetch) {
+    if (!decodeParts(first, available, datasize, largestside, image, fetch)) {
+        image = DecodedImage();
+        return false;
+    }
+    return true;
+}
 } // namespace
 
 // A fresh buffer costs a page fault per page at its first touch, which for a large image costs
@@ -165,34 +219,19 @@ PixelBuffer allocatePixelBuffer(uint64_t size) {
 }
 
 bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestside, DecodedImage& image) {
-    Header header;
-    if (!parseHeader(data, size, header)) {
-        return false;
-    }
-    const uint8_t* pixeldata = data + kHeaderSize;
-    const size_t datasize = size - kHeaderSize;
-    if (!header.runlength) {
-        if (rawDataTooShort(header, datasize) || !allocatePixels(header, largestside, image)) {
-            return false;
-        }
-        exchangeRedBlue(header, image.pixels.get(), pixeldata);
+    auto inMemory = [&](uint64_t count, uint8_t*, Span& span) {
+        span = {data + kHeaderSize, count};
         return true;
-    }
-    if (packetsTooShort(header, datasize)) {
-        return decodeRunLength(header, nullptr, pixeldata, datasize);
-    }
-    if (!allocatePixels(header, largestside, image) ||
-        !decodeRunLength(header, image.pixels.get(), pixeldata, datasize)) {
-        image = DecodedImage();
-        return false;
-    }
-    return true;
+    };
+    const uint64_t datasize = size > kHeaderSize ? size - kHeaderSize : 0;
+    return decode(data, size, datasize, largestside, image, inMemory);
 }
 
 bool readTGAFile(const std::string& f, uint32_t largestside, DecodedImage& image) {
     std::FILE* opened = openRegularFile(f.c_str());
     if (opened == nullptr) {
         INTRO_CHECK(false && "could not open texture file");
+        image = DecodedImage();
         return false;
     }
     struct Closer {
@@ -202,44 +241,20 @@ bool readTGAFile(const std::string& f, uint32_t largestside, DecodedImage& image
     const int fd = fileno(opened);
     struct stat info;
     const uint64_t filesize = fstat(fd, &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
-
     uint8_t first[kHeaderSize];
-    Header header;
-    if (!parseHeader(first, readFully(fd, first, sizeof first), header)) {
-        return false;
-    }
-    const uint64_t datasize = filesize > kHeaderSize ? filesize - kHeaderSize : 0;
-    if (!header.runlength) {
-        // Straight into the image's buffer, then exchanged in place.
-        if (rawDataTooShort(header, datasize) || !allocatePixels(header, largestside, image)) {
-            return false;
+    const size_t available = readFully(fd, first, sizeof first);
+    // Raw pixels are read straight into the image's buffer and exchanged in place; packets into
+    // the image's packet buffer, kept for a later load.
+    auto fromFile = [&](uint64_t count, uint8_t* into, Span& span) {
+        if (into == nullptr && count > 0) {
+            if (!reserve(image.packets, image.packetcapacity, count)) {
+                return false;
+            }
+            into = image.packets.get();
         }
-        if (rawDataTooShort(header, readFully(fd, image.pixels.get(), header.size()))) {
-            image = DecodedImage();
-            return false;
-        }
-        exchangeRedBlue(header, image.pixels.get(), image.pixels.get());
+        span = {into, count > 0 ? readFully(fd, into, count) : 0};
         return true;
-    }
-    // The packets are read whole into a buffer kept from load to load; never more of them than
-    // the image could use (one pixel a packet), and one longest packet that overflows it.
-    static PixelBuffer packets;
-    static uint64_t capacity = 0;
-    const uint64_t bytesperpixel = header.bpp / 8;
-    const uint64_t wanted =
-        std::min(datasize, header.pixelcount() * (1 + bytesperpixel) + 1 + 128 * bytesperpixel);
-    const bool tooshort = packetsTooShort(header, datasize);
-    if (!tooshort && !allocatePixels(header, largestside, image)) {
-        return false;
-    }
-    if (wanted > capacity) {
-        packets = allocatePixelBuffer(wanted);
-        capacity = packets != nullptr ? wanted : 0;
-    }
-    const size_t got = packets != nullptr ? readFully(fd, packets.get(), wanted) : 0;
-    if (!decodeRunLength(header, image.pixels.get(), packets.get(), got)) {
-        image = DecodedImage();
-        return false;
-    }
-    return true;
+    };
+    const uint64_t datasize = filesize > kHeaderSize ? filesize - kHeaderSize : 0;
+    return decode(first, available, datasize, largestside, image, fromFile);
 }

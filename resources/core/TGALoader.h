@@ -29,14 +29,18 @@ struct DecodedImage {
     uint32_t bpp = 0; // 24 or 32
     PixelBuffer pixels;
     uint64_t capacity = 0; // bytes in pixels; a later load into the same image reuses them
+    // Run-length packets as readTGAFile reads them from a file, kept like pixels.
+    PixelBuffer packets;
+    uint64_t packetcapacity = 0;
 };
 
 // Decodes a whole file held in memory into image, reusing its buffer when it is large enough.
 // False after a report, with the image left empty.
 bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestside, DecodedImage& image);
 
-// Opens and decodes the file f: the same reports in the same order as decodeTGA over the file's
-// bytes, and "could not open texture file" first when it cannot be opened or is not a regular
-// file. Reads the pixels straight into the image's buffer. Not reentrant: it keeps the last
-// file header and a read buffer between loads.
+// Opens and decodes the file f the same way: the same reports in the same order as decodeTGA
+// over the file's bytes, and "could not open texture file" first when it cannot be opened or is
+// not a regular file. Reads no more of the file than the decode can use, raw pixels straight
+// into the image's buffer. Keeps no state of its own: loads into different images may run at
+// once.
 bool readTGAFile(const std::string& f, uint32_t largestside, DecodedImage& image);

@@ -23,25 +23,24 @@ struct Decoded {
     }
 };
 
-Decoded decodeFile(const std::string& path) {
-    Decoded d{false, {}, {}};
+Decoded decodeFile(const std::string& path, DecodedImage image = {}) {
+    Decoded d{false, std::move(image), {}};
     testing::internal::CaptureStderr();
     d.ok = readTGAFile(path, kLargestTextureSide, d.image);
     d.report = testing::internal::GetCapturedStderr();
     return d;
 }
 
-// Decodes the bytes both ways, from memory and from a file, and expects the same outcome.
-Decoded decode(const Bytes& file) {
-    Decoded d{false, {}, {}};
+Decoded decodeMemory(const Bytes& file, DecodedImage image = {}) {
+    Decoded d{false, std::move(image), {}};
     testing::internal::CaptureStderr();
     d.ok = decodeTGA(file.data(), file.size(), kLargestTextureSide, d.image);
     d.report = testing::internal::GetCapturedStderr();
-    Decoded fromfile = decodeFile(writeScratchFile("image.tga", file));
-    EXPECT_EQ(fromfile.ok, d.ok);
-    EXPECT_EQ(fromfile.report, d.report);
-    EXPECT_EQ(fromfile.pixels(), d.pixels());
     return d;
+}
+
+Decoded decodeFromFile(const Bytes& file, DecodedImage image = {}) {
+    return decodeFile(writeScratchFile("image.tga", file), std::move(image));
 }
 
 // An 18-byte header of the given type, size and depth.
@@ -65,6 +64,35 @@ Bytes repeat(const Bytes& pixel, size_t count) {
         out = out + pixel;
     }
     return out;
+}
+
+// Decodes the bytes from memory, then again both ways, from memory and from a file, into a new
+// image and into images that already hold a smaller or a larger picture of either type, and
+// expects the same outcome every way: an image's earlier buffer never shows through.
+Decoded decode(const Bytes& file) {
+    const std::vector<std::pair<const char*, Bytes>> earlier = {
+        {"new image", {}},
+        {"after 1x1 raw", header(2, 1, 1, 24) + Bytes{1, 2, 3}},
+        {"after 1x1 run-length", header(10, 1, 1, 32) + Bytes{0x80, 1, 2, 3, 4}},
+        {"after 400x400 raw", header(2, 400, 400, 32) + Bytes(400 * 400 * 4, 9)},
+        {"after 400x400 run-length", header(10, 400, 400, 24) + repeat({0xFF, 1, 2, 3}, 1250)},
+    };
+    Decoded d = decodeMemory(file);
+    for (const auto& [name, before] : earlier) {
+        for (auto way : {decodeMemory, decodeFromFile}) {
+            SCOPED_TRACE(testing::Message()
+                         << name << (way == decodeMemory ? ", memory" : ", file"));
+            DecodedImage image = before.empty() ? DecodedImage() : way(before, {}).image;
+            EXPECT_EQ(image.pixels != nullptr, !before.empty());
+            Decoded again = way(file, std::move(image));
+            EXPECT_EQ(again.ok, d.ok);
+            EXPECT_EQ(again.report, d.report);
+            EXPECT_EQ(std::tie(again.image.width, again.image.height, again.image.bpp),
+                      std::tie(d.image.width, d.image.height, d.image.bpp));
+            EXPECT_EQ(again.pixels(), d.pixels());
+        }
+    }
+    return d;
 }
 
 void expectReport(const Decoded& d, const std::string& message) {
@@ -117,6 +145,8 @@ TEST(TGALoader, RefusesEachBadFileWithItsOwnReportAndNoImage) {
          "Could not read RLE header"},
         {"RLE, huge image cut in a pixel",
          header(10, 65535, 65535, 24) + Bytes{0xFF, 1, 2, 3, 5, 1}, "Could not read image data"},
+        {"RLE, 1000x1000 holding ten runs of 128",
+         header(10, 1000, 1000, 24) + repeat({0xFF, 1, 2, 3}, 10), "Could not read RLE header"},
         {"RLE, no packet at all", header(10, 4, 1, 24), "Could not read RLE header"},
         {"RLE, raw packet cut short", header(10, 4, 1, 24) + Bytes{3, 1, 2, 3, 4, 5, 6, 7},
          "Could not read image data"},
