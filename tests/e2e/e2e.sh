@@ -312,6 +312,9 @@ case_capture() {
         "${capture[@]}" --at "$at" --size 64x48 --output "still-$at.png" 2>>capture.log || fail "still at $at"
         expect_colour "$(pixel_colour "still-$at.png" "$x" "$y")" "$colour" "$label (at $at ms)"
     done
+    # --data from elsewhere reads the same pictures.
+    (mkdir elsewhere && cd elsewhere && "${capture[@]}" --at 7500 --size 64x48 --data ../data --output ../data-7500.png 2>/dev/null) &&
+        cmp -s data-7500.png still-7500.png || fail "--data ../data drew another still"
 
     # Videos, after the music's end too: every frame claimed is in the file, with sound.
     for span in "40000 42000 20" "170000 172000 20" "158000 165000 70"; do

@@ -18,9 +18,10 @@ Parsed parse(const std::vector<std::string>& args) {
 }
 
 TEST(CaptureOptions, TakesAStillOrAVideoWithItsDefaults) {
-    Parsed still = parse({"--at", "81012", "--output", "a.png"});
+    Parsed still = parse({"--at", "81012", "--output", "a.png", "--data", "d"});
     ASSERT_TRUE(still.ok) << still.error;
     EXPECT_TRUE(still.options.still);
+    EXPECT_EQ(still.options.data, "d");
     EXPECT_EQ(std::tie(still.options.at, still.options.width, still.options.height),
               std::make_tuple(81012u, 1920, 1080));
     Parsed video = parse({"--output", "v.mp4", "--fps", "10", "--size", "320x200", "--from", "5"});
@@ -43,6 +44,7 @@ TEST(CaptureOptions, RefusesMistakesWithAReason) {
         {{"--at", "-1", "--output", "a.png"}, "--at takes milliseconds"},
         {{"--at", "4294967296", "--output", "a.png"}, "--at takes milliseconds"},
         {{"--at", "1", "--at", "2", "--output", "a.png"}, "given twice"},
+        {{"--at", "1", "--data", "", "--output", "a.png"}, "--data takes a folder"},
         {{"--size", "640x", "--output", "v.mp4"}, "--size takes WIDTHxHEIGHT"},
         {{"--size", "1x480", "--output", "v.mp4"}, "--size takes WIDTHxHEIGHT"},
         {{"--size", "641x480", "--output", "v.mp4"}, "even"},

@@ -6,10 +6,11 @@
 
 std::string captureUsage(const std::string& program) {
     const std::string indent(program.size(), ' ');
-    return "usage: " + program + " --at MS [--size WxH] --output FILE.png\n" + "       " + program +
-           " [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n" + "       " + indent +
-           " --output FILE.mp4\n" + "       " + program + " --help\n" +
-           "It reads data/ in the working directory, else the installed data.\n"
+    return "usage: " + program + " --at MS [--size WxH] [--data DIR] --output FILE.png\n" +
+           "       " + program + " [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n" +
+           "       " + indent + " [--data DIR] --output FILE.mp4\n" + "       " + program +
+           " --help\n" +
+           "It reads DIR, else data/ in the working directory, else the installed data.\n"
            "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000; a video spans at most\n"
            "24 hours.\n";
 }
@@ -31,8 +32,8 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
     }
     for (size_t i = 0; i < args.size();) {
         const std::string& name = args[i++];
-        static const std::set<std::string> known = {"--at",   "--from",   "--to",         "--fps",
-                                                    "--size", "--output", "--every-frame"};
+        static const std::set<std::string> known = {
+            "--at", "--from", "--to", "--fps", "--size", "--every-frame", "--data", "--output"};
         if (known.count(name) == 0) {
             error = "unknown option '" + name + "'";
             return false;
@@ -53,6 +54,12 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
         uint64_t number = 0;
         if (name == "--output") {
             options.output = value;
+        } else if (name == "--data") {
+            if (value.empty()) {
+                error = "--data takes a folder, not ''";
+                return false;
+            }
+            options.data = value;
         } else if (name == "--size") {
             if (!parseSize(value, 2, 8192, options.width, options.height)) {
                 error = "--size takes WIDTHxHEIGHT, each from 2 to 8192, not '" + value + "'";

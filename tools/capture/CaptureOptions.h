@@ -1,6 +1,7 @@
 // CaptureOptions: the capture tool's command line.
-//   intro-capture --at MS [--size WxH] --output FILE.png
-//   intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame] --output FILE.mp4
+//   intro-capture --at MS [--size WxH] [--data DIR] --output FILE.png
+//   intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame] [--data DIR]
+//                 --output FILE.mp4
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,7 @@ struct CaptureOptions {
     int width = 1920;
     int height = 1080;
     std::string output;
+    std::string data; // where the data files are; empty: data/, else the installed data
 };
 
 // The usage text, naming the program as it was started.

@@ -24,7 +24,7 @@ int run(const std::string& program, const std::vector<std::string>& args) {
     }
     DataFolder data;
     std::vector<std::string> tried;
-    if (!chooseDataFolder("", {installedDataFolder()}, kSoundtrack, data, tried)) {
+    if (!chooseDataFolder(options.data, {installedDataFolder()}, kSoundtrack, data, tried)) {
         std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
                      joinFolders(tried).c_str());
         return 1;
