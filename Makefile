@@ -24,12 +24,12 @@ all: build
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINTRO_WERROR=$(WERROR) \
-	  -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	  -DCMAKE_INSTALL_PREFIX='$(PREFIX)' >/dev/null
 	cmake --build $(BUILD) -j$(JOBS) --target $(TARGETS)
 
 # Installs under PREFIX (default /usr/local), into DESTDIR when given, as a packager stages it.
 install: build
-	DESTDIR=$(DESTDIR) cmake --install $(BUILD)
+	DESTDIR='$(DESTDIR)' cmake --install $(BUILD)
 
 # A Debian package (build/afterglow-intro_*.deb), built for /usr in a folder of its own.
 package: deps-package
