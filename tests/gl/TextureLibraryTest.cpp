@@ -99,6 +99,12 @@ TEST_F(TextureLibraryTest, AFailedLoadKeepsItsSlotEmptyAndLaterSlotsKeepTheirNum
     showImage(missing);
     grab();
     EXPECT_TRUE(regionIs(0, 0, 64, 64, {255, 255, 255}));
+    // A reload into the failed slot fills it and leaves every other slot's texture as it was.
+    ASSERT_TRUE(textures.reload(missing, writeImage("late.tga", solid(2, 2, 77, 0, 0))));
+    EXPECT_EQ(texImage(static_cast<GLuint>(missing), 2, 2)[0], 77);
+    EXPECT_EQ(texImage(1, 2, 2)[0], 9);
+    EXPECT_EQ(texImage(5, 2, 2)[0], 9);
+    EXPECT_FALSE(textures.reload(99, good)) << "not a slot that was handed out";
 }
 
 } // namespace
