@@ -71,6 +71,9 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"soundtrack = \n",
          "t:1:14: Error while parsing key-value pair: expected value, saw '\\n'"},
+        // a character that once led the parser's whitespace table into undefined behaviour
+        {"\xcc\xaa", "t:1:1: Error while parsing root table: expected keys, tables, whitespace "
+                     "or comments, saw '\xcc\xaa'"},
         {head + scene + "colour = 1\n", "t:5:1: expected one of the keys end, image, changes, "
                                         "flipbook, scroller in a scene, not 'colour'"},
         {head + scene + "\"x\\ty\" = 1\n", "t:5:1: expected one of the keys end, image, changes, "
