@@ -13,7 +13,7 @@ JOBS ?= 2
 
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer options_fuzzer
+FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer options_fuzzer timeline_fuzzer
 
 PREFIX ?= /usr/local
 DESTDIR ?=

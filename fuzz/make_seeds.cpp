@@ -80,5 +80,11 @@ int main(int argc, char** argv) {
                          "81012\0"
                          "--dev";
     write(root / "options" / "intro", text(std::string(intro, sizeof intro - 1)));
+    write(root / "timeline" / "scenes.toml",
+          text("soundtrack = \"m.mp3\"\nimages = [\"a.tga\", \"b.tga\"]\n"
+               "[[scene]]\nend = 100\nimage = 0\nscroller = { text = 1, pace = 24000 }\n"
+               "[[scene]]\nend = 200\nimage = 1\n"
+               "changes = [{ at = 20, image = 0 }, { after = 30, image = 1 }]\n"
+               "[[scene]]\nend = 300\nflipbook = { frames = [0, 1, 0], pace = 5, after = 1 }\n"));
     return 0;
 }

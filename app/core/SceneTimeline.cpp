@@ -8,13 +8,11 @@ namespace {
 const int FlipBook[] = {7, 8, 7, 8, 9, 8, 9, 10, 11, 10, 11, 10, 9, 10, 9, 8, 10, 9, 10, 11};
 constexpr int kFlipBookLength = sizeof(FlipBook) / sizeof(FlipBook[0]);
 constexpr int kFlipBookEnd = 12;
+} // namespace
 
-// elapsed / divisor worked in double precision and rounded to single precision, as the rules
-// compare it.
-float quotient(uint32_t elapsed, double divisor) {
+float elapsedQuotient(uint32_t elapsed, double divisor) {
     return static_cast<float>(static_cast<double>(elapsed) / divisor);
 }
-} // namespace
 
 uint32_t sceneStart(int32_t scene) {
     return scene <= 0 ? 0 : SceneTimeline[scene - 1];
@@ -36,13 +34,13 @@ SceneDrawing sceneDrawing(int32_t scene, uint32_t elapsed) {
     case 0:
         return {0};
     case 1:
-        return {3, true, quotient(elapsed, 24000)};
+        return {3, true, elapsedQuotient(elapsed, 24000)};
     case 2: {
-        float t = quotient(elapsed, 500);
+        float t = elapsedQuotient(elapsed, 500);
         return {t < 4 ? 22 : t < 6 ? 21 : 20};
     }
     case 3: {
-        float t = quotient(elapsed, 1000);
+        float t = elapsedQuotient(elapsed, 1000);
         return {t < 3 ? 1 : t < 7 ? 18 : 19};
     }
     case 4:
@@ -52,17 +50,17 @@ SceneDrawing sceneDrawing(int32_t scene, uint32_t elapsed) {
     case 6:
         return {6};
     case 7: {
-        auto k = static_cast<int32_t>(quotient(elapsed, 500));
+        auto k = static_cast<int32_t>(elapsedQuotient(elapsed, 500));
         return {k >= 0 && k < kFlipBookLength ? FlipBook[k] : kFlipBookEnd};
     }
     case 8:
-        return {quotient(elapsed, 1000) <= 3 ? 13 : 14};
+        return {elapsedQuotient(elapsed, 1000) <= 3 ? 13 : 14};
     case 9:
-        return {quotient(elapsed, 1000) <= 3 ? 25 : 24};
+        return {elapsedQuotient(elapsed, 1000) <= 3 ? 25 : 24};
     case 10:
         return {23};
     case 11:
-        return {quotient(elapsed, 1000) <= 3 ? 15 : 16};
+        return {elapsedQuotient(elapsed, 1000) <= 3 ? 15 : 16};
     case 12:
         return {17};
     default:

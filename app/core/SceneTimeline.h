@@ -26,6 +26,10 @@ struct SceneDrawing {
     float scrollPosition = 0.0f;
 };
 
+// elapsed / divisor worked in double precision and rounded to single precision, as the rules
+// compare it and the scroller is placed by it.
+float elapsedQuotient(uint32_t elapsed, double divisor);
+
 // The scene rules. elapsed is now minus the scene's start in unsigned 32-bit arithmetic, so a
 // scene entered early by Enter sees a value near 2^32. Index 13 draws nothing.
 SceneDrawing sceneDrawing(int32_t scene, uint32_t elapsed);

@@ -1,0 +1,52 @@
+// Timeline: a timeline read from a file (see TimelineFile.h), and what its scenes draw. The same
+// questions as SceneTimeline answers for the built-in one, asked of data: pure, no GL, no clock.
+#pragma once
+
+#include "app/core/SceneTimeline.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// From this time within the scene on, the scene shows another image. An inclusive change keeps
+// the image before it up to and including its time ("<=" in the rules), the other kind only
+// before it ("<").
+struct ImageChange {
+    uint32_t time = 0;
+    bool inclusive = false;
+    int image = 0;
+};
+
+// One image per pace ms in turn, then one image for the rest of the scene.
+struct FlipBook {
+    std::vector<int> frames;
+    uint32_t pace = 1;
+    int after = 0;
+};
+
+// The perspective scroller with a text image, at scroll position elapsed / pace.
+struct Scroller {
+    int text = 0;
+    uint32_t pace = 1;
+};
+
+struct TimelineScene {
+    uint32_t end = 0;
+    int image = -1; // shown from the start of the scene; -1: nothing
+    std::vector<ImageChange> changes;
+    std::optional<FlipBook> flipBook;
+    std::optional<Scroller> scroller;
+};
+
+// Paths as the file writes them: relative ones are relative to the file.
+struct Timeline {
+    std::string soundtrack;
+    std::vector<std::string> images;
+    std::vector<TimelineScene> scenes;
+};
+
+// What the scene draws at elapsed ms into it (elapsed wraps as in sceneDrawing). A scene index
+// outside the timeline draws nothing. The scroller's text image is the scene's, not part of the
+// drawing.
+SceneDrawing timelineDrawing(const Timeline& timeline, int32_t scene, uint32_t elapsed);
