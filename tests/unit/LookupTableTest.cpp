@@ -17,6 +17,13 @@ Table parse(const std::string& text) {
 
 TEST(LookupTableLoader, ReadsKeysAndRecordsLineByLine) {
     const std::string longline(65535, 'x');
+    std::string manyLines = "a\n", wideLines = "a b c d\n";
+    for (int i = 0; i <= 1 << 20; ++i) {
+        manyLines += "1\n";
+    }
+    for (int i = 0; i <= 256; ++i) {
+        wideLines += longline + "\n"; // each line's one word is every key's value
+    }
     // clang-format off
     const std::vector<std::tuple<const char*, std::string, std::vector<std::string>,
                                  std::vector<std::vector<std::string>>, std::string>>
@@ -36,6 +43,8 @@ TEST(LookupTableLoader, ReadsKeysAndRecordsLineByLine) {
             {"a line of 65,535 characters is read whole", "a\n" + longline + "\nz\n", {"a"}, {{longline}, {"z"}}, ""},
             {"a line of 65,536 characters ends the table, with a report", "a\n1\n" + longline + "x\nz\n", {"a"}, {{"1"}}, "table.data, line 3: longer than 65535 characters; the table ends before it\n"},
             {"no line at all", "", {}, {}, ""},
+            {"a record past a million values ends the table, with a report", manyLines, {"a"}, std::vector<std::vector<std::string>>(1 << 20, {"1"}), "table.data, line 1048578: more than 1048576 values or 64 MiB of them; the table ends before it\n"},
+            {"a record past 64 MiB of values ends the table, with a report", wideLines, {"a", "b", "c", "d"}, std::vector<std::vector<std::string>>(256, std::vector<std::string>(4, longline)), "table.data, line 258: more than 1048576 values or 64 MiB of them; the table ends before it\n"},
         };
     // clang-format on
     for (const auto& [name, text, keys, records, report] : cases) {
