@@ -28,12 +28,6 @@
 #endif
 
 namespace {
-// Writes text to standard output in full; false when it could not (a closed pipe, a full disk).
-bool printAll(const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-           std::fflush(stdout) == 0;
-}
-
 // The frame loop. Intro time is the process clock unless a start time or a seek moved it, so a
 // run from 0 keeps the clock the music started against, with or without --dev.
 void play(DemoState& state, Display& display, DevMode* dev, uint32_t start) {

@@ -1,6 +1,7 @@
 #include "app/core/CommandLine.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 bool parseWholeNumber(const std::string& text, uint64_t low, uint64_t high, uint64_t& value) {
@@ -31,4 +32,9 @@ bool parseSize(const std::string& text, uint64_t low, uint64_t high, int& width,
 std::string programName(const char* argv0, const std::string& fallback) {
     const std::string path = argv0 != nullptr && *argv0 != '\0' ? argv0 : fallback;
     return path.substr(path.rfind('/') + 1);
+}
+
+bool printAll(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
 }

@@ -1,5 +1,6 @@
 // CommandLine: the values the programs' options take, read strictly: a whole decimal number
-// within bounds, nothing else; a size as WIDTHxHEIGHT. And the name a program calls itself by.
+// within bounds, nothing else; a size as WIDTHxHEIGHT. The name a program calls itself by, and
+// the printing of its usage.
 #pragma once
 
 #include <cstdint>
@@ -13,3 +14,6 @@ bool parseSize(const std::string& text, uint64_t low, uint64_t high, int& width,
 // The name the program was started by (argv[0], possibly null), without its folder: what it
 // calls itself in messages; fallback when there is none.
 std::string programName(const char* argv0, const std::string& fallback);
+
+// Writes text to standard output in full; false when it could not (a closed pipe, a full disk).
+bool printAll(const std::string& text);

@@ -286,7 +286,10 @@ case_assets() {
     # square at the top-left of s1 (image 5, on screen in scene 5) is at the still's top-left.
     cp again/s1.tga again/vorn.mp3 data/
     convert data/s1.tga -auto-orient -fill red -draw 'rectangle 0,0 127,127' -flip -orient BottomLeft data/s1.tga
-    "$BUILD/intro-capture" --at 70000 --size 64x64 --output s1.png 2>/dev/null || fail "no still of s1"
+    # The other 25 images are missing: the still is written, and the exit code says so.
+    local code=0
+    "$BUILD/intro-capture" --at 70000 --size 64x64 --output s1.png 2>/dev/null || code=$?
+    [ $code = 3 ] || fail "no still of s1: exit code $code"
     expect_colour "$(pixel_colour s1.png 3 3)" 255,0,0 "retouched s1: the square at the top-left"
     [ "$(pixel_colour s1.png 3 60)" != 255,0,0 ] || fail "retouched s1 shows upside-down"
     mkdir bin
@@ -348,6 +351,28 @@ case_capture() {
     expect_failure 1 "cannot write /no/such/folder/x.png" "${capture[@]}" --at 5 --output /no/such/folder/x.png
     ln -s /dev/full full.png
     expect_failure 1 "cannot write full.png: No space left on device" "${capture[@]}" --at 5 --size 64x48 --output full.png
+    # A failed capture leaves the file there as it was.
+    for name in keep.png keep.mp4; do
+        echo kept >"$name"
+        expect_failure 1 "no offscreen GL context" env MESA_LOADER_DRIVER_OVERRIDE=nonexistent LIBGL_DRIVERS_PATH=/nonexistent \
+            "${capture[@]}" $([ $name = keep.png ] && echo --at 5 || echo --to 100) --size 64x48 --output $name
+        [ "$(cat $name)" = kept ] || fail "a failed capture changed $name"
+    done
+    # A FIFO takes the still, opened once; a video, which is written with seeks, wants a file.
+    mkfifo fifo.png
+    cat fifo.png >from-fifo.png &
+    "${capture[@]}" --at 7500 --size 64x48 --output fifo.png 2>/dev/null || { : >fifo.png; fail "still to a FIFO"; }
+    wait $!
+    cmp -s from-fifo.png still-7500.png || fail "the still through a FIFO differs"
+    mkfifo fifo.mp4
+    expect_failure 1 "cannot write fifo.mp4: a video needs a regular file" "${capture[@]}" --to 100 --size 64x48 --output fifo.mp4
+    local code=0
+    "${capture[@]}" --help >/dev/full 2>err.txt || code=$?
+    [ $code = 1 ] && grep -q "could not write to standard output" err.txt || fail "--help to a full disk: exit code $code"
+    # Images that did not load: the still is written, white where they are, and the exit code says so.
+    mkdir sound-only && cp data/vorn.mp3 sound-only/
+    expect_failure 3 "26 of 26 images did not load; the still shows them white" "${capture[@]}" --at 7500 --size 64x48 --data sound-only --output white.png
+    expect_colour "$(pixel_colour white.png 32 24)" 255,255,255 "a still without its images"
     use_data fonts.data font_bold.tga font_mono.tga
     expect_failure 1 "text-overlay: cannot write /dev/full" "$BUILD/text-overlay" /dev/full
     mkdir bin
@@ -361,7 +386,8 @@ case_capture() {
     for signal in INT TERM; do
         rm -f long.mp4
         start_intro "${capture[@]}" --to 160000 --size 64x48 --output long.mp4
-        wait_until "video begun" test -s long.mp4 # ffmpeg writes once its first frame is in
+        # ffmpeg writes once its first frame is in, to a file beside the output until it is whole.
+        wait_until "video begun" test -s ".long.mp4.$INTRO_PID.partial.mp4"
         kill -"$signal" "$INTRO_PID"
         wait_for_exit 20
         local held
@@ -376,8 +402,10 @@ case_capture() {
     cp "$(command -v sleep)" hang/hung-encoder
     printf '#!/bin/sh\nexec "%s" 1000\n' "$WORK/hang/hung-encoder" >hang/ffmpeg
     chmod +x hang/ffmpeg
+    local killed
     for stop in INT KILL; do
         start_intro env PATH="$WORK/hang:$PATH" "${capture[@]}" --to 86400000 --fps 240 --size 64x64 --output hang.mp4
+        killed=$INTRO_PID
         wait_until "the hung encoder's start" pgrep -f "$WORK/hang/hung-encoder" -P "$INTRO_PID" >/dev/null
         kill -"$stop" "$INTRO_PID"
         wait_for_exit 20
@@ -389,10 +417,13 @@ case_capture() {
     # The encoder gone: the capture stops at once, with the reason.
     rm -f long.mp4
     start_intro "${capture[@]}" --to 160000 --size 64x48 --output long.mp4
-    wait_until "video begun" test -s long.mp4
+    wait_until "video begun" test -s ".long.mp4.$INTRO_PID.partial.mp4"
     pkill -KILL -P "$INTRO_PID" -x ffmpeg
     wait_for_exit 10
-    [ "$EXIT_CODE" = 1 ] && grep -q "ffmpeg failed after" err.txt || fail "ffmpeg killed: $EXIT_CODE, $(cat err.txt)"
+    [ "$EXIT_CODE" = 1 ] && grep -q "ffmpeg failed after" err.txt && [ ! -e long.mp4 ] || fail "ffmpeg killed: $EXIT_CODE, $(cat err.txt)"
+    # Only a capture killed outright leaves its temporary file.
+    [ -z "$(find . -maxdepth 1 -name '.*.partial*' ! -name ".hang.mp4.$killed.partial.mp4")" ] ||
+        fail "temporary files left: $(find . -maxdepth 1 -name '.*.partial*')"
 }
 
 # Under valgrind memcheck: the intro for a short run (start-up, frames, Escape, the at-exit
@@ -445,13 +476,17 @@ case_bad_data() {
         huge) { printf '\0\0\x0a\0\0\0\0\0\0\0\0\0\x01\x40\x01\x40\x18\0'; head -c 8400000 /dev/zero | tr '\0' '\377'; } >"$2" ;;
         esac
     }
+    local code
     for fault in "${faults[@]}"; do
         break_file "$fault" data/intro.tga intro.tga
-        timeout 20 "$BUILD/intro-capture" --at 3000 --size 64x48 --output still.png 2>err.txt || fail "image $fault: capture failed"
+        code=0
+        timeout 20 "$BUILD/intro-capture" --at 3000 --size 64x48 --output still.png 2>err.txt || code=$?
+        [ $code = 3 ] && grep -q "1 of 26 images did not load" err.txt || fail "image $fault: exit code $code"
         [ "$(pixel_colour still.png 32 24)" = 255,255,255 ] || fail "image $fault: not drawn untextured"
         grep -qx "Assertion failed: false && \"${report[$fault]}\", file TGALoader.cpp, line [0-9]*" err.txt ||
             fail "image $fault: report missing: $(cat err.txt)"
-        timeout 20 "$BUILD/intro-capture" --at 62000 --size 64x48 --output other.png 2>/dev/null
+        timeout 20 "$BUILD/intro-capture" --at 62000 --size 64x48 --output other.png 2>/dev/null || [ $? = 3 ] ||
+            fail "image $fault: no still of image 2"
         [ "$(pixel_colour other.png 32 24)" = "$(image_colour 2)" ] || fail "image $fault: image 2 harmed"
     done
     (

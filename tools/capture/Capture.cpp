@@ -13,6 +13,7 @@
 #include "resources/core/RegularFile.h"
 #include "tools/capture/CapturePlan.h"
 #include "tools/common/ChildProcess.h"
+#include "tools/common/OutputFile.h"
 #include "tools/common/PNGWriter.h"
 
 #include <GL/gl.h>
@@ -36,18 +37,6 @@ namespace {
 int fail(const std::string& program, const std::string& message) {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), message.c_str());
     return 1;
-}
-
-// Creates (or empties) the output file, so that an output that cannot be written is found out
-// before any work.
-bool outputWritable(const std::string& path, std::string& reason) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    std::fclose(file);
-    return true;
 }
 
 // Set by SIGINT or SIGTERM: the capture stops at the next frame and finishes what it has. The
@@ -85,7 +74,7 @@ struct Session {
     Session(const CaptureOptions& options, const DataFolder& data, uint32_t until)
         : context(options.width, options.height) {
         if (context.ok()) {
-            loadImageList(state, textures, data);
+            missing = loadImageList(state, textures, data);
             resetPicture(state, until);
         }
     }
@@ -93,7 +82,19 @@ struct Session {
     TextureLibrary textures;
     CurrentTextureLibrary current{textures};
     DemoState state;
+    int missing = 0; // images that did not load, drawn untextured
 };
+
+// The exit code of a capture written whole: 0, or kImagesMissing, said in one line, when some
+// pictures are drawn without their image.
+int writtenWhole(const std::string& program, const Session& session, const char* what) {
+    if (session.missing == 0) {
+        return 0;
+    }
+    std::fprintf(stderr, "%s: %d of %d images did not load; the %s shows them white\n",
+                 program.c_str(), session.missing, kImageCount, what);
+    return kImagesMissing;
+}
 
 // A queue between the renderer and the thread that feeds ffmpeg; take() waits for an item.
 template <class T> class Channel {
@@ -221,8 +222,10 @@ class Progress {
 
 int captureStill(const std::string& program, const CaptureOptions& options,
                  const DataFolder& data) {
+    // Opened before any work, so that an output that cannot be written is found out first.
+    OutputFile file(options.output);
     std::string reason;
-    if (!outputWritable(options.output, reason)) {
+    if (!file.open(reason)) {
         return fail(program, "cannot write " + options.output + ": " + reason);
     }
     Session session(options, data, options.at);
@@ -230,13 +233,13 @@ int captureStill(const std::string& program, const CaptureOptions& options,
         return fail(program, "no offscreen GL context");
     }
     drawScene(session.state, planFrame(session.state, options.at));
-    if (!writePNG(options.output, options.width, options.height, session.context.readPixels(),
-                  reason)) {
+    if (!writePNG(file, options.width, options.height, session.context.readPixels(), reason) ||
+        !file.commit(reason)) {
         return fail(program, "cannot write " + options.output + ": " + reason);
     }
     std::fprintf(stderr, "%s: wrote %s (%d x %d, clock %u ms)\n", program.c_str(),
                  options.output.c_str(), options.width, options.height, options.at);
-    return 0;
+    return writtenWhole(program, session, "still");
 }
 
 // The picture under the scroller (the cleared screen and its image, the same in every frame of
@@ -295,7 +298,7 @@ class ImageLayerCache {
 // repeated frame costs the encoder alone.
 std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
                                          const std::vector<PlannedFrame>& frames,
-                                         const std::string& soundtrack) {
+                                         const std::string& soundtrack, const std::string& output) {
     char from[32], length[32];
     std::snprintf(from, sizeof from, "%.3f", options.from / 1000.0);
     std::snprintf(length, sizeof length, "%.6f",
@@ -317,7 +320,7 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
             "-vf", "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p,fps=" + fps,
             "-c:v", "libx264", "-preset", "ultrafast", "-crf", "20",
             "-af", "apad", "-c:a", "aac", "-b:a", "192k", "-shortest", "-t", length,
-            "-movflags", "+faststart", "file:" + options.output,
+            "-movflags", "+faststart", "file:" + output,
             "-progress", "pipe:1", "-stats_period", "86400"};
     // clang-format on
 }
@@ -333,13 +336,20 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
         return fail(program, soundtrack + " not found: the video's soundtrack");
     }
     std::fclose(music);
-    std::string reason;
-    if (!outputWritable(options.output, reason)) {
-        return fail(program, "cannot write " + options.output + ": " + reason);
-    }
+    // Caught before the output is opened, so that a stop never leaves its temporary file.
     const int stopfd = catchStopSignals();
     if (stopfd < 0) {
         return fail(program, std::string("cannot catch stop signals: ") + std::strerror(errno));
+    }
+    // ffmpeg tells the format by the extension, and seeks back to write the index.
+    OutputFile file(options.output, ".partial.mp4");
+    if (file.direct()) {
+        return fail(program, "cannot write " + options.output +
+                                 ": a video needs a regular file, which it can seek in");
+    }
+    std::string reason;
+    if (!file.open(reason)) {
+        return fail(program, "cannot write " + options.output + ": " + reason);
     }
     Session session(options, data, options.from);
     if (!session.context.ok()) {
@@ -350,13 +360,13 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
     const std::vector<PlannedFrame> frames = planVideo(options, options.everyframe);
     const uint64_t total = frameCount(options);
     if (stopsignal != 0) {
-        std::fprintf(stderr, "%s: interrupted before the first frame: %s is empty\n",
+        std::fprintf(stderr, "%s: interrupted before the first frame: %s was not written\n",
                      program.c_str(), options.output.c_str());
         return 128 + stopsignal;
     }
     // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
     // finish a playable file with the frames it has.
-    ChildProcess ffmpeg(ffmpegArguments(options, frames, soundtrack), true);
+    ChildProcess ffmpeg(ffmpegArguments(options, frames, soundtrack, file.writingPath()), true);
     if (!ffmpeg.started()) {
         return fail(program, "cannot start ffmpeg: " + ffmpeg.startError());
     }
@@ -408,6 +418,9 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
         progress.clear();
         uint64_t held = 0;
         if (encodedFrames(ffmpeg.outputTail(), held)) {
+            if (!file.commit(reason)) {
+                return fail(program, "cannot write " + options.output + ": " + reason);
+            }
             std::fprintf(
                 stderr, "%s: interrupted: %s is %s, it holds %llu of %llu frames\n",
                 program.c_str(), options.output.c_str(), held < total ? "partial" : "complete",
@@ -415,7 +428,7 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
         } else {
             std::fprintf(stderr,
                          "%s: interrupted: ffmpeg had to be ended before it finished %s, which "
-                         "will not play\n",
+                         "was not written\n",
                          program.c_str(), options.output.c_str());
         }
         return 128 + stopsignal;
@@ -423,9 +436,12 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
     if (encoderstopped || ending != ChildProcess::Ending::Succeeded) {
         const std::string tail = ffmpeg.errorTail(5);
         return fail(program, "ffmpeg failed after " + std::to_string(written) + " frames; " +
-                                 options.output + " is incomplete" +
+                                 options.output + " was not written" +
                                  (tail.empty() ? std::string() : ". ffmpeg said:\n" + tail));
     }
+    if (!file.commit(reason)) {
+        return fail(program, "cannot write " + options.output + ": " + reason);
+    }
     progress.finish(total, options.fps);
-    return 0;
+    return writtenWhole(program, session, "video");
 }

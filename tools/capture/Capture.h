@@ -8,7 +8,10 @@
 #include <cstdint>
 #include <vector>
 
+// Written whole, but some images did not load and show white.
+constexpr int kImagesMissing = 3;
+
 // Each returns the process's exit code, after printing any failure as one line on stderr, under
-// the program's name.
+// the program's name. On a failure the output is as it was.
 int captureStill(const std::string& program, const CaptureOptions& options, const DataFolder& data);
 int captureVideo(const std::string& program, const CaptureOptions& options, const DataFolder& data);

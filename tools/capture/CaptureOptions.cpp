@@ -12,7 +12,7 @@ std::string captureUsage(const std::string& program) {
            " --help\n" +
            "It reads DIR, else data/ in the working directory, else the installed data.\n"
            "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000; a video spans at most\n"
-           "24 hours.\n";
+           "24 hours. Exit code 3: written, but some images did not load and show white.\n";
 }
 
 namespace {

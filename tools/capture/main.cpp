@@ -19,7 +19,10 @@ int run(const std::string& program, const std::vector<std::string>& args) {
         return 2;
     }
     if (options.help) {
-        std::printf("%s", captureUsage(program).c_str());
+        if (!printAll(captureUsage(program))) {
+            std::fprintf(stderr, "%s: could not write to standard output\n", program.c_str());
+            return 1;
+        }
         return 0;
     }
     DataFolder data;

@@ -1,43 +1,98 @@
 #include "tools/common/OutputFile.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool writeOutputFile(const std::string& path, const void* data, size_t size, std::string& error) {
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
+OutputFile::OutputFile(const std::string& path, const std::string& suffix)
+    : m_target(path), m_writing(path) {
+    struct stat info, link;
+    if (stat(path.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode)) {
+            m_direct = true;
+            return;
+        }
+        m_replacing = true;
+        m_mode = info.st_mode & 0777;
+        // A link keeps leading to the file, which is replaced where it lies.
+        char* real = nullptr;
+        if (lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
+            (real = realpath(path.c_str(), nullptr)) != nullptr) {
+            m_target = real;
+            std::free(real);
+        }
+    }
+    const size_t slash = m_target.rfind('/');
+    const size_t name = slash == std::string::npos ? 0 : slash + 1;
+    m_writing = m_target.substr(0, name) + "." + m_target.substr(name) + "." +
+                std::to_string(getpid()) + suffix;
+}
+
+OutputFile::~OutputFile() {
+    if (m_fd >= 0) {
+        close(m_fd);
+    }
+    if (m_temporary) {
+        unlink(m_writing.c_str());
+    }
+}
+
+bool OutputFile::open(std::string& error) {
+    if (m_direct) {
+        m_fd = ::open(m_writing.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    } else if (!m_replacing || access(m_target.c_str(), W_OK) == 0) {
+        // (A file its owner made read-only stays refused above, as when written in place.)
+        const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+        m_fd = ::open(m_writing.c_str(), flags, 0666);
+        // Left by a killed process that had our number before us.
+        if (m_fd < 0 && errno == EEXIST && unlink(m_writing.c_str()) == 0) {
+            m_fd = ::open(m_writing.c_str(), flags, 0666);
+        }
+        m_temporary = m_fd >= 0;
+        // Best effort: a file system without modes keeps its own.
+        if (m_temporary && m_replacing && fchmod(m_fd, m_mode) != 0) {
+        }
+    }
+    if (m_fd < 0) {
         error = std::strerror(errno);
         return false;
     }
+    return true;
+}
+
+bool OutputFile::write(const void* data, size_t size, std::string& error) {
     const auto* bytes = static_cast<const char*>(data);
-    size_t left = size;
-    int failure = 0;
-    while (left > 0) {
-        ssize_t written = write(fd, bytes, left);
+    while (size > 0) {
+        ssize_t written = ::write(m_fd, bytes, size);
         if (written < 0 && errno == EINTR) {
             continue;
         }
         if (written <= 0) {
-            failure = written < 0 ? errno : ENOSPC;
-            break;
+            error = std::strerror(written < 0 ? errno : ENOSPC);
+            return false;
         }
         bytes += written;
-        left -= static_cast<size_t>(written);
+        size -= static_cast<size_t>(written);
     }
+    return true;
+}
+
+bool OutputFile::commit(std::string& error) {
     // A full disk or a quota can show only at the close, on network file systems.
-    if (close(fd) != 0 && failure == 0) {
-        failure = errno;
+    const int closed = close(m_fd);
+    m_fd = -1;
+    if (closed != 0 || (m_temporary && rename(m_writing.c_str(), m_target.c_str()) != 0)) {
+        error = std::strerror(errno);
+        return false;
     }
-    if (failure == 0) {
-        return true;
-    }
-    error = std::strerror(failure);
-    struct stat info;
-    if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-        unlink(path.c_str());
-    }
-    return false;
+    m_temporary = false;
+    return true;
+}
+
+bool writeOutputFile(const std::string& path, const void* data, size_t size, std::string& error) {
+    OutputFile file(path);
+    return file.open(error) && file.write(data, size, error) && file.commit(error);
 }

@@ -1,13 +1,11 @@
 #include "tools/common/PNGWriter.h"
 
-#include "tools/common/OutputFile.h"
-
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
 #include <cstdlib>
 
-bool writePNG(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb,
+bool writePNG(OutputFile& file, int width, int height, const std::vector<uint8_t>& rgb,
               std::string& error) {
     // Encoded in memory, so that every byte reaches the file through one checked writer.
     int size = 0;
@@ -16,7 +14,13 @@ bool writePNG(const std::string& path, int width, int height, const std::vector<
         error = "out of memory";
         return false;
     }
-    bool written = writeOutputFile(path, png, static_cast<size_t>(size), error);
+    bool written = file.write(png, static_cast<size_t>(size), error);
     std::free(png);
     return written;
+}
+
+bool writePNG(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb,
+              std::string& error) {
+    OutputFile file(path);
+    return file.open(error) && writePNG(file, width, height, rgb, error) && file.commit(error);
 }

@@ -1,0 +1,70 @@
+#include "tools/common/OutputFile.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Names in the scratch folder that start with '.', but for "." and "..".
+int hiddenFiles() {
+    int count = 0;
+    DIR* folder = opendir(scratchPath("").c_str());
+    for (dirent* entry; (entry = readdir(folder)) != nullptr;) {
+        const std::string name = entry->d_name;
+        count += name[0] == '.' && name != "." && name != "..";
+    }
+    closedir(folder);
+    return count;
+}
+} // namespace
+
+TEST(OutputFile, ReplacesAFileOnlyWhenWholeAndLeavesNoTemporaryFile) {
+    struct Case {
+        const char* name;
+        bool existing, link, commit;
+        const char* seen; // at the path (through the link) afterwards
+    };
+    const Case cases[] = {
+        {"new-kept.out", false, false, true, "new"},
+        {"new-abandoned.out", false, false, false, ""},
+        {"old-kept.out", true, false, true, "new"},
+        {"old-abandoned.out", true, false, false, "old"},
+        {"link-kept.out", true, true, true, "new"},
+        {"link-abandoned.out", true, true, false, "old"},
+    };
+    for (const Case& c : cases) {
+        std::string path = scratchPath(c.name);
+        if (c.existing) {
+            const std::string target = writeScratchFile(std::string("target-") + c.name, "old");
+            chmod(target.c_str(), 0640);
+            ASSERT_TRUE(!c.link || symlink(target.c_str(), path.c_str()) == 0) << c.name;
+            path = c.link ? path : target;
+        }
+        {
+            OutputFile file(path);
+            std::string error;
+            ASSERT_FALSE(file.direct()) << c.name;
+            ASSERT_TRUE(file.open(error) && file.write("new", 3, error)) << c.name << error;
+            EXPECT_EQ(contents(path), c.existing ? "old" : "") << c.name << ": replaced early";
+            ASSERT_TRUE(!c.commit || file.commit(error)) << c.name << error;
+        }
+        struct stat info;
+        EXPECT_EQ(stat(path.c_str(), &info) == 0 ? contents(path) : "", c.seen) << c.name;
+        EXPECT_TRUE(!c.existing || (info.st_mode & 0777) == 0640) << c.name << ": mode lost";
+        struct stat link;
+        EXPECT_EQ(lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode), c.link) << c.name;
+        EXPECT_EQ(hiddenFiles(), 0) << c.name;
+    }
+}
