@@ -108,10 +108,13 @@ void DevMode::drawOverlay(const DemoState& state, const SceneDrawing& drawing, u
                                                       imageName(state, m_textures, drawing.image);
     const std::string lines[] = {"scene " + std::to_string(state.scene) + " image " + image,
                                  std::to_string(time) + " ms" + (paused ? " paused" : "")};
-    const int advance = static_cast<int>(atlas->width() / 16) + m_fonts.xSpace(font);
-    const int lineHeight = static_cast<int>(atlas->height() / 16) + m_fonts.ySpace(font);
-    const size_t longest = std::max(lines[0].size(), lines[1].size());
-    const int width = static_cast<int>(longest) * advance + 8;
+    // A font table may give any spacing: the backdrop's size is worked out in 64 bits and kept
+    // within the overlay's reach.
+    const int64_t advance = int64_t{atlas->width() / 16} + m_fonts.xSpace(font);
+    const int64_t lineHeight = int64_t{atlas->height() / 16} + m_fonts.ySpace(font);
+    const auto longest = static_cast<int64_t>(std::max(lines[0].size(), lines[1].size()));
+    const auto width = static_cast<int>(std::clamp<int64_t>(longest * advance + 8, 0, 100000));
+    const auto height = static_cast<int>(std::clamp<int64_t>(2 * lineHeight + 8, 0, 100000));
 
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
     glEnable(GL_BLEND);
@@ -119,10 +122,10 @@ void DevMode::drawOverlay(const DemoState& state, const SceneDrawing& drawing, u
     glDisable(GL_TEXTURE_2D);
     glColor4f(0.0f, 0.0f, 0.0f, 0.6f);
     beginOverlay();
-    glRecti(0, 0, width, 2 * lineHeight + 8);
+    glRecti(0, 0, width, height);
     endOverlay();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     // A box far wider than the screen: the two lines never wrap, whatever the numbers and names.
-    printText(4, 4, 100000, 2 * lineHeight, lines[0] + "\n" + lines[1], font);
+    printText(4, 4, 100000, height, lines[0] + "\n" + lines[1], font);
     glPopAttrib();
 }

@@ -30,8 +30,9 @@ bool parseSize(const std::string& text, uint64_t low, uint64_t high, int& width,
 }
 
 std::string programName(const char* argv0, const std::string& fallback) {
-    const std::string path = argv0 != nullptr && *argv0 != '\0' ? argv0 : fallback;
-    return path.substr(path.rfind('/') + 1);
+    const std::string path = argv0 != nullptr ? argv0 : "";
+    const std::string name = path.substr(path.rfind('/') + 1);
+    return name.empty() ? fallback : name;
 }
 
 bool printAll(const std::string& text) {

@@ -294,6 +294,10 @@ case_assets() {
     [ "$(pixel_colour s1.png 3 60)" != 255,0,0 ] || fail "retouched s1 shows upside-down"
     mkdir bin
     expect_failure 1 "intro-assets: lame not found" env PATH="$WORK/bin" "$BUILD/intro-assets" nolame
+    expect_failure 2 "intro-assets: unknown option '--fast'" "$BUILD/intro-assets" --fast
+    expect_failure 2 "intro-assets: one folder at most" "$BUILD/intro-assets" a b
+    [ ! -e --fast ] && [ ! -e a ] || fail "intro-assets wrote a folder after a mistake"
+    "$BUILD/intro-assets" --help | grep -q '^usage: intro-assets' || fail "intro-assets --help prints no usage"
 }
 
 # intro-capture: stills show what the intro shows at their clock value, two stills of one time are

@@ -103,6 +103,10 @@ TEST(CapturePlan, DrawsOnlyFramesWhosePictureChanges) {
         EXPECT_EQ(numbers, drawn);
         EXPECT_EQ(planVideo(o, true).size(), frameCount(o)) << "the slow way draws every frame";
     }
+    CaptureOptions whole; // 9600 frames
+    int asked = 0;
+    EXPECT_EQ(planVideo(whole, true, [&] { return ++asked > 2; }).size(), 8192u)
+        << "a stop ends the planning at the next few thousand frames";
 }
 
 // The frames ffmpeg says it wrote, from its final progress report only.

@@ -1,4 +1,5 @@
 #include "app/core/IntroOptions.h"
+#include "app/core/CommandLine.h"
 #include "app/core/KeyCodes.h"
 #include "app/core/Playback.h"
 
@@ -34,6 +35,20 @@ TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
         IntroOptions fresh;
         EXPECT_FALSE(parseIntroOptions(args, fresh, error)) << reason;
         EXPECT_NE(error.find(reason), std::string::npos) << error;
+    }
+}
+
+TEST(CommandLine, AProgramIsNamedAsItWasStarted) {
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"/usr/games/afterglow", "afterglow"},
+        {"./intro", "intro"},
+        {"my-cap", "my-cap"},
+        {"", "intro"},
+        {"/", "intro"},
+        {"bin/", "intro"},
+        {nullptr, "intro"}};
+    for (const auto& [argv0, name] : cases) {
+        EXPECT_EQ(programName(argv0, "intro"), name) << (argv0 != nullptr ? argv0 : "null");
     }
 }
 

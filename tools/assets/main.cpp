@@ -38,6 +38,21 @@ bool encodeMusic(const std::filesystem::path& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const char* const usage = "usage: intro-assets [FOLDER]\n"
+                              "Writes the default images, fonts and soundtrack into FOLDER "
+                              "(default: data).\n";
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--help" || first == "-h") {
+        const bool written = std::fputs(usage, stdout) >= 0 && std::fflush(stdout) == 0;
+        return written ? 0 : fail("could not write to standard output");
+    }
+    // A folder name that starts with a dash is most likely an option mistyped.
+    if (argc > 2 || first.rfind('-', 0) == 0) {
+        std::fprintf(stderr, "intro-assets: %s\n%s",
+                     argc > 2 ? "one folder at most" : ("unknown option '" + first + "'").c_str(),
+                     usage);
+        return 2;
+    }
     const std::filesystem::path folder = argc > 1 ? argv[1] : "data";
 
     if (findProgram("lame").empty()) {

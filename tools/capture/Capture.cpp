@@ -357,7 +357,8 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
     }
     const DemoState& state = session.state;
 
-    const std::vector<PlannedFrame> frames = planVideo(options, options.everyframe);
+    const std::vector<PlannedFrame> frames =
+        planVideo(options, options.everyframe, [] { return stopsignal != 0; });
     const uint64_t total = frameCount(options);
     if (stopsignal != 0) {
         std::fprintf(stderr, "%s: interrupted before the first frame: %s was not written\n",

@@ -15,7 +15,8 @@ struct Picture {
 };
 } // namespace
 
-std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyframe) {
+std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyframe,
+                                    const std::function<bool()>& stopRequested) {
     DemoState state;
     bool blended = false;
     for (uint32_t t : warmUpTimes(options.from)) {
@@ -25,6 +26,9 @@ std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyfra
     const uint64_t total = frameCount(options);
     Picture last{};
     for (uint64_t n = 0; n < total; ++n) {
+        if (n % 4096 == 0 && stopRequested && stopRequested()) {
+            break;
+        }
         const uint32_t t = frameTime(options, n);
         const Picture picture{planFrame(state, t), blended};
         if (everyframe || n == 0 || n + 1 == total || !(picture == last)) {

@@ -9,6 +9,7 @@
 #include "tools/capture/CaptureOptions.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,10 @@ struct PlannedFrame {
 
 // The frames to draw, in order. With everyframe, every frame is drawn (the slow way, kept to
 // check the fast one against).
-std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyframe);
+// Planning a long span takes a while: it gives up, with the frames planned so far, as soon as
+// stopRequested says so (asked every few thousand frames).
+std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyframe,
+                                    const std::function<bool()>& stopRequested = {});
 
 // An ffmpeg setpts expression that stamps the k-th frame sent (N) with the number of the video
 // frame it starts, in frames of the video's rate.

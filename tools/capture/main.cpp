@@ -6,6 +6,7 @@
 #include "resources/core/DataFolder.h"
 #include "tools/capture/Capture.h"
 
+#include <csignal>
 #include <cstdio>
 #include <exception>
 
@@ -38,6 +39,8 @@ int run(const std::string& program, const std::vector<std::string>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A closed output pipe is a failed write to report, not a reason to die silently.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::string program = programName(argc > 0 ? argv[0] : nullptr, "intro-capture");
     // Out of memory or any other surprise ends the run with one line, never an abort.
     try {
