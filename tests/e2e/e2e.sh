@@ -285,7 +285,8 @@ case_assets() {
     # Retouched the README's way in ImageMagick, a picture shows upright in the intro: a red
     # square at the top-left of s1 (image 5, on screen in scene 5) is at the still's top-left.
     cp again/s1.tga again/vorn.mp3 data/
-    convert data/s1.tga -auto-orient -fill red -draw 'rectangle 0,0 127,127' -flip -orient BottomLeft data/s1.tga
+    convert data/s1.tga -auto-orient -fill red -draw 'rectangle 0,0 127,127' -flip -orient BottomLeft -type TrueColor data/s1.tga
+    [ "$(xxd -s 16 -l 1 -p data/s1.tga)" = 18 ] || fail "the recipe did not keep s1 at 24 bits"
     # The other 25 images are missing: the still is written, and the exit code says so.
     local code=0
     "$BUILD/intro-capture" --at 70000 --size 64x64 --output s1.png 2>/dev/null || code=$?
