@@ -1,6 +1,7 @@
 #include "app/DevMode.h"
 
 #include "app/Frame.h"
+#include "app/MusicStart.h"
 #include "app/core/ImageList.h"
 #include "text/TextPrinter.h"
 
@@ -68,27 +69,14 @@ DevMode::DevMode(TextureLibrary& textures, const DataFolder& data, Music& music)
 
 void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
                         std::optional<uint32_t> message, uint32_t wall) {
-    switch (message ? applyDevKey(playback, *message, wall) : DevRequest::None) {
-    case DevRequest::Pause:
-        m_music.pause();
-        break;
-    case DevRequest::Resume:
-        m_music.resume();
-        break;
-    case DevRequest::Seek: {
+    const DevRequest request = message ? applyDevKey(playback, *message, wall) : DevRequest::None;
+    followDevRequest(m_music, request, playback, wall);
+    if (request == DevRequest::Seek) {
         const uint32_t time = playbackTime(playback, wall);
-        m_music.seek(time);
-        if (playback.paused) {
-            m_music.pause(); // a seek that restarted ended music must not play it while paused
-        }
         followTime(state, time);
         resetPicture(state, time);
         drawing = planFrame(state, time);
         drawScene(state, drawing);
-        break;
-    }
-    case DevRequest::None:
-        break;
     }
     m_watcher.poll(state, m_textures, wall);
     drawOverlay(state, drawing, playbackTime(playback, wall), playback.paused);

@@ -2,6 +2,7 @@
 // soundtrack in the background, waits for it and starts it playing once.
 #pragma once
 
+#include "app/core/Playback.h"
 #include "platform/Music.h"
 
 #include <string>
@@ -9,3 +10,8 @@
 // None when the music plays. Otherwise what failed: the caller prints its "Error: " line and
 // ends the process with exit code 1 before any window exists.
 MusicError startMusic(Music& music, const std::string& soundtrack);
+
+// Moves the music along with what a scene writer's key did to the playback: pauses it, resumes
+// it, or sends it to the playback's time (paused again if the playback is: a seek that restarted
+// ended music must not play it while paused).
+void followDevRequest(Music& music, DevRequest request, const Playback& playback, uint32_t wall);

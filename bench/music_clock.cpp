@@ -2,6 +2,7 @@
 // pauses and seeks: fifty scripted keys at random moments, the music's own position read after
 // each. A measurement of the sound output in use (set SDL_AUDIODRIVER to choose it), printed in
 // ms; run it where data/ is: build/music_clock
+#include "app/MusicStart.h"
 #include "app/core/KeyCodes.h"
 #include "app/core/Playback.h"
 #include "platform/Clock.h"
@@ -34,19 +35,7 @@ int main() {
     constexpr int kSteps = 50;
     for (int i = 0; i < kSteps; ++i) {
         const uint32_t wall = clockMs();
-        switch (applyDevKey(playback, keys[random() % 5], wall)) {
-        case DevRequest::Pause:
-            music.pause();
-            break;
-        case DevRequest::Resume:
-            music.resume();
-            break;
-        case DevRequest::Seek:
-            music.seek(playbackTime(playback, wall));
-            break;
-        case DevRequest::None:
-            break;
-        }
+        followDevRequest(music, applyDevKey(playback, keys[random() % 5], wall), playback, wall);
         SDL_Delay(static_cast<Uint32>(60 + random() % 120)); // a moment for the music to move
         const double difference = std::abs(music.positionMs() - playbackTime(playback, clockMs()));
         worst = std::max(worst, difference);

@@ -5,8 +5,6 @@
 #include <utility>
 
 namespace {
-TextureLibrary* current = nullptr;
-
 // The largest texture side the driver takes: larger images are refused before they are decoded.
 uint32_t largestTextureSide() {
     GLint largest = 0;
@@ -91,26 +89,20 @@ const Texture* TextureLibrary::get(int32_t slotnumber) const {
                : nullptr;
 }
 
-CurrentTextureLibrary::CurrentTextureLibrary(TextureLibrary& library) : m_previous(current) {
-    current = &library;
-}
-
-CurrentTextureLibrary::~CurrentTextureLibrary() {
-    current = m_previous;
-}
-
 TextureLibrary* getTextureLibrarySingleton() {
-    return current;
+    return CurrentTextureLibrary::current();
 }
 
 int32_t loadTexture(std::string f, float /*priority*/) {
-    if (current == nullptr) {
+    TextureLibrary* library = getTextureLibrarySingleton();
+    if (library == nullptr) {
         INTRO_CHECK(!"no texture library is current");
         return 0;
     }
-    return current->load(f);
+    return library->load(f);
 }
 
 const Texture* getTexture(int32_t slotnumber) {
-    return current != nullptr ? current->get(slotnumber) : nullptr;
+    const TextureLibrary* library = getTextureLibrarySingleton();
+    return library != nullptr ? library->get(slotnumber) : nullptr;
 }

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "resources/Texture.h"
+#include "resources/core/MadeCurrent.h"
 #include "resources/core/TGALoader.h"
 
 #include <cstdint>
@@ -52,18 +53,8 @@ class TextureLibrary {
     std::vector<std::unique_ptr<Texture>> m_texturevector;
 };
 
-// Makes a library the one the free functions act on, for as long as it lives; the one current
-// before comes back after it.
-class CurrentTextureLibrary {
-  public:
-    explicit CurrentTextureLibrary(TextureLibrary& library);
-    ~CurrentTextureLibrary();
-    CurrentTextureLibrary(const CurrentTextureLibrary&) = delete;
-    CurrentTextureLibrary& operator=(const CurrentTextureLibrary&) = delete;
-
-  private:
-    TextureLibrary* m_previous;
-};
+// Makes a library the one the free functions act on, for as long as it lives.
+using CurrentTextureLibrary = MadeCurrent<TextureLibrary>;
 
 // The current library; null when no program has made one current.
 TextureLibrary* getTextureLibrarySingleton();

@@ -3,10 +3,6 @@
 #include "resources/core/Check.h"
 #include "text/core/LookupTableLoader.h"
 
-namespace {
-FontSet* current = nullptr;
-} // namespace
-
 FontSet::FontSet(TextureLibrary& textures, const DataFolder& data)
     : m_textures(textures), m_data(data),
       m_fonttable(loadLookupTable(data.path("data/fonts.data"))) {
@@ -34,28 +30,22 @@ int FontSet::ySpace(int font) {
     return m_fonttable->getInt(font, "yspace");
 }
 
-CurrentFontSet::CurrentFontSet(FontSet& fonts) : m_previous(current) {
-    current = &fonts;
-}
-
-CurrentFontSet::~CurrentFontSet() {
-    current = m_previous;
-}
-
 FontSet* getFontSetSingleton() {
-    return current;
+    return CurrentFontSet::current();
 }
 
 int fontCount() {
-    return current != nullptr ? current->fontCount() : 0;
+    const FontSet* fonts = getFontSetSingleton();
+    return fonts != nullptr ? fonts->fontCount() : 0;
 }
 
 void setCurrentFont(int index) {
-    if (current != nullptr) {
-        current->setCurrentFont(index);
+    if (FontSet* fonts = getFontSetSingleton()) {
+        fonts->setCurrentFont(index);
     }
 }
 
 int currentFont() {
-    return current != nullptr ? current->currentFont() : 0;
+    const FontSet* fonts = getFontSetSingleton();
+    return fonts != nullptr ? fonts->currentFont() : 0;
 }

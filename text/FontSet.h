@@ -50,25 +50,15 @@ class FontSet {
     int m_currentfont = 0;
 };
 
-// Makes a font set the one the printer and the functions below use, for as long as it lives;
-// the one current before comes back after it.
-class CurrentFontSet {
-  public:
-    explicit CurrentFontSet(FontSet& fonts);
-    ~CurrentFontSet();
-    CurrentFontSet(const CurrentFontSet&) = delete;
-    CurrentFontSet& operator=(const CurrentFontSet&) = delete;
-
-  private:
-    FontSet* m_previous;
-};
+// Makes a font set the one the printer and the functions below use, for as long as it lives.
+using CurrentFontSet = MadeCurrent<FontSet>;
 
 // The current font set; null when no program has made one current.
 FontSet* getFontSetSingleton();
 
 // The current font set's count and current font index (0 and 0, and nothing set, when none is
-// current). Not checked here: the printer's lookup of
-// an index outside the font list raises std::out_of_range.
+// current). Not checked here: the printer's lookup of an index outside the font list raises
+// std::out_of_range.
 int fontCount();
 void setCurrentFont(int index);
 int currentFont();
