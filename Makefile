@@ -18,7 +18,7 @@ FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer options_f
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all build deps deps-run deps-package deps-capture run test test-sanitize fuzz bench measure capture capture-speed install package
+.PHONY: all build docs deps deps-run deps-package deps-capture deps-docs run test test-sanitize fuzz bench measure capture capture-speed install package
 
 all: build
 
@@ -26,6 +26,10 @@ build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DINTRO_WERROR=$(WERROR) \
 	  -DCMAKE_INSTALL_PREFIX='$(PREFIX)' >/dev/null
 	cmake --build $(BUILD) -j$(JOBS) --target $(TARGETS)
+
+# The scene writers' reference (HTML, from the installed headers): build/docs/html/index.html.
+docs: deps-docs
+	$(MAKE) build TARGETS=docs
 
 # Installs under PREFIX (default /usr/local), into DESTDIR when given, as a packager stages it.
 install: build
@@ -49,6 +53,9 @@ deps-package:
 
 deps-capture:
 	scripts/install-deps capture
+
+deps-docs:
+	scripts/install-deps docs
 
 run: deps-run
 	$(MAKE) build TARGETS="intro content"

@@ -73,7 +73,7 @@ struct BenchFile {
     size_t filebytes;
     size_t pixelbytes;
     int n;
-    bool runlength;
+    bool runLength;
 };
 
 void loadOurs(benchmark::State& state, BenchFile file, bool warm) {
@@ -143,7 +143,7 @@ void loadLimit(benchmark::State& state, BenchFile file, bool warm) {
             output = allocatePixelBuffer(file.pixelbytes + 64); // the decoder's allocator
         }
         int fd = open(file.path.c_str(), O_RDONLY);
-        if (!file.runlength) {
+        if (!file.runLength) {
             ssize_t header = read(fd, packets.get(), 18);
             ssize_t got = read(fd, output.get(), file.pixelbytes);
             if (header != 18 || got != static_cast<ssize_t>(file.pixelbytes)) {
@@ -232,7 +232,7 @@ int main(int argc, char** argv) {
         const double cold = t("ours/" + name + "/cold") / t("limit/" + name + "/cold");
         const double stb = t("stb/" + name) / t("ours/" + name + "/cold");
         const bool artwork = name.find("artwork") != std::string::npos;
-        const bool met = stb >= 3 && (!file.runlength ? warm <= 1.3 && cold <= 1.3
+        const bool met = stb >= 3 && (!file.runLength ? warm <= 1.3 && cold <= 1.3
                                       : artwork       ? warm <= 2.5 && cold <= 2.0
                                                       : true);
         std::printf("%-32s %10.2f %10.2f %10.2f   %s\n", name.c_str(), stb, warm, cold,

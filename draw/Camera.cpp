@@ -2,9 +2,9 @@
 
 #include <GL/gl.h>
 
-void perspective(int32_t fov, float aspect, float znear, float zfar) {
+void perspective(int32_t fov, float aspect, float zNear, float zFar) {
     Matrix4 projection = {};
-    perspectiveEntries(projection, fov, aspect, znear, zfar);
+    perspectiveEntries(projection, fov, aspect, zNear, zFar);
     glLoadMatrixf(projection.data());
 }
 

@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                               numbers[7]};
     const std::string text(reinterpret_cast<const char*>(data) + header, size - header);
     layoutText(box, text, metrics, [&](const GlyphQuad& q) {
-        if (static_cast<int64_t>(q.right) - q.left != metrics.cellwidth &&
-            static_cast<int64_t>(q.left) + metrics.cellwidth <= INT32_MAX) {
+        if (static_cast<int64_t>(q.right) - q.left != metrics.cellWidth &&
+            static_cast<int64_t>(q.left) + metrics.cellWidth <= INT32_MAX) {
             std::abort();
         }
     });

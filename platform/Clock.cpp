@@ -4,11 +4,11 @@
 
 namespace {
 // Taken during static initialisation, so start-up time counts against the first scene.
-const std::chrono::steady_clock::time_point processstart = std::chrono::steady_clock::now();
+const std::chrono::steady_clock::time_point kProcessStart = std::chrono::steady_clock::now();
 } // namespace
 
 uint32_t clockMs() {
-    auto elapsed = std::chrono::steady_clock::now() - processstart;
+    auto elapsed = std::chrono::steady_clock::now() - kProcessStart;
     return static_cast<uint32_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }

@@ -1,7 +1,8 @@
-// Display: the presentation's one window, its key-message queue and the buffer swap. By default
-// the window is borderless and full-screen at the desktop's resolution; on request it is a
-// decorated, resizable window of a chosen size. Either way it has a double-buffered OpenGL
-// context current on the calling thread, and the picture fills it whatever its size.
+/// @file
+/// Display: the presentation's one window, its key-message queue and the buffer swap. By default
+/// the window is borderless and full-screen at the desktop's resolution; on request it is a
+/// decorated, resizable window of a chosen size. Either way it has a double-buffered OpenGL
+/// context current on the calling thread, and the picture fills it whatever its size.
 #pragma once
 
 #include "platform/GLSurface.h"
@@ -28,19 +29,19 @@ class Display {
     Display(const Display&) = delete;
     Display& operator=(const Display&) = delete;
 
-    // Opens the window and makes its GL context current, hides the cursor (full screen) and asks
-    // for vsync. Refuses to play invisibly: NoDisplay when there is no display to show it on (SDL
-    // would otherwise fall back to an invisible window). reason says what SDL said.
+    /// Opens the window and makes its GL context current, hides the cursor (full screen) and asks
+    /// for vsync. Refuses to play invisibly: NoDisplay when there is no display to show it on (SDL
+    /// would otherwise fall back to an invisible window). reason says what SDL said.
     DisplayError open(const DisplayMode& mode, std::string& reason);
 
-    // Shows the frame just drawn.
+    /// Shows the frame just drawn.
     void present();
 
-    // Removes one message from the window's queue and returns its key code (app/core/KeyCodes.h):
-    // Enter for Return and keypad Enter, Escape, Space, the scene writers' keys, and 0 for any
-    // other key, with the release and Shift flags. Key-downs (auto-repeats included) and key-ups
-    // are messages; a close request reads as Escape. A window resized on the way fits the picture
-    // to its new size. Returns nothing when no message is pending.
+    /// Removes one message from the window's queue and returns its key code (app/core/KeyCodes.h):
+    /// Enter for Return and keypad Enter, Escape, Space, the scene writers' keys, and 0 for any
+    /// other key, with the release and Shift flags. Key-downs (auto-repeats included) and key-ups
+    /// are messages; a close request reads as Escape. A window resized on the way fits the picture
+    /// to its new size. Returns nothing when no message is pending.
     std::optional<uint32_t> removeMessage();
 
   private:

@@ -1,6 +1,7 @@
-// HeadlessContext: an OpenGL context on an invisible surface of a chosen size, for tests, the
-// capture tool and the examples. Uses SDL's offscreen driver with Mesa's software renderer,
-// so it needs no display and gives the same pixels on every machine.
+/// @file
+/// HeadlessContext: an OpenGL context on an invisible surface of a chosen size, for tests, the
+/// capture tool and the examples. Uses SDL's offscreen driver with Mesa's software renderer,
+/// so it needs no display and gives the same pixels on every machine.
 #pragma once
 
 #include "platform/GLSurface.h"
@@ -16,13 +17,13 @@ class HeadlessContext {
     HeadlessContext(const HeadlessContext&) = delete;
     HeadlessContext& operator=(const HeadlessContext&) = delete;
 
-    // False when the context could not be made; error() says why.
+    /// False when the context could not be made; error() says why.
     bool ok() const { return m_surface.context != nullptr; }
     const std::string& error() const { return m_error; }
     int width() const { return m_width; }
     int height() const { return m_height; }
 
-    // The back buffer as RGB bytes, top row of the screen first.
+    /// The back buffer as RGB bytes, top row of the screen first.
     std::vector<uint8_t> readPixels() const;
 
   private:

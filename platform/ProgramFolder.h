@@ -1,12 +1,13 @@
-// ProgramFolder: where the running program's own file is, so that an installed program finds
-// its data relative to itself, wherever the installation was put.
+/// @file
+/// ProgramFolder: where the running program's own file is, so that an installed program finds
+/// its data relative to itself, wherever the installation was put.
 #pragma once
 
 #include <string>
 
-// The folder of the running executable, or "" when the system cannot tell.
+/// The folder of the running executable, or "" when the system cannot tell.
 std::string programFolder();
 
-// The installed data folder, found from the program's folder (INTRO_DATA_FROM_PROGRAM, set at
-// build time: the way from the programs' folder to the data's, as installed).
+/// The installed data folder, found from the program's folder (INTRO_DATA_FROM_PROGRAM, set at
+/// build time: the way from the programs' folder to the data's, as installed).
 std::string installedDataFolder();

@@ -1,6 +1,7 @@
-// Texture: one loaded image and its GL texture object. Owns its pixel buffer (kept after the
-// upload until the texture is destroyed) and its GL name, the slot number the texture library
-// uploads it under, which it deletes when it is destroyed (a current GL context is needed then).
+/// @file
+/// Texture: one loaded image and its GL texture object. Owns its pixel buffer (kept after the
+/// upload until the texture is destroyed) and its GL name, the slot number the texture library
+/// uploads it under, which it deletes when it is destroyed (a current GL context is needed then).
 #pragma once
 
 #include "resources/core/TGALoader.h"
@@ -12,7 +13,7 @@
 
 class Texture {
   public:
-    // Takes over the decoded image's pixels, for the GL texture of that name.
+    /// Takes over the decoded image's pixels, for the GL texture of that name.
     Texture(std::string filename, DecodedImage image, GLuint name);
     ~Texture();
     Texture(const Texture&) = delete;
@@ -23,7 +24,7 @@ class Texture {
     uint32_t bpp() const { return m_bpp; }
     GLenum format() const { return m_format; }
     GLuint texId() const { return m_texid; }
-    // Decoded pixels, R, G, B (, A), rows in file order.
+    /// Decoded pixels, R, G, B (, A), rows in file order.
     const uint8_t* imageData() const { return m_imagedata.get(); }
     const std::string& fileName() const { return m_filename; }
 

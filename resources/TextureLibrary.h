@@ -1,15 +1,18 @@
-// TextureLibrary: owns every texture of a program. Loading an image file decodes it, uploads it
-// under its slot number as the GL texture name and returns that number; slots are handed out
-// 1, 2, 3 in load order (slot 0 is a placeholder) and never reused. Its textures are destroyed
-// with it, last loaded first: keep the GL context current until then (declare the context
-// first). Loading and destroying need a current GL context.
-//
-// A program owns its library and makes it current for the free functions below, which scenes
-// call by their familiar names:
-//
-//   TextureLibrary textures;
-//   CurrentTextureLibrary current(textures);
-//   int32_t slot = loadTexture("data/stjerner.tga", 0.0f);
+/// @file
+/// TextureLibrary: owns every texture of a program. Loading an image file decodes it, uploads it
+/// under its slot number as the GL texture name and returns that number; slots are handed out
+/// 1, 2, 3 in load order (slot 0 is a placeholder) and never reused. Its textures are destroyed
+/// with it, last loaded first: keep the GL context current until then (declare the context
+/// first). Loading and destroying need a current GL context.
+///
+/// A program owns its library and makes it current for the free functions below, which scenes
+/// call by their familiar names:
+///
+/// ```
+/// TextureLibrary textures;
+/// CurrentTextureLibrary current(textures);
+/// int32_t slot = loadTexture("data/stjerner.tga", 0.0f);
+/// ```
 #pragma once
 
 #include "resources/Texture.h"
@@ -28,38 +31,38 @@ class TextureLibrary {
     TextureLibrary(const TextureLibrary&) = delete;
     TextureLibrary& operator=(const TextureLibrary&) = delete;
 
-    // Loads filename (read as TGA whatever its extension) and returns its slot number, the GL
-    // texture name it was uploaded under. When the file does not decode, the loader has reported
-    // why; the slot stays reserved and empty, nothing is uploaded, and its number is returned all
-    // the same, so later loads keep their numbers and drawing it shows no texture.
+    /// Loads filename (read as TGA whatever its extension) and returns its slot number, the GL
+    /// texture name it was uploaded under. When the file does not decode, the loader has reported
+    /// why; the slot stays reserved and empty, nothing is uploaded, and its number is returned all
+    /// the same, so later loads keep their numbers and drawing it shows no texture.
     int32_t load(const std::string& filename);
 
-    // Decodes filename again into an existing slot: when it decodes, the slot shows the new
-    // picture (and true is returned); when it does not, the loader has reported why and the slot
-    // keeps its own.
+    /// Decodes filename again into an existing slot: when it decodes, the slot shows the new
+    /// picture (and true is returned); when it does not, the loader has reported why and the slot
+    /// keeps its own.
     bool reload(int32_t slotnumber, const std::string& filename);
 
-    // The texture of a slot number returned by load; null for slot 0 or a failed load.
+    /// The texture of a slot number returned by load; null for slot 0 or a failed load.
     const Texture* get(int32_t slotnumber) const;
 
-    // Slots handed out so far, the placeholder included.
+    /// Slots handed out so far, the placeholder included.
     size_t size() const { return m_texturevector.size(); }
 
   private:
-    // Uploads a texture under its slot number, its GL name, and keeps it in that slot.
+    /// Uploads a texture under its slot number, its GL name, and keeps it in that slot.
     bool upload(std::unique_ptr<Texture> texture);
 
-    // Indexed by slot number; an entry is empty for slot 0 and for an image that did not load.
+    /// Indexed by slot number; an entry is empty for slot 0 and for an image that did not load.
     std::vector<std::unique_ptr<Texture>> m_texturevector;
 };
 
-// Makes a library the one the free functions act on, for as long as it lives.
+/// Makes a library the one the free functions act on, for as long as it lives.
 using CurrentTextureLibrary = MadeCurrent<TextureLibrary>;
 
-// The current library; null when no program has made one current.
+/// The current library; null when no program has made one current.
 TextureLibrary* getTextureLibrarySingleton();
 
-// load() and get() of the current library. The priority is a residency hint that the GL drivers
-// of today ignore; it is taken, as scenes have always passed it, and has no effect.
+/// load() and get() of the current library. The priority is a residency hint that the GL drivers
+/// of today ignore; it is taken, as scenes have always passed it, and has no effect.
 int32_t loadTexture(std::string f, float priority);
 const Texture* getTexture(int32_t slotnumber);

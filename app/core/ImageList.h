@@ -7,7 +7,7 @@
 #include <string>
 
 // Built at process start, destroyed at exit last entry first.
-extern const std::string ImageList[kImageCount];
+extern const std::string ImageList[kImageCount]; // NOLINT(readability-identifier-naming)
 
 // The image the scroller carries: "data/scrolltext.tga".
 constexpr int kScrollTextImage = 4;

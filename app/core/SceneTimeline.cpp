@@ -5,8 +5,8 @@ const uint32_t SceneTimeline[kSceneCount] = {7500,  38000,  50670,  57004,  6821
 
 namespace {
 // Scene 7 shows these images in turn, one every 500 ms; after the last it shows image 12.
-const int FlipBook[] = {7, 8, 7, 8, 9, 8, 9, 10, 11, 10, 11, 10, 9, 10, 9, 8, 10, 9, 10, 11};
-constexpr int kFlipBookLength = sizeof(FlipBook) / sizeof(FlipBook[0]);
+const int kFlipBookFrames[] = {7, 8, 7, 8, 9, 8, 9, 10, 11, 10, 11, 10, 9, 10, 9, 8, 10, 9, 10, 11};
+constexpr int kFlipBookLength = sizeof(kFlipBookFrames) / sizeof(kFlipBookFrames[0]);
 constexpr int kFlipBookEnd = 12;
 } // namespace
 
@@ -51,7 +51,7 @@ SceneDrawing sceneDrawing(int32_t scene, uint32_t elapsed) {
         return {6};
     case 7: {
         auto k = static_cast<int32_t>(elapsedQuotient(elapsed, 500));
-        return {k >= 0 && k < kFlipBookLength ? FlipBook[k] : kFlipBookEnd};
+        return {k >= 0 && k < kFlipBookLength ? kFlipBookFrames[k] : kFlipBookEnd};
     }
     case 8:
         return {elapsedQuotient(elapsed, 1000) <= 3 ? 13 : 14};

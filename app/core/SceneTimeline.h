@@ -9,7 +9,7 @@
 constexpr int kSceneCount = 13;
 
 // End time of each scene in ms; scene s runs while the clock is at most entry s.
-extern const uint32_t SceneTimeline[kSceneCount];
+extern const uint32_t SceneTimeline[kSceneCount]; // NOLINT(readability-identifier-naming)
 
 // Start of a scene in ms: the end of the one before, 0 for scene 0.
 uint32_t sceneStart(int32_t scene);

@@ -42,16 +42,16 @@ std::string quoted(std::string_view key) {
 // Reads the tables of one file into a Timeline, stopping at the first mistake.
 class Reader {
   public:
-    explicit Reader(const std::string& name) : name_(name) {}
+    explicit Reader(const std::string& name) : m_name(name) {}
 
-    const std::string& error() const { return error_; }
+    const std::string& error() const { return m_error; }
 
     bool fail(const toml::source_region& where, const std::string& expected) {
         // The root table, and a table only implied by a dotted key, have no place of their own.
         auto line = where.begin.line ? where.begin.line : 1;
         auto column = where.begin.column ? where.begin.column : 1;
-        error_ = oneLine(name_) + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " +
-                 oneLine(expected);
+        m_error = oneLine(m_name) + ":" + std::to_string(line) + ":" + std::to_string(column) +
+                  ": " + oneLine(expected);
         return false;
     }
 
@@ -110,7 +110,7 @@ class Reader {
 
     bool image(const toml::node& node, const std::string& label, int& out) {
         int64_t value = 0;
-        bool ok = integer(node, label, 0, static_cast<int64_t>(imageCount_) - 1, "an image number",
+        bool ok = integer(node, label, 0, static_cast<int64_t>(m_imageCount) - 1, "an image number",
                           value);
         out = static_cast<int>(value);
         return ok;
@@ -164,7 +164,7 @@ class Reader {
                 return false;
             }
         }
-        imageCount_ = out.images.size();
+        m_imageCount = out.images.size();
         const toml::node* scenes = required(root, "scene", "the file");
         list = scenes ? array(*scenes, "'scene'", kTimelineScenes) : nullptr;
         if (!list) {
@@ -283,9 +283,9 @@ class Reader {
         return pace && image(*text, "'text'", out.text) && this->pace(*pace, "'pace'", out.pace);
     }
 
-    const std::string& name_;
-    std::string error_;
-    size_t imageCount_ = 0;
+    const std::string& m_name;
+    std::string m_error;
+    size_t m_imageCount = 0;
 };
 
 } // namespace

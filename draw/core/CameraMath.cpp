@@ -16,7 +16,7 @@ float squareRoot(float value) {
     return static_cast<float>(std::sqrt(static_cast<double>(value)));
 }
 
-void perspectiveEntries(Matrix4& matrix, int32_t fov, float aspect, float znear, float zfar) {
+void perspectiveEntries(Matrix4& matrix, int32_t fov, float aspect, float zNear, float zFar) {
     const int32_t half = fov / 2;
     const float focal = sinDegrees(90 - half) / sinDegrees(half);
     if (aspect == 0.0f) {
@@ -24,9 +24,9 @@ void perspectiveEntries(Matrix4& matrix, int32_t fov, float aspect, float znear,
     }
     matrix[0] = focal / aspect;
     matrix[5] = focal;
-    matrix[10] = (znear + zfar) / (znear - zfar);
+    matrix[10] = (zNear + zFar) / (zNear - zFar);
     matrix[11] = -1.0f;
-    matrix[14] = 2.0f * znear * zfar / (znear - zfar);
+    matrix[14] = 2.0f * zNear * zFar / (zNear - zFar);
 }
 
 namespace {
@@ -47,9 +47,9 @@ Vector3 cross(Vector3 a, Vector3 b) {
 Matrix4 lookAtRotation(Vector3 eye, Vector3 centre, Vector3 up) {
     const Vector3 forward = normalised({eye.x - centre.x, eye.y - centre.y, eye.z - centre.z});
     Vector3 side = cross(up, forward);
-    Vector3 newup = cross(forward, side); // from side before it is normalised
+    Vector3 newUp = cross(forward, side); // from side before it is normalised
     side = normalised(side);
-    newup = normalised(newup);
-    return {side.x, newup.x, forward.x, 0, side.y, newup.y, forward.y, 0,
-            side.z, newup.z, forward.z, 0, 0,      0,       0,         1};
+    newUp = normalised(newUp);
+    return {side.x, newUp.x, forward.x, 0, side.y, newUp.y, forward.y, 0,
+            side.z, newUp.z, forward.z, 0, 0,      0,       0,         1};
 }

@@ -1,6 +1,7 @@
-// Check: how the loaders report a failed check. The report names the condition, the source unit
-// and the line, as "Assertion failed: <condition>, file <unit>, line <n>" on standard error;
-// the caller then takes its failure path. A failed check never ends the process.
+/// @file
+/// Check: how the loaders report a failed check. The report names the condition, the source unit
+/// and the line, as "Assertion failed: <condition>, file <unit>, line <n>" on standard error;
+/// the caller then takes its failure path. A failed check never ends the process.
 #pragma once
 
 void reportCheckFailure(const char* condition, const char* unit, int line);

@@ -1,6 +1,7 @@
-// DataFolder: where the data files are. Programs name them as "data/<file>"; the folder chosen
-// takes the place of "data": one given on the command line, else "data" in the working
-// directory, else the installed data folder.
+/// @file
+/// DataFolder: where the data files are. Programs name them as "data/<file>"; the folder chosen
+/// takes the place of "data": one given on the command line, else "data" in the working
+/// directory, else the installed data folder.
 #pragma once
 
 #include <string>
@@ -10,7 +11,7 @@ class DataFolder {
   public:
     explicit DataFolder(std::string folder = "data") : m_folder(std::move(folder)) {}
 
-    // The path to open for a data file named "data/<file>"; other names are returned unchanged.
+    /// The path to open for a data file named "data/<file>"; other names are returned unchanged.
     std::string path(const std::string& name) const;
     const std::string& folder() const { return m_folder; }
 
@@ -18,14 +19,14 @@ class DataFolder {
     std::string m_folder;
 };
 
-// Chooses the folder: given when it is not empty; else the first of "data" in the working
-// directory and then installed that holds the file named marker ("data/<file>", the soundtrack),
-// so that an unrelated folder called data is passed over. tried lists each folder looked at, with
-// why it was passed over. False when none would do: the folder is then "data", where loads fail
-// with their usual reports.
+/// Chooses the folder: given when it is not empty; else the first of "data" in the working
+/// directory and then installed that holds the file named marker ("data/<file>", the soundtrack),
+/// so that an unrelated folder called data is passed over. tried lists each folder looked at, with
+/// why it was passed over. False when none would do: the folder is then "data", where loads fail
+/// with their usual reports.
 bool chooseDataFolder(const std::string& given, const std::vector<std::string>& installed,
                       const std::string& marker, DataFolder& chosen,
                       std::vector<std::string>& tried);
 
-// The folders tried, as one line: "data (no vorn.mp3), /usr/share/games/afterglow".
+/// The folders tried, as one line: "data (no vorn.mp3), /usr/share/games/afterglow".
 std::string joinFolders(const std::vector<std::string>& folders);

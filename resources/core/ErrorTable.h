@@ -1,12 +1,15 @@
-// ErrorTable: how a unit lists the ways it can fail, once. An X-macro of (identifier, text) pairs
-// gives both an enum and the texts, so an identifier and the words users see never drift apart;
-// callers and tests act on the identifier, and print its text.
-//
-//   #define MUSIC_ERRORS(X) X(FileNotFound, "File not found") X(UnknownFormat, "...")
-//   INTRO_ERROR_TABLE(MusicError, MUSIC_ERRORS)
-//
-// declares `enum class MusicError { None, FileNotFound, UnknownFormat }` and
-// `const char* errorText(MusicError)`, which gives "" for None.
+/// @file
+/// ErrorTable: how a unit lists the ways it can fail, once. An X-macro of (identifier, text) pairs
+/// gives both an enum and the texts, so an identifier and the words users see never drift apart;
+/// callers and tests act on the identifier, and print its text.
+///
+/// ```
+/// #define MUSIC_ERRORS(X) X(FileNotFound, "File not found") X(UnknownFormat, "...")
+/// INTRO_ERROR_TABLE(MusicError, MUSIC_ERRORS)
+/// ```
+///
+/// declares `enum class MusicError { None, FileNotFound, UnknownFormat }` and
+/// `const char* errorText(MusicError)`, which gives "" for None.
 #pragma once
 
 #define INTRO_ERROR_IDENTIFIER(identifier, text) identifier,

@@ -16,17 +16,17 @@ size_t frameLength(const uint8_t* p) {
     }
     const int version = (p[1] >> 3) & 3; // 0: MPEG-2.5, 1: reserved, 2: MPEG-2, 3: MPEG-1
     const int layer = (p[1] >> 1) & 3;   // 1: layer III
-    const int bitrateindex = p[2] >> 4;
-    const int samplerateindex = (p[2] >> 2) & 3;
-    if (version == 1 || layer != 1 || bitrateindex == 0 || bitrateindex == 15 ||
-        samplerateindex == 3) {
+    const int bitrateIndex = p[2] >> 4;
+    const int sampleRateIndex = (p[2] >> 2) & 3;
+    if (version == 1 || layer != 1 || bitrateIndex == 0 || bitrateIndex == 15 ||
+        sampleRateIndex == 3) {
         return 0;
     }
     const bool mpeg1 = version == 3;
-    const int bitrate = (mpeg1 ? kBitratesMPEG1 : kBitratesMPEG2)[bitrateindex] * 1000;
-    const int samplerate = kSampleRatesMPEG1[samplerateindex] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
+    const int bitrate = (mpeg1 ? kBitratesMPEG1 : kBitratesMPEG2)[bitrateIndex] * 1000;
+    const int sampleRate = kSampleRatesMPEG1[sampleRateIndex] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
     const int padding = (p[2] >> 1) & 1;
-    return static_cast<size_t>((mpeg1 ? 144 : 72) * bitrate / samplerate + padding);
+    return static_cast<size_t>((mpeg1 ? 144 : 72) * bitrate / sampleRate + padding);
 }
 } // namespace
 

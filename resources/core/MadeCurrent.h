@@ -1,6 +1,7 @@
-// MadeCurrent: makes an object the one a set of free functions act on, for as long as it lives;
-// the one current before comes back after it. The free functions scenes call by their familiar
-// names (loadTexture, printText) find the program's own objects this way.
+/// @file
+/// MadeCurrent: makes an object the one a set of free functions act on, for as long as it lives;
+/// the one current before comes back after it. The free functions scenes call by their familiar
+/// names (loadTexture, printText) find the program's own objects this way.
 #pragma once
 
 template <class T> class MadeCurrent {
@@ -10,7 +11,7 @@ template <class T> class MadeCurrent {
     MadeCurrent(const MadeCurrent&) = delete;
     MadeCurrent& operator=(const MadeCurrent&) = delete;
 
-    // The current object of type T; null when none is.
+    /// The current object of type T; null when none is.
     static T*& current() {
         static T* object = nullptr;
         return object;

@@ -16,11 +16,14 @@ constexpr size_t kHeaderSize = 18;
 // Bytes 0 to 11 of a file: ID length, colour map type, image type, colour map first index (2),
 // colour map length (2), colour map entry size, x origin (2), y origin (2).
 constexpr size_t kFileHeaderSize = 12;
+// The two accepted headers keep their long-standing names.
+// NOLINTNEXTLINE(readability-identifier-naming)
 const unsigned char rawSignature[kFileHeaderSize] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+// NOLINTNEXTLINE(readability-identifier-naming)
 const unsigned char rleSignature[kFileHeaderSize] = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 struct Header {
-    bool runlength = false;
+    bool runLength = false;
     uint32_t width = 0, height = 0, bpp = 0;
     uint64_t pixelcount() const { return uint64_t{width} * height; }
     uint64_t size() const { return pixelcount() * (bpp / 8); }
@@ -34,8 +37,8 @@ bool parseHeader(const uint8_t* data, size_t available, Header& header) {
         INTRO_CHECK(false && "Could not read file header");
         return false;
     }
-    header.runlength = std::memcmp(data, rleSignature, kFileHeaderSize) == 0;
-    if (!header.runlength && std::memcmp(data, rawSignature, kFileHeaderSize) != 0) {
+    header.runLength = std::memcmp(data, rleSignature, kFileHeaderSize) == 0;
+    if (!header.runLength && std::memcmp(data, rawSignature, kFileHeaderSize) != 0) {
         INTRO_CHECK(false && "TGA file be type 2 or type 10: Invalid Image");
         return false;
     }
@@ -55,8 +58,8 @@ bool parseHeader(const uint8_t* data, size_t available, Header& header) {
 
 // Every packet holds at most 128 pixels in at least 1 + bytes-per-pixel bytes: packet data
 // shorter than this cannot hold the image, whatever its packets say.
-bool packetsTooShort(const Header& header, uint64_t datasize) {
-    return datasize / (1 + header.bpp / 8) * 128 < header.pixelcount();
+bool packetsTooShort(const Header& header, uint64_t dataSize) {
+    return dataSize / (1 + header.bpp / 8) * 128 < header.pixelcount();
 }
 
 // Makes buffer hold at least size bytes, keeping it when it already does (from an earlier load);
@@ -75,8 +78,8 @@ bool reserve(PixelBuffer& buffer, uint64_t& capacity, uint64_t size) {
 
 // The last checks before the buffer exists, so that no image that cannot become a texture
 // costs memory or time.
-bool allocatePixels(const Header& header, uint32_t largestside, DecodedImage& image) {
-    if (header.width > largestside || header.height > largestside) {
+bool allocatePixels(const Header& header, uint32_t largestSide, DecodedImage& image) {
+    if (header.width > largestSide || header.height > largestSide) {
         INTRO_CHECK(false && "Image larger than the largest texture");
         return false;
     }
@@ -128,8 +131,8 @@ bool decodeRunLength(const Header& header, uint8_t* out, const uint8_t* data, si
     return true;
 }
 
-bool rawDataTooShort(const Header& header, uint64_t datasize) {
-    if (datasize < header.size()) {
+bool rawDataTooShort(const Header& header, uint64_t dataSize) {
+    if (dataSize < header.size()) {
         INTRO_CHECK(false && "Could not read image data");
         return true;
     }
@@ -160,20 +163,20 @@ struct Span {
 };
 
 // The one decoder, from an image's first available bytes (its header, or what there is of it) and
-// the number of bytes said to follow the header, datasize. Those bytes are asked for only once
-// the header and datasize have passed every check they can: fetch(count, into, span) yields the
-// first count of them (count <= datasize; fewer only where a file turns out shorter), copied to
+// the number of bytes said to follow the header, dataSize. Those bytes are asked for only once
+// the header and dataSize have passed every check they can: fetch(count, into, span) yields the
+// first count of them (count <= dataSize; fewer only where a file turns out shorter), copied to
 // into when they must be copied and into is not null; false after its report.
 template <typename Fetch>
-bool decodeParts(const uint8_t* first, size_t available, uint64_t datasize, uint32_t largestside,
+bool decodeParts(const uint8_t* first, size_t available, uint64_t dataSize, uint32_t largestSide,
                  DecodedImage& image, Fetch fetch) {
     Header header;
     if (!parseHeader(first, available, header)) {
         return false;
     }
     Span in;
-    if (!header.runlength) {
-        if (rawDataTooShort(header, datasize) || !allocatePixels(header, largestside, image) ||
+    if (!header.runLength) {
+        if (rawDataTooShort(header, dataSize) || !allocatePixels(header, largestSide, image) ||
             !fetch(header.size(), image.pixels.get(), in) || rawDataTooShort(header, in.size)) {
             return false;
         }
@@ -183,18 +186,18 @@ bool decodeParts(const uint8_t* first, size_t available, uint64_t datasize, uint
     // Packet data too short for the image is only walked, for its report. Never more packets
     // are fetched than the image could use (one pixel a packet), and one longest packet that
     // overflows it.
-    const bool tooshort = packetsTooShort(header, datasize);
-    const uint64_t bytesperpixel = header.bpp / 8;
+    const bool tooShort = packetsTooShort(header, dataSize);
+    const uint64_t bytesPerPixel = header.bpp / 8;
     const uint64_t wanted =
-        std::min(datasize, header.pixelcount() * (1 + bytesperpixel) + 1 + 128 * bytesperpixel);
-    return (tooshort || allocatePixels(header, largestside, image)) && fetch(wanted, nullptr, in) &&
-           decodeRunLength(header, tooshort ? nullptr : image.pixels.get(), in.data, in.size);
+        std::min(dataSize, header.pixelcount() * (1 + bytesPerPixel) + 1 + 128 * bytesPerPixel);
+    return (tooShort || allocatePixels(header, largestSide, image)) && fetch(wanted, nullptr, in) &&
+           decodeRunLength(header, tooShort ? nullptr : image.pixels.get(), in.data, in.size);
 }
 
 template <typename Fetch>
-bool decode(const uint8_t* first, size_t available, uint64_t datasize, uint32_t largestside,
+bool decode(const uint8_t* first, size_t available, uint64_t dataSize, uint32_t largestSide,
             DecodedImage& image, Fetch fetch) {
-    if (!decodeParts(first, available, datasize, largestside, image, fetch)) {
+    if (!decodeParts(first, available, dataSize, largestSide, image, fetch)) {
         image = DecodedImage();
         return false;
     }
@@ -218,16 +221,16 @@ PixelBuffer allocatePixelBuffer(uint64_t size) {
     return PixelBuffer(static_cast<uint8_t*>(buffer));
 }
 
-bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestside, DecodedImage& image) {
+bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestSide, DecodedImage& image) {
     auto inMemory = [&](uint64_t count, uint8_t*, Span& span) {
         span = {data + kHeaderSize, count};
         return true;
     };
-    const uint64_t datasize = size > kHeaderSize ? size - kHeaderSize : 0;
-    return decode(data, size, datasize, largestside, image, inMemory);
+    const uint64_t dataSize = size > kHeaderSize ? size - kHeaderSize : 0;
+    return decode(data, size, dataSize, largestSide, image, inMemory);
 }
 
-bool readTGAFile(const std::string& f, uint32_t largestside, DecodedImage& image) {
+bool readTGAFile(const std::string& f, uint32_t largestSide, DecodedImage& image) {
     std::FILE* opened = openRegularFile(f.c_str());
     if (opened == nullptr) {
         INTRO_CHECK(false && "could not open texture file");
@@ -240,14 +243,14 @@ bool readTGAFile(const std::string& f, uint32_t largestside, DecodedImage& image
     } closer{opened};
     const int fd = fileno(opened);
     struct stat info;
-    const uint64_t filesize = fstat(fd, &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
+    const uint64_t fileSize = fstat(fd, &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
     uint8_t first[kHeaderSize];
     const size_t available = readFully(fd, first, sizeof first);
     // Raw pixels are read straight into the image's buffer and exchanged in place; packets into
     // the image's packet buffer, kept for a later load.
     auto fromFile = [&](uint64_t count, uint8_t* into, Span& span) {
         if (into == nullptr && count > 0) {
-            if (!reserve(image.packets, image.packetcapacity, count)) {
+            if (!reserve(image.packets, image.packetCapacity, count)) {
                 return false;
             }
             into = image.packets.get();
@@ -255,6 +258,6 @@ bool readTGAFile(const std::string& f, uint32_t largestside, DecodedImage& image
         span = {into, count > 0 ? readFully(fd, into, count) : 0};
         return true;
     };
-    const uint64_t datasize = filesize > kHeaderSize ? filesize - kHeaderSize : 0;
-    return decode(first, available, datasize, largestside, image, fromFile);
+    const uint64_t dataSize = fileSize > kHeaderSize ? fileSize - kHeaderSize : 0;
+    return decode(first, available, dataSize, largestSide, image, fromFile);
 }

@@ -1,8 +1,9 @@
-// TGALoader: decodes a Truevision TGA file into plain pixels. Accepts exactly uncompressed
-// (type 2) and run-length encoded (type 10) true-colour images at 24 or 32 bits with no image ID,
-// no colour map and a zero origin, no wider or taller than the largest texture side it is given;
-// refuses anything else with a check report. Rows stay in the order the file stores them;
-// pixels come out as R, G, B (, A). Knows nothing of GL: Texture uploads what it yields.
+/// @file
+/// TGALoader: decodes a Truevision TGA file into plain pixels. Accepts exactly uncompressed
+/// (type 2) and run-length encoded (type 10) true-colour images at 24 or 32 bits with no image ID,
+/// no colour map and a zero origin, no wider or taller than the largest texture side it is given;
+/// refuses anything else with a check report. Rows stay in the order the file stores them;
+/// pixels come out as R, G, B (, A). Knows nothing of GL: Texture uploads what it yields.
 #pragma once
 
 #include <cstddef>
@@ -11,8 +12,8 @@
 #include <memory>
 #include <string>
 
-// The largest texture side of the GL drivers we run on (Mesa's software renderer among them),
-// for decoding without a GL context; with one, the driver's own GL_MAX_TEXTURE_SIZE is used.
+/// The largest texture side of the GL drivers we run on (Mesa's software renderer among them),
+/// for decoding without a GL context; with one, the driver's own GL_MAX_TEXTURE_SIZE is used.
 constexpr uint32_t kLargestTextureSide = 16384;
 
 struct FreePixels {
@@ -20,7 +21,7 @@ struct FreePixels {
 };
 using PixelBuffer = std::unique_ptr<uint8_t[], FreePixels>;
 
-// A pixel buffer of size bytes, or null when there is no memory for it. Released with free().
+/// A pixel buffer of size bytes, or null when there is no memory for it. Released with free().
 PixelBuffer allocatePixelBuffer(uint64_t size);
 
 struct DecodedImage {
@@ -29,18 +30,18 @@ struct DecodedImage {
     uint32_t bpp = 0; // 24 or 32
     PixelBuffer pixels;
     uint64_t capacity = 0; // bytes in pixels; a later load into the same image reuses them
-    // Run-length packets as readTGAFile reads them from a file, kept like pixels.
+    /// Run-length packets as readTGAFile reads them from a file, kept like pixels.
     PixelBuffer packets;
-    uint64_t packetcapacity = 0;
+    uint64_t packetCapacity = 0;
 };
 
-// Decodes a whole file held in memory into image, reusing its buffer when it is large enough.
-// False after a report, with the image left empty.
-bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestside, DecodedImage& image);
+/// Decodes a whole file held in memory into image, reusing its buffer when it is large enough.
+/// False after a report, with the image left empty.
+bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestSide, DecodedImage& image);
 
-// Opens and decodes the file f the same way: the same reports in the same order as decodeTGA
-// over the file's bytes, and "could not open texture file" first when it cannot be opened or is
-// not a regular file. Reads no more of the file than the decode can use, raw pixels straight
-// into the image's buffer. Keeps no state of its own: loads into different images may run at
-// once.
-bool readTGAFile(const std::string& f, uint32_t largestside, DecodedImage& image);
+/// Opens and decodes the file f the same way: the same reports in the same order as decodeTGA
+/// over the file's bytes, and "could not open texture file" first when it cannot be opened or is
+/// not a regular file. Reads no more of the file than the decode can use, raw pixels straight
+/// into the image's buffer. Keeps no state of its own: loads into different images may run at
+/// once.
+bool readTGAFile(const std::string& f, uint32_t largestSide, DecodedImage& image);

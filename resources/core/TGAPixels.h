@@ -1,6 +1,7 @@
-// TGAPixels: the TGA decoder's pixel loops. The same source is built twice, for any x86-64 and
-// for processors with SSSE3 (16-byte shuffles: five or four pixels a step), and the decoder
-// picks one build when it starts. Both need 64 bytes of slack after the output's last pixel.
+/// @file
+/// TGAPixels: the TGA decoder's pixel loops. The same source is built twice, for any x86-64 and
+/// for processors with SSSE3 (16-byte shuffles: five or four pixels a step), and the decoder
+/// picks one build when it starts. Both need 64 bytes of slack after the output's last pixel.
 #pragma once
 
 #include <cstddef>

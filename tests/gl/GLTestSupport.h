@@ -31,6 +31,7 @@ class GLTest : public testing::Test {
     int width() const { return m_context.width(); }
     int height() const { return m_context.height(); }
 
+  private:
     HeadlessContext m_context;
     std::vector<uint8_t> m_pixels;
 };

@@ -200,15 +200,15 @@ TEST(TGALoader, DecodesRawAndRunLengthPixelsIntoRGBOrder) {
 }
 
 // A pattern with runs, lone pixels and (at 32 bits) varying alpha.
-TGAImage pattern(int width, int height, int bytesperpixel) {
-    TGAImage image{width, height, bytesperpixel, {}};
+TGAImage pattern(int width, int height, int bytesPerPixel) {
+    TGAImage image{width, height, bytesPerPixel, {}};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             bool flat = (x / 37 + y / 5) % 3 == 0;
             image.pixels.push_back(flat ? 200 : static_cast<uint8_t>((x * 7 + y * 13) ^ (x * y)));
             image.pixels.push_back(static_cast<uint8_t>(flat ? 10 : x));
             image.pixels.push_back(static_cast<uint8_t>(y));
-            if (bytesperpixel == 4) {
+            if (bytesPerPixel == 4) {
                 image.pixels.push_back(static_cast<uint8_t>(flat ? 255 : x + y));
             }
         }

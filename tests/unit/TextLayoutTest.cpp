@@ -58,7 +58,7 @@ TEST(TextLayout, PlacesGlyphsByTheWrapStopSpaceNewlineAndMarkerRules) {
         for (size_t i = 0; i < quads.size(); ++i) {
             SCOPED_TRACE(i);
             const At& g = c.glyphs[i];
-            const int w = c.metrics.cellwidth, h = c.metrics.cellheight;
+            const int w = c.metrics.cellWidth, h = c.metrics.cellHeight;
             EXPECT_EQ(quads[i].left, c.box.x + g.px);
             EXPECT_EQ(quads[i].top, c.box.y + g.py);
             EXPECT_EQ(quads[i].right, c.box.x + g.px + w);

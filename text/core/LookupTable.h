@@ -1,7 +1,8 @@
-// LookupTable: a table file held in memory: string values by record number and key, read back
-// as strings, integers or single-precision numbers, for a given record, a random record, or the
-// record after the last one queried. Every value query moves the cursor to what it read.
-// Queries outside the table answer the empty string (so 0 for the numeric forms).
+/// @file
+/// LookupTable: a table file held in memory: string values by record number and key, read back
+/// as strings, integers or single-precision numbers, for a given record, a random record, or the
+/// record after the last one queried. Every value query moves the cursor to what it read.
+/// Queries outside the table answer the empty string (so 0 for the numeric forms).
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,7 @@
 
 class LookupTable {
   public:
-    // keys: the key names in header order; values: for each key, one value per record.
+    /// keys: the key names in header order; values: for each key, one value per record.
     LookupTable(int32_t keycount, int32_t recordcount, std::vector<std::string> keys,
                 std::vector<std::vector<std::string>> values);
 
@@ -34,9 +35,9 @@ class LookupTable {
 
     int32_t recordCount() const { return m_recordcount; }
     int32_t keyCount() const { return m_keycount; }
-    // The name of key number key (in header order); "" outside the header.
+    /// The name of key number key (in header order); "" outside the header.
     std::string keyName(int32_t key) const;
-    // The first key of that exact name, or -1.
+    /// The first key of that exact name, or -1.
     int32_t keyIndex(std::string keyname) const;
 
   private:

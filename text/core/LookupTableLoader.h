@@ -1,8 +1,9 @@
-// LookupTableLoader: reads a table file whole into a new LookupTable. The first line names the
-// keys (it ends early at a word equal to the one before it); every later line, blank ones
-// included, is a record whose words are the values in key order, missing ones repeating the
-// line's last word. Lines hold at most 65,535 characters: a longer one ends the table there, and
-// is reported with its line number.
+/// @file
+/// LookupTableLoader: reads a table file whole into a new LookupTable. The first line names the
+/// keys (it ends early at a word equal to the one before it); every later line, blank ones
+/// included, is a record whose words are the values in key order, missing ones repeating the
+/// line's last word. Lines hold at most 65,535 characters: a longer one ends the table there, and
+/// is reported with its line number.
 #pragma once
 
 #include "text/core/LookupTable.h"
@@ -10,9 +11,9 @@
 #include <memory>
 #include <string>
 
-// A file that cannot be opened is reported in the loaders' check format and gives a table of no
-// keys and no records; so does a file with no line.
+/// A file that cannot be opened is reported in the loaders' check format and gives a table of no
+/// keys and no records; so does a file with no line.
 std::unique_ptr<LookupTable> loadLookupTable(const std::string& filename);
 
-// The same over a table's text already in memory; filename names it in reports.
+/// The same over a table's text already in memory; filename names it in reports.
 std::unique_ptr<LookupTable> parseLookupTable(const std::string& text, const std::string& filename);

@@ -17,27 +17,27 @@ GlyphQuad glyphQuad(const TextBox& box, const FontMetrics& m, Units px, Units py
     auto edge = [](int cell, int size) { return static_cast<float>(Units{cell} * size) / 256.0f; };
     return {toInt(left),
             toInt(top),
-            toInt(left + m.cellwidth),
-            toInt(top + m.cellheight),
-            edge(column, m.cellwidth),
-            edge(row, m.cellheight),
-            edge(column + 1, m.cellwidth),
-            edge(row + 1, m.cellheight)};
+            toInt(left + m.cellWidth),
+            toInt(top + m.cellHeight),
+            edge(column, m.cellWidth),
+            edge(row, m.cellHeight),
+            edge(column + 1, m.cellWidth),
+            edge(row + 1, m.cellHeight)};
 }
 } // namespace
 
 void layoutText(const TextBox& box, const std::string& text, const FontMetrics& m,
                 const std::function<void(const GlyphQuad&)>& emit) {
     const size_t n = text.size();
-    const Units advance = Units{m.cellwidth} + m.xspace;
-    const Units lineadvance = Units{m.cellheight} + m.yspace;
+    const Units advance = Units{m.cellWidth} + m.xspace;
+    const Units lineAdvance = Units{m.cellHeight} + m.yspace;
     size_t i = 0;
     Units px = 0, py = 0;
     bool highlight = false;
     while (i < n) {
         if (text[i] == '\n') {
             px = 0;
-            py += lineadvance;
+            py += lineAdvance;
             ++i;
             continue;
         }
@@ -54,9 +54,9 @@ void layoutText(const TextBox& box, const std::string& text, const FontMetrics& 
         }
         if (static_cast<Units>(e - i) * advance > box.width - px) {
             px = 0;
-            py += lineadvance;
+            py += lineAdvance;
         }
-        if (py > Units{box.height} - m.cellheight) {
+        if (py > Units{box.height} - m.cellHeight) {
             return;
         }
         // Draw the word; a marker ends this pass, and the rest is measured again as a word.

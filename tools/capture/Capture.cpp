@@ -40,24 +40,24 @@ int fail(const std::string& program, const std::string& message) {
 }
 
 // Set by SIGINT or SIGTERM: the capture stops at the next frame and finishes what it has. The
-// handler also makes stoppipe readable, which ends ffmpeg's unbounded waits: whatever ffmpeg
+// handler also makes stopPipe readable, which ends ffmpeg's unbounded waits: whatever ffmpeg
 // does, we are gone within two graces.
-volatile std::sig_atomic_t stopsignal = 0;
-int stoppipe[2] = {-1, -1};
+volatile std::sig_atomic_t stopSignal = 0;
+int stopPipe[2] = {-1, -1};
 constexpr std::chrono::milliseconds kStopGrace{500};
 
 void noteStopSignal(int signal) {
-    stopsignal = signal;
+    stopSignal = signal;
     const int saved = errno;
     const char byte = 0;
-    if (write(stoppipe[1], &byte, 1) < 0) { // full after earlier signals: readable already
+    if (write(stopPipe[1], &byte, 1) < 0) { // full after earlier signals: readable already
     }
     errno = saved;
 }
 
-// The end of stoppipe to watch, or -1 when there is none.
+// The end of stopPipe to watch, or -1 when there is none.
 int catchStopSignals() {
-    if (stoppipe[0] < 0 && pipe2(stoppipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (stopPipe[0] < 0 && pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         return -1;
     }
     struct sigaction action = {};
@@ -65,7 +65,7 @@ int catchStopSignals() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
-    return stoppipe[0];
+    return stopPipe[0];
 }
 
 // The intro's start-up on a context of the requested size: the image list loaded and the
@@ -265,13 +265,13 @@ class ImageLayerCache {
 
     void draw(const DemoState& state, const SceneDrawing& drawing) {
         const bool layered = drawing.scroller && glIsEnabled(GL_BLEND) == GL_TRUE;
-        if (layered && drawing.image == m_layerimage) {
+        if (layered && drawing.image == m_layerImage) {
             copy(m_framebuffer, 0);
         } else {
             drawSceneImage(state, drawing);
             if (layered) {
                 copy(0, m_framebuffer);
-                m_layerimage = drawing.image;
+                m_layerImage = drawing.image;
             }
         }
         drawSceneScroller(state, drawing);
@@ -287,7 +287,7 @@ class ImageLayerCache {
     }
     int m_width, m_height;
     GLuint m_image = 0, m_framebuffer = 0;
-    int m_layerimage = -2; // the image under the scroller the cache holds; none yet
+    int m_layerImage = -2; // the image under the scroller the cache holds; none yet
 };
 
 // The encoder: x264's fastest preset at CRF 20. Measured over the whole intro on two cores, it
@@ -337,8 +337,8 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
     }
     std::fclose(music);
     // Caught before the output is opened, so that a stop never leaves its temporary file.
-    const int stopfd = catchStopSignals();
-    if (stopfd < 0) {
+    const int stopFd = catchStopSignals();
+    if (stopFd < 0) {
         return fail(program, std::string("cannot catch stop signals: ") + std::strerror(errno));
     }
     // ffmpeg tells the format by the extension, and seeks back to write the index.
@@ -358,12 +358,12 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
     const DemoState& state = session.state;
 
     const std::vector<PlannedFrame> frames =
-        planVideo(options, options.everyframe, [] { return stopsignal != 0; });
+        planVideo(options, options.everyFrame, [] { return stopSignal != 0; });
     const uint64_t total = frameCount(options);
-    if (stopsignal != 0) {
+    if (stopSignal != 0) {
         std::fprintf(stderr, "%s: interrupted before the first frame: %s was not written\n",
                      program.c_str(), options.output.c_str());
-        return 128 + stopsignal;
+        return 128 + stopSignal;
     }
     // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
     // finish a playable file with the frames it has.
@@ -371,14 +371,14 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
     if (!ffmpeg.started()) {
         return fail(program, "cannot start ffmpeg: " + ffmpeg.startError());
     }
-    ffmpeg.stopOn(stopfd, kStopGrace);
+    ffmpeg.stopOn(stopFd, kStopGrace);
 
     PixelRing ring(options.width, options.height);
     std::optional<ImageLayerCache> layers; // none: every frame drawn whole, as the intro does
-    if (!options.everyframe) {
+    if (!options.everyFrame) {
         layers.emplace(options.width, options.height);
     }
-    std::atomic<bool> encoderstopped{false};
+    std::atomic<bool> encoderStopped{false};
     // The frames the video holds so far: ffmpeg repeats the last frame sent up to the number of
     // the next one planned, where its picture ends.
     std::atomic<uint64_t> sent{0};
@@ -389,9 +389,9 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
                 return;
             }
             // The rest is only handed back, so that the renderer never waits.
-            encoderstopped =
-                encoderstopped || f.pixels == nullptr || !ffmpeg.write(f.pixels, ring.bytes());
-            if (!encoderstopped) {
+            encoderStopped =
+                encoderStopped || f.pixels == nullptr || !ffmpeg.write(f.pixels, ring.bytes());
+            if (!encoderStopped) {
                 sent = k + 1 < frames.size() ? frames[k + 1].number : frameCount(options);
             }
             ring.free.give(f.buffer);
@@ -400,7 +400,7 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
 
     Progress progress(program, total);
     for (const PlannedFrame& f : frames) {
-        if (encoderstopped || stopsignal != 0) {
+        if (encoderStopped || stopSignal != 0) {
             break;
         }
         if (layers) {
@@ -415,7 +415,7 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
     writer.join();
     const ChildProcess::Ending ending = ffmpeg.finish();
     const uint64_t written = sent;
-    if (stopsignal != 0 && ending != ChildProcess::Ending::Failed) {
+    if (stopSignal != 0 && ending != ChildProcess::Ending::Failed) {
         progress.clear();
         uint64_t held = 0;
         if (encodedFrames(ffmpeg.outputTail(), held)) {
@@ -432,9 +432,9 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
                          "was not written\n",
                          program.c_str(), options.output.c_str());
         }
-        return 128 + stopsignal;
+        return 128 + stopSignal;
     }
-    if (encoderstopped || ending != ChildProcess::Ending::Succeeded) {
+    if (encoderStopped || ending != ChildProcess::Ending::Succeeded) {
         const std::string tail = ffmpeg.errorTail(5);
         return fail(program, "ffmpeg failed after " + std::to_string(written) + " frames; " +
                                  options.output + " was not written" +

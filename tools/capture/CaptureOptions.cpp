@@ -43,7 +43,7 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
             return false;
         }
         if (name == "--every-frame") {
-            options.everyframe = true;
+            options.everyFrame = true;
             continue;
         }
         if (i >= args.size()) {
@@ -96,7 +96,7 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
         error = "a still takes --at (and no --from, --to or --fps)";
         return false;
     }
-    if (options.still && options.everyframe) {
+    if (options.still && options.everyFrame) {
         error = "a still takes --at (and no --from, --to, --fps or --every-frame)";
         return false;
     }

@@ -10,7 +10,7 @@
 
 struct CaptureOptions {
     bool still = false;      // a PNG at one time, rather than a video
-    bool everyframe = false; // draw and send every frame, as a check on the repeated ones
+    bool everyFrame = false; // draw and send every frame, as a check on the repeated ones
     bool help = false;
     uint32_t at = 0;
     uint32_t from = 0;

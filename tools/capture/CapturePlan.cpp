@@ -15,7 +15,7 @@ struct Picture {
 };
 } // namespace
 
-std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyframe,
+std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyFrame,
                                     const std::function<bool()>& stopRequested) {
     DemoState state;
     bool blended = false;
@@ -31,7 +31,7 @@ std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyfra
         }
         const uint32_t t = frameTime(options, n);
         const Picture picture{planFrame(state, t), blended};
-        if (everyframe || n == 0 || n + 1 == total || !(picture == last)) {
+        if (everyFrame || n == 0 || n + 1 == total || !(picture == last)) {
             frames.push_back({n, t, picture.drawing});
         }
         blended |= picture.drawing.scroller;

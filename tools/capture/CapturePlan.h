@@ -19,11 +19,11 @@ struct PlannedFrame {
     SceneDrawing drawing;
 };
 
-// The frames to draw, in order. With everyframe, every frame is drawn (the slow way, kept to
+// The frames to draw, in order. With everyFrame, every frame is drawn (the slow way, kept to
 // check the fast one against).
 // Planning a long span takes a while: it gives up, with the frames planned so far, as soon as
 // stopRequested says so (asked every few thousand frames).
-std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyframe,
+std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyFrame,
                                     const std::function<bool()>& stopRequested = {});
 
 // An ffmpeg setpts expression that stamps the k-th frame sent (N) with the number of the video

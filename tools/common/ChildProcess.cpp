@@ -66,22 +66,22 @@ std::string findProgram(const std::string& name) {
     return "";
 }
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool owngroup)
-    : m_owngroup(owngroup) {
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool ownGroup)
+    : m_ownGroup(ownGroup) {
     // A write to a child that has ended fails with EPIPE instead of killing us.
     std::signal(SIGPIPE, SIG_IGN);
     const std::string program = argv.empty() ? "" : findProgram(argv[0]);
     if (program.empty()) {
-        m_starterror = (argv.empty() ? std::string("no program") : argv[0]) + " not found";
+        m_startError = (argv.empty() ? std::string("no program") : argv[0]) + " not found";
         return;
     }
     int input[2], report[2];
     if (pipe2(input, O_CLOEXEC) != 0) {
-        m_starterror = std::strerror(errno);
+        m_startError = std::strerror(errno);
         return;
     }
     if (pipe2(report, O_CLOEXEC) != 0) {
-        m_starterror = std::strerror(errno);
+        m_startError = std::strerror(errno);
         close(input[0]);
         close(input[1]);
         return;
@@ -104,7 +104,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool owngroup)
         if (getppid() != parent) { // we ended before the death signal was set
             _exit(127);
         }
-        if (owngroup) {
+        if (ownGroup) {
             setpgid(0, 0);
         }
         dup2(input[0], STDIN_FILENO);
@@ -123,18 +123,18 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool owngroup)
         ssize_t told = ::write(report[1], &error, sizeof error);
         _exit(told == sizeof error ? 127 : 126);
     }
-    const int forkerror = errno;
+    const int forkError = errno;
     close(input[0]);
     close(report[1]);
-    int execerror = 0;
-    const bool execfailed = m_pid > 0 && read(report[0], &execerror, sizeof execerror) > 0;
+    int execError = 0;
+    const bool execFailed = m_pid > 0 && read(report[0], &execError, sizeof execError) > 0;
     close(report[0]);
-    if (m_pid < 0 || execfailed) {
-        if (execfailed) {
+    if (m_pid < 0 || execFailed) {
+        if (execFailed) {
             waitpid(m_pid, nullptr, 0);
         }
         m_pid = -1;
-        m_starterror = argv[0] + ": " + std::strerror(execfailed ? execerror : forkerror);
+        m_startError = argv[0] + ": " + std::strerror(execFailed ? execError : forkError);
         close(input[1]);
         return;
     }
@@ -156,19 +156,19 @@ ChildProcess::~ChildProcess() {
 }
 
 void ChildProcess::stopOn(int fd, std::chrono::milliseconds grace) {
-    m_stopfd = fd;
+    m_stopFd = fd;
     m_grace = grace;
 }
 
 bool ChildProcess::stopped() {
-    if (!m_stopseen && m_stopfd >= 0) {
-        pollfd stop = {m_stopfd, POLLIN, 0};
+    if (!m_stopSeen && m_stopFd >= 0) {
+        pollfd stop = {m_stopFd, POLLIN, 0};
         if (poll(&stop, 1, 0) > 0) {
-            m_stopseen = true;
+            m_stopSeen = true;
             m_deadline = std::chrono::steady_clock::now() + m_grace;
         }
     }
-    return m_stopseen;
+    return m_stopSeen;
 }
 
 int ChildProcess::untilDeadline() {
@@ -181,7 +181,7 @@ int ChildProcess::untilDeadline() {
 }
 
 void ChildProcess::signalChild(int signal) const {
-    kill(m_owngroup ? -m_pid : m_pid, signal);
+    kill(m_ownGroup ? -m_pid : m_pid, signal);
 }
 
 bool ChildProcess::write(const void* data, size_t size) {
@@ -189,7 +189,7 @@ bool ChildProcess::write(const void* data, size_t size) {
     while (size > 0 && m_input >= 0) {
         // Wait for room in the pipe, or for a stop: then only until the deadline.
         const int timeout = untilDeadline();
-        pollfd fds[2] = {{m_input, POLLOUT, 0}, {timeout < 0 ? m_stopfd : -1, POLLIN, 0}};
+        pollfd fds[2] = {{m_input, POLLOUT, 0}, {timeout < 0 ? m_stopFd : -1, POLLIN, 0}};
         const int ready = poll(fds, 2, timeout);
         if (ready < 0 && errno == EINTR) {
             continue;
@@ -232,7 +232,7 @@ ChildProcess::Ending ChildProcess::finish() {
         if (m_pidfd < 0 && (timeout < 0 || timeout > 50)) {
             timeout = 50; // no process file descriptor: look again now and then
         }
-        pollfd fds[2] = {{m_pidfd, POLLIN, 0}, {m_stopseen ? -1 : m_stopfd, POLLIN, 0}};
+        pollfd fds[2] = {{m_pidfd, POLLIN, 0}, {m_stopSeen ? -1 : m_stopFd, POLLIN, 0}};
         poll(fds, 2, timeout);
     }
     if (m_pid > 0) {
@@ -251,13 +251,13 @@ std::string ChildProcess::outputTail() const {
     return lastBytes(m_output);
 }
 
-std::string ChildProcess::errorTail(size_t maxlines) const {
+std::string ChildProcess::errorTail(size_t maxLines) const {
     std::string text = lastBytes(m_errors);
     while (!text.empty() && text.back() == '\n') {
         text.pop_back();
     }
     size_t from = text.size();
-    for (size_t lines = 0; lines < maxlines && from != std::string::npos && from > 0; ++lines) {
+    for (size_t lines = 0; lines < maxLines && from != std::string::npos && from > 0; ++lines) {
         from = text.rfind('\n', from - 1);
     }
     return from == std::string::npos || from == 0 ? text : text.substr(from + 1);

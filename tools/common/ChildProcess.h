@@ -1,6 +1,7 @@
-// ChildProcess: another program, started without a shell from an argument vector and fed on its
-// standard input, as the content tool feeds lame and the capture tool feeds ffmpeg. Arguments
-// reach the program exactly as given, so no file name is ever read as shell syntax.
+/// @file
+/// ChildProcess: another program, started without a shell from an argument vector and fed on its
+/// standard input, as the content tool feeds lame and the capture tool feeds ffmpeg. Arguments
+/// reach the program exactly as given, so no file name is ever read as shell syntax.
 #pragma once
 
 #include <chrono>
@@ -11,58 +12,58 @@
 
 class ChildProcess {
   public:
-    // Starts argv[0], looked up on the PATH. Its standard output and error are kept (their
-    // tails can be had with outputTail() and errorTail()). With ownGroup the child gets a
-    // process group of its own, so that a Ctrl-C at the terminal reaches only us and we decide
-    // when it finishes. The child never outlives us, however we end: it is killed when the thread
-    // that started it ends, so start it from the main thread. started() says whether it runs.
-    ChildProcess(const std::vector<std::string>& argv, bool owngroup);
+    /// Starts argv[0], looked up on the PATH. Its standard output and error are kept (their
+    /// tails can be had with outputTail() and errorTail()). With ownGroup the child gets a
+    /// process group of its own, so that a Ctrl-C at the terminal reaches only us and we decide
+    /// when it finishes. The child never outlives us, however we end: it is killed when the thread
+    /// that started it ends, so start it from the main thread. started() says whether it runs.
+    ChildProcess(const std::vector<std::string>& argv, bool ownGroup);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool started() const { return m_pid > 0; }
-    const std::string& startError() const { return m_starterror; }
+    const std::string& startError() const { return m_startError; }
 
-    // Bounds the waits from the moment fd turns readable (a stop signal's self-pipe): from then
-    // on write() and finish() wait for the child at most grace, after which finish() ends it.
+    /// Bounds the waits from the moment fd turns readable (a stop signal's self-pipe): from then
+    /// on write() and finish() wait for the child at most grace, after which finish() ends it.
     void stopOn(int fd, std::chrono::milliseconds grace);
 
-    // Writes all of data to the child's input; false once the child has stopped reading, or
-    // when a stop's grace ran out before it took everything.
+    /// Writes all of data to the child's input; false once the child has stopped reading, or
+    /// when a stop's grace ran out before it took everything.
     bool write(const void* data, size_t size);
 
     enum class Ending { Succeeded, Failed, Ended };
-    // Closes the child's input and waits for it: Succeeded when it exited with status 0, Failed
-    // otherwise. After a stop, a child still running when the grace runs out is asked to end
-    // (SIGTERM, to its whole group when it has one), killed after a second grace: Ended.
+    /// Closes the child's input and waits for it: Succeeded when it exited with status 0, Failed
+    /// otherwise. After a stop, a child still running when the grace runs out is asked to end
+    /// (SIGTERM, to its whole group when it has one), killed after a second grace: Ended.
     Ending finish();
-    // The last lines (at most maxLines) the child wrote to its standard error.
-    std::string errorTail(size_t maxlines) const;
-    // The last 4 KiB the child wrote to its standard output.
+    /// The last lines (at most maxLines) the child wrote to its standard error.
+    std::string errorTail(size_t maxLines) const;
+    /// The last 4 KiB the child wrote to its standard output.
     std::string outputTail() const;
 
   private:
-    // Once a stop was seen: true (and when the grace runs out) or false.
+    /// Once a stop was seen: true (and when the grace runs out) or false.
     bool stopped();
-    // Milliseconds to the stop's deadline for poll(): -1 (none) before a stop, else 0 or more.
+    /// Milliseconds to the stop's deadline for poll(): -1 (none) before a stop, else 0 or more.
     int untilDeadline();
     void signalChild(int signal) const;
 
     pid_t m_pid = -1;
-    bool m_owngroup = false;
+    bool m_ownGroup = false;
     int m_input = -1;
     int m_pidfd = -1; // readable once the child has exited
-    int m_stopfd = -1;
+    int m_stopFd = -1;
     std::chrono::milliseconds m_grace{0};
     std::chrono::steady_clock::time_point m_deadline{};
-    bool m_stopseen = false;
+    bool m_stopSeen = false;
     bool m_ended = false; // signalled by us after a stop
     int m_errors = -1;    // unlinked temporary files holding the child's standard error and output
     int m_output = -1;
     int m_status = -1;
-    std::string m_starterror;
+    std::string m_startError;
 };
 
-// The full path of an executable of that name on the PATH, or "" when there is none.
+/// The full path of an executable of that name on the PATH, or "" when there is none.
 std::string findProgram(const std::string& name);

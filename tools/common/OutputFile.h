@@ -1,8 +1,9 @@
-// OutputFile: writing a whole file that a user asked for, so that a failure is never mistaken
-// for success and never costs what was there: every write and the close are checked, and a
-// regular file (or a new one) is written as a temporary file beside it, renamed over it only
-// once whole. An output that exists and is not a regular file, after links (a device, a FIFO),
-// is written directly, opened once.
+/// @file
+/// OutputFile: writing a whole file that a user asked for, so that a failure is never mistaken
+/// for success and never costs what was there: every write and the close are checked, and a
+/// regular file (or a new one) is written as a temporary file beside it, renamed over it only
+/// once whole. An output that exists and is not a regular file, after links (a device, a FIFO),
+/// is written directly, opened once.
 #pragma once
 
 #include <cstddef>
@@ -10,24 +11,24 @@
 
 class OutputFile {
   public:
-    // Looks at path; nothing is created yet. The temporary file is "." + name + "." + pid +
-    // suffix in the same folder (the suffix can keep an extension that a writer reads).
+    /// Looks at path; nothing is created yet. The temporary file is "." + name + "." + pid +
+    /// suffix in the same folder (the suffix can keep an extension that a writer reads).
     explicit OutputFile(const std::string& path, const std::string& suffix = ".partial");
-    // Removes the temporary file unless it was committed.
+    /// Removes the temporary file unless it was committed.
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // True when path exists and is not a regular file: it is written in place.
+    /// True when path exists and is not a regular file: it is written in place.
     bool direct() const { return m_direct; }
-    // Creates the temporary file, or opens the path itself when direct. False with the system's
-    // reason in error.
+    /// Creates the temporary file, or opens the path itself when direct. False with the system's
+    /// reason in error.
     bool open(std::string& error);
-    // Where the bytes go: the temporary file, or the path.
+    /// Where the bytes go: the temporary file, or the path.
     const std::string& writingPath() const { return m_writing; }
-    // Writes all of data; false with the reason in error.
+    /// Writes all of data; false with the reason in error.
     bool write(const void* data, size_t size, std::string& error);
-    // Closes, and renames the temporary file over the path; false with the reason in error.
+    /// Closes, and renames the temporary file over the path; false with the reason in error.
     bool commit(std::string& error);
 
   private:
@@ -40,6 +41,6 @@ class OutputFile {
     bool m_temporary = false; // the temporary file exists and is not renamed yet
 };
 
-// Writes size bytes to path through an OutputFile. On failure returns false with the system's
-// reason in error.
+/// Writes size bytes to path through an OutputFile. On failure returns false with the system's
+/// reason in error.
 bool writeOutputFile(const std::string& path, const void* data, size_t size, std::string& error);

@@ -1,4 +1,5 @@
-// PNGWriter: saves RGB pixels, top row first, as a PNG file.
+/// @file
+/// PNGWriter: saves RGB pixels, top row first, as a PNG file.
 #pragma once
 
 #include "tools/common/OutputFile.h"
@@ -7,9 +8,9 @@
 #include <string>
 #include <vector>
 
-// False, with the reason in error and no partial file left, when the file cannot be written.
+/// False, with the reason in error and no partial file left, when the file cannot be written.
 bool writePNG(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb,
               std::string& error);
-// The same into an output already opened, which the caller commits.
+/// The same into an output already opened, which the caller commits.
 bool writePNG(OutputFile& file, int width, int height, const std::vector<uint8_t>& rgb,
               std::string& error);

@@ -13,16 +13,16 @@ void appendPixel(std::vector<uint8_t>& out, const uint8_t* pixel, int n) {
 }
 } // namespace
 
-std::vector<uint8_t> encodeTGA(const TGAImage& image, bool runlength) {
-    const int n = image.bytesperpixel;
-    std::vector<uint8_t> out = {0, 0, static_cast<uint8_t>(runlength ? 10 : 2), 0, 0, 0, 0, 0, 0, 0,
+std::vector<uint8_t> encodeTGA(const TGAImage& image, bool runLength) {
+    const int n = image.bytesPerPixel;
+    std::vector<uint8_t> out = {0, 0, static_cast<uint8_t>(runLength ? 10 : 2), 0, 0, 0, 0, 0, 0, 0,
                                 0, 0};
     out.push_back(static_cast<uint8_t>(image.width & 0xFF));
     out.push_back(static_cast<uint8_t>(image.width >> 8));
     out.push_back(static_cast<uint8_t>(image.height & 0xFF));
     out.push_back(static_cast<uint8_t>(image.height >> 8));
     out.push_back(static_cast<uint8_t>(n * 8));
-    out.push_back(image.topfirst ? 0x20 : 0);
+    out.push_back(image.topFirst ? 0x20 : 0);
 
     const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
     const uint8_t* pixels = image.pixels.data();
@@ -31,7 +31,7 @@ std::vector<uint8_t> encodeTGA(const TGAImage& image, bool runlength) {
     };
     size_t i = 0;
     while (i < count) {
-        if (!runlength) {
+        if (!runLength) {
             appendPixel(out, pixels + i * n, n);
             ++i;
             continue;
