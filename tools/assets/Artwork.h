@@ -1,5 +1,5 @@
 // Artwork: the default content's pictures, painted procedurally: the 26 images of the image list
-// (512 x 512, each with its image number in a corner) and the tall scroll text.
+// (768 x 432, for 16:9 screens), the tall scroll text among them, and the program's icon.
 #pragma once
 
 #include "tools/assets/Canvas.h"
@@ -25,3 +25,5 @@ struct Artwork {
 
 // Every picture of the default content, in image-list order.
 std::vector<Artwork> paintArtwork(const Fonts& fonts);
+// The title card, square: icons are.
+Canvas paintIcon(const Fonts& fonts);

@@ -149,12 +149,16 @@ void Canvas::glow(float cx, float cy, float radius, Colour c, float intensity) {
     }
 }
 
-void Canvas::stars(int count, uint32_t seed, float brightness) {
+void Canvas::stars(int count, uint32_t seed, float brightness, float horizon) {
+    constexpr float kLargest = 2.0f;
+    // A glow reaches three times its size: the largest star's stays clear of the horizon.
+    const auto rows = static_cast<uint32_t>(std::max(1.0f, horizon - 3 * kLargest));
     uint32_t state = seed;
     for (int i = 0; i < count; ++i) {
         float x = static_cast<float>(nextRandom(state) % static_cast<uint32_t>(m_width));
-        float y = static_cast<float>(nextRandom(state) % static_cast<uint32_t>(m_height));
-        float size = 0.4f + static_cast<float>(nextRandom(state) % 100) / 100.0f * 1.6f;
+        float y = static_cast<float>(nextRandom(state) % rows);
+        float size =
+            0.4f + static_cast<float>(nextRandom(state) % 100) / 100.0f * (kLargest - 0.4f);
         Colour tint =
             mix(rgb(0xAFC8FF), rgb(0xFFE8C0), static_cast<float>(nextRandom(state) % 100) / 100.0f);
         glow(x, y, size, tint, brightness * size * 0.8f);
@@ -162,13 +166,43 @@ void Canvas::stars(int count, uint32_t seed, float brightness) {
 }
 
 void Canvas::vignetteAlpha(float inner) {
-    float cx = m_width / 2.0f, cy = m_height / 2.0f, corner = std::hypot(cx, cy);
+    float cx = m_width / 2.0f, cy = m_height / 2.0f;
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
-            float d = std::hypot(x + 0.5f - cx, y + 0.5f - cy) / corner;
+            float d = std::hypot((x + 0.5f - cx) / cx, (y + 0.5f - cy) / cy) / std::sqrt(2.0f);
             at(x, y).a *= clamp01((1.0f - d) / (1.0f - inner));
         }
     }
+}
+
+namespace {
+// Averages n values a stride apart into m, each output the mean of the span of input it covers.
+void resampleLine(const Colour* in, int n, int stride, Colour* out, int m, int outstride) {
+    const float step = static_cast<float>(n) / static_cast<float>(m);
+    for (int j = 0; j < m; ++j) {
+        const float start = j * step, end = start + step;
+        Colour sum{0, 0, 0, 0};
+        for (int i = static_cast<int>(start); i < n && static_cast<float>(i) < end; ++i) {
+            const float weight = std::min(end, i + 1.0f) - std::max(start, static_cast<float>(i));
+            const Colour& c = in[static_cast<ptrdiff_t>(i) * stride];
+            sum = {sum.r + c.r * weight, sum.g + c.g * weight, sum.b + c.b * weight,
+                   sum.a + c.a * weight};
+        }
+        out[static_cast<ptrdiff_t>(j) * outstride] = {sum.r / step, sum.g / step, sum.b / step,
+                                                      sum.a / step};
+    }
+}
+} // namespace
+
+Canvas Canvas::resampled(int width, int height) const {
+    Canvas across(width, m_height), result(width, height);
+    for (int y = 0; y < m_height; ++y) {
+        resampleLine(&at(0, y), m_width, 1, &across.at(0, y), width, 1);
+    }
+    for (int x = 0; x < width; ++x) {
+        resampleLine(&across.at(x, 0), m_height, width, &result.at(x, 0), height, width);
+    }
+    return result;
 }
 
 TGAImage Canvas::toImage(int bytesperpixel, bool bottomup) const {

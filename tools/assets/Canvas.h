@@ -40,10 +40,14 @@ class Canvas {
     void polygon(const std::vector<float>& xy, Colour c);
     // Soft light falling off with the square of the distance, added.
     void glow(float cx, float cy, float radius, Colour c, float intensity = 1.0f);
-    // Seeded starfield: points of light with small glows.
-    void stars(int count, uint32_t seed, float brightness = 1.0f);
-    // Alpha falling from 1 inside the radius fraction to 0 at the corners.
+    // Seeded starfield: points of light with small glows, glows included above the row horizon.
+    void stars(int count, uint32_t seed, float brightness, float horizon);
+    // Alpha falling from 1 inside the radius fraction to 0 at the corners, along ellipses of
+    // the canvas's shape.
     void vignetteAlpha(float inner);
+
+    // The picture at another size, each new pixel the average of the area it covers.
+    Canvas resampled(int width, int height) const;
 
     // 8-bit pixels with a 4x4 ordered dither; bottomup writes the last row first, so that the
     // picture stands upright where the first stored row is drawn at the bottom.

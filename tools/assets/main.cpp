@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
         }
     }
     // The title card is the program's icon in a desktop's menus.
-    const TGAImage title = artwork.front().canvas.toImage(3, false);
+    const TGAImage title = paintIcon(fonts).toImage(3, false);
     std::string reason;
     if (!writePNG((folder / "afterglow.png").string(), title.width, title.height, title.pixels,
                   reason)) {
