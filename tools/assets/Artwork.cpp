@@ -34,25 +34,25 @@ void perspectiveFloor(Canvas& c, float horizon, Colour a, Colour b) {
 }
 
 struct Palette {
-    Colour walltop, wallbottom, tilea, tileb, accent;
+    Colour wallTop, wallBottom, tileA, tileB, accent;
 };
 
 void lobby(Canvas& c, const Fonts& f, const Palette& p, const std::string& sign) {
-    c.verticalGradient(p.walltop, p.wallbottom);
-    perspectiveFloor(c, 338, p.tilea, p.tileb);
+    c.verticalGradient(p.wallTop, p.wallBottom);
+    perspectiveFloor(c, 338, p.tileA, p.tileB);
     for (int i = 0; i < 6; ++i) { // pillars and ceiling lamps
         float x = 107 + i * 162.0f;
-        c.rect(x, 45, x + 20, 338, mix(p.wallbottom, rgb(0x000000), 0.35f));
+        c.rect(x, 45, x + 20, 338, mix(p.wallBottom, rgb(0x000000), 0.35f));
         c.glow(x + 10, 56, 16, p.accent, 0.9f);
     }
     c.rect(393, 79, 631, 137, rgb(0x0B0F1A));
     c.rect(397, 83, 627, 133, mix(p.accent, rgb(0x000000), 0.75f));
     f.bold.drawCentred(c, kMiddle, 124, sign, 38, p.accent);
-    c.rect(562, 281, 753, 349, mix(p.wallbottom, rgb(0x000000), 0.55f)); // reception desk
+    c.rect(562, 281, 753, 349, mix(p.wallBottom, rgb(0x000000), 0.55f)); // reception desk
     c.rect(562, 281, 753, 288, p.accent);
 }
 
-void robot(Canvas& c, float x, float y, float scale, float armangle, Colour eyes) {
+void robot(Canvas& c, float x, float y, float scale, float armAngle, Colour eyes) {
     const Colour metal = rgb(0xB8C4D0), dark = rgb(0x56606C);
     c.line(x, y - 80 * scale, x, y - 100 * scale, 3 * scale, dark);
     c.disc(x, y - 102 * scale, 5 * scale, rgb(0xFF5050));
@@ -61,7 +61,7 @@ void robot(Canvas& c, float x, float y, float scale, float armangle, Colour eyes
     c.glow(x + 12 * scale, y - 62 * scale, 5 * scale, eyes, 2.0f);
     c.rect(x - 38 * scale, y - 36 * scale, x + 38 * scale, y + 30 * scale, metal);
     c.rect(x - 24 * scale, y - 24 * scale, x + 24 * scale, y + 10 * scale, dark);
-    float ax = std::cos(armangle) * 45 * scale, ay = -std::sin(armangle) * 45 * scale;
+    float ax = std::cos(armAngle) * 45 * scale, ay = -std::sin(armAngle) * 45 * scale;
     c.line(x - 38 * scale, y - 28 * scale, x - 38 * scale - 20 * scale, y + 20 * scale, 9 * scale,
            dark);
     c.line(x + 38 * scale, y - 28 * scale, x + 38 * scale + ax, y - 28 * scale + ay, 9 * scale,
@@ -70,8 +70,9 @@ void robot(Canvas& c, float x, float y, float scale, float armangle, Colour eyes
     c.line(x + 20 * scale, y + 30 * scale, x + 22 * scale, y + 70 * scale, 11 * scale, dark);
 }
 
-const Palette dayLobby{rgb(0x20465C), rgb(0x5E8FA3), rgb(0xD9D2C3), rgb(0x8E8577), rgb(0x7FF5FF)};
-const Palette nightLobby{rgb(0x0A0E24), rgb(0x2A2350), rgb(0x3B3560), rgb(0x1C1838), rgb(0xFF7AD9)};
+const Palette kDayLobby{rgb(0x20465C), rgb(0x5E8FA3), rgb(0xD9D2C3), rgb(0x8E8577), rgb(0x7FF5FF)};
+const Palette kNightLobby{rgb(0x0A0E24), rgb(0x2A2350), rgb(0x3B3560), rgb(0x1C1838),
+                          rgb(0xFF7AD9)};
 
 void skyline(Canvas& c, bool night) {
     c.verticalGradient(night ? rgb(0x02030C) : rgb(0x2B1B4A),
@@ -224,8 +225,8 @@ void title(Canvas& c, const Fonts& f) {
 using Painter = std::function<void(Canvas&, const Fonts&)>;
 
 struct Plan {
-    int bytesperpixel;
-    bool runlength;
+    int bytesPerPixel;
+    bool runLength;
     Painter paint;
 };
 
@@ -234,12 +235,12 @@ std::vector<Plan> imagePlans() {
         {3, false, title}, // 0 intro: the title card
         {3, false,
          [](Canvas& c, const Fonts& f) { // 1 lobby_robot
-             lobby(c, f, dayLobby, "LOBBY");
+             lobby(c, f, kDayLobby, "LOBBY");
              robot(c, 472, 405, 1.46f, 0.2f, rgb(0x7FF5FF));
          }},
         {3, false,
          [](Canvas& c, const Fonts& f) { // 2 lobby_roboat: the robot sails in
-             lobby(c, f, dayLobby, "LOBBY");
+             lobby(c, f, kDayLobby, "LOBBY");
              c.rect(0, 371, kWidth, kHeight, rgb(0x1F6F8B, 0.85f));
              for (int i = 0; i < 18; ++i) {
                  c.line(22 + i * 56.0f, 405 + (i % 3) * 45.0f, 56 + i * 56.0f,
@@ -286,12 +287,12 @@ std::vector<Plan> imagePlans() {
          }},
         {3, false,
          [](Canvas& c, const Fonts& f) { // 18 lobby2: the robot waves, at night
-             lobby(c, f, nightLobby, "LOBBY");
+             lobby(c, f, kNightLobby, "LOBBY");
              robot(c, 562, 405, 1.46f, 1.9f, rgb(0xFF7AD9));
          }},
         {3, false,
          [](Canvas& c, const Fonts& f) { // 19 lobby3: the lobby empty, the door open
-             lobby(c, f, nightLobby, "EXIT");
+             lobby(c, f, kNightLobby, "EXIT");
              c.rect(456, 169, 568, 338, rgb(0xFFF3C4));
              c.glow(kMiddle, 281, 101, rgb(0xFFE29A), 0.9f);
              c.polygon({456, 338, 568, 338, 652, 529, 372, 529}, rgb(0xFFF3C4, 0.35f));
@@ -384,7 +385,7 @@ std::vector<Artwork> paintArtwork(const Fonts& fonts) {
             plan.paint(canvas, fonts);
             canvas = canvas.resampled(kStoredWidth, kStoredHeight);
         }
-        artwork.push_back({ImageList[n], plan.bytesperpixel, plan.runlength, plan.paint != nullptr,
+        artwork.push_back({ImageList[n], plan.bytesPerPixel, plan.runLength, plan.paint != nullptr,
                            std::move(canvas)});
     }
     return artwork;

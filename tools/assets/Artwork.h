@@ -12,14 +12,14 @@ struct Fonts {
     Font sans;
     Font bold;
     Font mono;
-    Font monobold;
+    Font monoBold;
 };
 
 struct Artwork {
     std::string file;  // under data/
-    int bytesperpixel; // 3, or 4 with alpha
-    bool runlength;    // type 10 rather than type 2
-    bool bottomup;     // full-screen images stand upright with their first row at the bottom
+    int bytesPerPixel; // 3, or 4 with alpha
+    bool runLength;    // type 10 rather than type 2
+    bool bottomUp;     // full-screen images stand upright with their first row at the bottom
     Canvas canvas;
 };
 

@@ -177,7 +177,7 @@ void Canvas::vignetteAlpha(float inner) {
 
 namespace {
 // Averages n values a stride apart into m, each output the mean of the span of input it covers.
-void resampleLine(const Colour* in, int n, int stride, Colour* out, int m, int outstride) {
+void resampleLine(const Colour* in, int n, int stride, Colour* out, int m, int outStride) {
     const float step = static_cast<float>(n) / static_cast<float>(m);
     for (int j = 0; j < m; ++j) {
         const float start = j * step, end = start + step;
@@ -188,7 +188,7 @@ void resampleLine(const Colour* in, int n, int stride, Colour* out, int m, int o
             sum = {sum.r + c.r * weight, sum.g + c.g * weight, sum.b + c.b * weight,
                    sum.a + c.a * weight};
         }
-        out[static_cast<ptrdiff_t>(j) * outstride] = {sum.r / step, sum.g / step, sum.b / step,
+        out[static_cast<ptrdiff_t>(j) * outStride] = {sum.r / step, sum.g / step, sum.b / step,
                                                       sum.a / step};
     }
 }
@@ -205,12 +205,12 @@ Canvas Canvas::resampled(int width, int height) const {
     return result;
 }
 
-TGAImage Canvas::toImage(int bytesperpixel, bool bottomup) const {
+TGAImage Canvas::toImage(int bytesPerPixel, bool bottomUp) const {
     static const float bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-    TGAImage image{m_width, m_height, bytesperpixel, {}, !bottomup};
-    image.pixels.reserve(static_cast<size_t>(m_width) * m_height * bytesperpixel);
+    TGAImage image{m_width, m_height, bytesPerPixel, {}, !bottomUp};
+    image.pixels.reserve(static_cast<size_t>(m_width) * m_height * bytesPerPixel);
     for (int row = 0; row < m_height; ++row) {
-        int y = bottomup ? m_height - 1 - row : row;
+        int y = bottomUp ? m_height - 1 - row : row;
         for (int x = 0; x < m_width; ++x) {
             const Colour& p = at(x, y);
             float threshold = (bayer[y & 3][x & 3] + 0.5f) / 16.0f;
@@ -218,7 +218,7 @@ TGAImage Canvas::toImage(int bytesperpixel, bool bottomup) const {
                 image.pixels.push_back(
                     static_cast<uint8_t>(std::floor(clamp01(v) * 255.0f + threshold)));
             }
-            if (bytesperpixel == 4) {
+            if (bytesPerPixel == 4) {
                 image.pixels.push_back(static_cast<uint8_t>(std::lround(clamp01(p.a) * 255.0f)));
             }
         }

@@ -51,7 +51,7 @@ class Canvas {
 
     // 8-bit pixels with a 4x4 ordered dither; bottomup writes the last row first, so that the
     // picture stands upright where the first stored row is drawn at the bottom.
-    TGAImage toImage(int bytesperpixel, bool bottomup) const;
+    TGAImage toImage(int bytesPerPixel, bool bottomUp) const;
 
   private:
     int m_width;

@@ -72,7 +72,7 @@ void Font::drawCentred(Canvas& canvas, float cx, float y, const std::string& tex
     draw(canvas, cx - measure(text, height) / 2, y, text, height, colour);
 }
 
-std::vector<float> Font::cell(int codepoint, int cellwidth, int cellheight, int margin) const {
+std::vector<float> Font::cell(int codepoint, int cellWidth, int cellHeight, int margin) const {
     const stbtt_fontinfo* info = infoOf(m_info);
     // The printable ASCII set, from its highest glyph top to its lowest descent, fits inside the
     // margin; a glyph wider than the room is narrowed on its own. Nothing touches the cell's
@@ -85,24 +85,24 @@ std::vector<float> Font::cell(int codepoint, int cellwidth, int cellheight, int 
             descent = std::min(descent, by0);
         }
     }
-    const float room = static_cast<float>(cellheight - 2 * margin);
+    const float room = static_cast<float>(cellHeight - 2 * margin);
     float scale = room / static_cast<float>(ascent - descent);
     int x0, y0, x1, y1;
     stbtt_GetCodepointBitmapBox(info, codepoint, scale, scale, &x0, &y0, &x1, &y1);
-    const float width = static_cast<float>(cellwidth - 2 * margin);
-    const float xscale = x1 - x0 > width ? scale * width / static_cast<float>(x1 - x0 + 1) : scale;
-    std::vector<float> coverage(static_cast<size_t>(cellwidth) * cellheight, 0.0f);
+    const float width = static_cast<float>(cellWidth - 2 * margin);
+    const float xScale = x1 - x0 > width ? scale * width / static_cast<float>(x1 - x0 + 1) : scale;
+    std::vector<float> coverage(static_cast<size_t>(cellWidth) * cellHeight, 0.0f);
     int w, h, xoff, yoff;
     unsigned char* bitmap =
-        stbtt_GetCodepointBitmap(info, xscale, scale, codepoint, &w, &h, &xoff, &yoff);
+        stbtt_GetCodepointBitmap(info, xScale, scale, codepoint, &w, &h, &xoff, &yoff);
     const int baseline = margin + static_cast<int>(std::floor(ascent * scale));
-    const int left = (cellwidth - w) / 2, top = baseline + yoff;
+    const int left = (cellWidth - w) / 2, top = baseline + yoff;
     for (int row = 0; row < h; ++row) {
         for (int col = 0; col < w; ++col) {
             int cx = left + col, cy = top + row;
-            if (cx >= margin && cy >= margin && cx < cellwidth - margin &&
-                cy < cellheight - margin) {
-                coverage[static_cast<size_t>(cy) * cellwidth + cx] = bitmap[row * w + col] / 255.0f;
+            if (cx >= margin && cy >= margin && cx < cellWidth - margin &&
+                cy < cellHeight - margin) {
+                coverage[static_cast<size_t>(cy) * cellWidth + cx] = bitmap[row * w + col] / 255.0f;
             }
         }
     }

@@ -22,7 +22,7 @@ class Font {
                      Colour colour) const;
     // The glyph's coverage (0 to 1) in a cell, centred across it, the face scaled so that all
     // its glyphs stand on one baseline inside a clear margin of that many pixels.
-    std::vector<float> cell(int codepoint, int cellwidth, int cellheight, int margin) const;
+    std::vector<float> cell(int codepoint, int cellWidth, int cellHeight, int margin) const;
 
   private:
     std::vector<unsigned char> m_data;

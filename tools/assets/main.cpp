@@ -58,15 +58,15 @@ int main(int argc, char** argv) {
     if (findProgram("lame").empty()) {
         return fail("lame not found: it encodes the soundtrack (Debian package lame)");
     }
-    const std::string sanspath = std::string(kFontFolder) + "DejaVuSans.ttf";
-    const std::string boldpath = std::string(kFontFolder) + "DejaVuSans-Bold.ttf";
-    const std::string monopath = std::string(kFontFolder) + "DejaVuSansMono.ttf";
-    const std::string monoboldpath = std::string(kFontFolder) + "DejaVuSansMono-Bold.ttf";
-    Fonts fonts{Font(sanspath), Font(boldpath), Font(monopath), Font(monoboldpath)};
-    for (const auto& [font, path] : {std::pair{&fonts.sans, sanspath},
-                                     {&fonts.bold, boldpath},
-                                     {&fonts.mono, monopath},
-                                     {&fonts.monobold, monoboldpath}}) {
+    const std::string sansPath = std::string(kFontFolder) + "DejaVuSans.ttf";
+    const std::string boldPath = std::string(kFontFolder) + "DejaVuSans-Bold.ttf";
+    const std::string monoPath = std::string(kFontFolder) + "DejaVuSansMono.ttf";
+    const std::string monoBoldPath = std::string(kFontFolder) + "DejaVuSansMono-Bold.ttf";
+    Fonts fonts{Font(sansPath), Font(boldPath), Font(monoPath), Font(monoBoldPath)};
+    for (const auto& [font, path] : {std::pair{&fonts.sans, sansPath},
+                                     {&fonts.bold, boldPath},
+                                     {&fonts.mono, monoPath},
+                                     {&fonts.monoBold, monoBoldPath}}) {
         if (!font->ok()) {
             return fail("font not found or unreadable: " + path +
                         " (Debian package fonts-dejavu-core)");
@@ -82,8 +82,8 @@ int main(int argc, char** argv) {
     for (const Artwork& art : artwork) {
         // The image list names files under data/; they go into the folder given.
         const std::filesystem::path path = folder / std::filesystem::path(art.file).filename();
-        if (!writeFile(path, encodeTGA(art.canvas.toImage(art.bytesperpixel, art.bottomup),
-                                       art.runlength))) {
+        if (!writeFile(path, encodeTGA(art.canvas.toImage(art.bytesPerPixel, art.bottomUp),
+                                       art.runLength))) {
             return fail("cannot write " + path.string());
         }
     }
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
         return fail("cannot write " + (folder / "afterglow.png").string() + ": " + reason);
     }
     // The printer moves the same distance for every glyph: monospaced faces look even under it.
-    const std::pair<const char*, const Font*> atlases[] = {{"font_bold.tga", &fonts.monobold},
+    const std::pair<const char*, const Font*> atlases[] = {{"font_bold.tga", &fonts.monoBold},
                                                            {"font_mono.tga", &fonts.mono}};
     for (const auto& [name, font] : atlases) {
         Canvas atlas = paintFontAtlas(*font, rgb(0xFFFFFF), rgb(0xFFC857));
