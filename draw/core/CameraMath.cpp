@@ -8,10 +8,6 @@ float sinDegrees(int32_t degrees) {
     return static_cast<float>(std::sin(static_cast<double>(radians)));
 }
 
-float sinRadians(float radians) {
-    return static_cast<float>(std::sin(static_cast<double>(radians)));
-}
-
 float squareRoot(float value) {
     return static_cast<float>(std::sqrt(static_cast<double>(value)));
 }

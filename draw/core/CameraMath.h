@@ -10,7 +10,6 @@
 using Matrix4 = std::array<float, 16>; // column-major, as OpenGL takes it
 
 float sinDegrees(int32_t degrees);
-float sinRadians(float radians);
 float squareRoot(float value);
 
 /// Entries 0, 5, 10, 11 and 14 of a perspective projection with a field of view in whole
