@@ -2,14 +2,16 @@
 
 #include "app/Frame.h"
 #include "app/MusicStart.h"
-#include "app/core/ImageList.h"
+#include "app/core/TimelineFile.h"
 #include "text/TextPrinter.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 constexpr uint32_t kPollMs = 250;
@@ -26,60 +28,107 @@ std::string imageName(const DemoState& state, const TextureLibrary& textures, in
 }
 } // namespace
 
-bool ImageWatcher::Seen::operator==(const Seen& other) const {
+bool FileWatch::Seen::operator==(const Seen& other) const {
     return device == other.device && inode == other.inode && size == other.size &&
            sameTime(modified, other.modified) && sameTime(changed, other.changed);
 }
 
-ImageWatcher::ImageWatcher(const DataFolder& data) : m_data(data) {
-    for (int n = 0; n < kImageCount; ++n) {
-        m_seen[n] = look(n); // what is there now is what was loaded
+FileWatch::FileWatch(std::vector<std::string> paths) : m_paths(std::move(paths)) {
+    for (const std::string& path : m_paths) {
+        m_seen.push_back(look(path));
     }
 }
 
-ImageWatcher::Seen ImageWatcher::look(int image) const {
+FileWatch::Seen FileWatch::look(const std::string& path) {
     struct stat info;
-    if (stat(m_data.path(ImageList[image]).c_str(), &info) != 0) {
+    if (stat(path.c_str(), &info) != 0) {
         return Seen();
     }
     return {info.st_dev, info.st_ino, static_cast<long long>(info.st_size), info.st_mtim,
             info.st_ctim};
 }
 
-void ImageWatcher::poll(const DemoState& state, TextureLibrary& textures, uint32_t wall) {
-    if (wall - m_lastPoll < kPollMs) {
-        return;
-    }
-    m_lastPoll = wall;
-    for (int n = 0; n < kImageCount; ++n) {
-        const Seen now = look(n);
-        // Each change is tried once: a file that fails to decode keeps the picture it replaces
-        // and is reported once, until it changes again.
-        const bool changed = !(now == m_seen[n]);
-        m_seen[n] = now;
-        if (changed && state.imageSlots[n] != 0 && now.size >= 0) {
-            textures.reload(state.imageSlots[n], m_data.path(ImageList[n]));
+std::vector<size_t> FileWatch::changed() {
+    std::vector<size_t> changed;
+    for (size_t n = 0; n < m_paths.size(); ++n) {
+        const Seen now = look(m_paths[n]);
+        if (!(now == m_seen[n]) && now.size >= 0) {
+            changed.push_back(n);
         }
+        m_seen[n] = now;
     }
+    return changed;
 }
 
-DevMode::DevMode(TextureLibrary& textures, const DataFolder& data, Music& music)
+namespace {
+std::vector<std::string> imagePaths(const Show& show) {
+    std::vector<std::string> paths;
+    for (int n = 0; n < show.imageCount(); ++n) {
+        paths.push_back(show.imagePath(n));
+    }
+    return paths;
+}
+} // namespace
+
+DevMode::DevMode(TextureLibrary& textures, const DataFolder& data, Music& music, Show& show,
+                 const std::string& timelinePath)
     : m_textures(textures), m_music(music), m_fonts(textures, data), m_currentFonts(m_fonts),
-      m_watcher(data) {}
+      m_show(show), m_timelinePath(timelinePath), m_images(imagePaths(show)),
+      m_timeline(timelinePath.empty() ? std::vector<std::string>() : std::vector{timelinePath}) {}
 
 void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
                         std::optional<uint32_t> message, uint32_t wall) {
-    const DevRequest request = message ? applyDevKey(playback, *message, wall) : DevRequest::None;
+    const DevRequest request =
+        message ? applyDevKey(playback, *message, wall, m_show.end()) : DevRequest::None;
     followDevRequest(m_music, request, playback, wall);
-    if (request == DevRequest::Seek) {
+    if (request == DevRequest::Seek || reloadChanged(state, wall)) {
+        // The picture of the new time, or of the new timeline at this time.
         const uint32_t time = playbackTime(playback, wall);
-        followTime(state, time);
-        resetPicture(state, time);
-        drawing = planFrame(state, time);
+        followTime(m_show, state, time);
+        resetPicture(m_show, state, time);
+        drawing = planFrame(m_show, state, time);
         drawScene(state, drawing);
     }
-    m_watcher.poll(state, m_textures, wall);
     drawOverlay(state, drawing, playbackTime(playback, wall), playback.paused);
+}
+
+bool DevMode::reloadChanged(DemoState& state, uint32_t wall) {
+    if (wall - m_lastPoll < kPollMs) {
+        return false;
+    }
+    m_lastPoll = wall;
+    if (!m_timeline.changed().empty() && reloadTimeline(state)) {
+        return true;
+    }
+    for (size_t n : m_images.changed()) {
+        if (state.imageSlots[n] != 0) {
+            m_textures.reload(state.imageSlots[n], m_show.imagePath(static_cast<int>(n)));
+        }
+    }
+    return false;
+}
+
+bool DevMode::reloadTimeline(DemoState& state) {
+    Timeline timeline;
+    std::string error;
+    if (!loadTimeline(m_timelinePath, timeline, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return false;
+    }
+    Show next(std::move(timeline), folderOf(m_timelinePath));
+    // An image already loaded from the same file keeps its slot; the others load now.
+    std::vector<int32_t> slots;
+    for (int n = 0; n < next.imageCount(); ++n) {
+        int32_t slot = 0;
+        for (int m = 0; m < m_show.imageCount() && slot == 0; ++m) {
+            slot = m_show.imagePath(m) == next.imagePath(n) ? state.imageSlots[m] : 0;
+        }
+        slots.push_back(slot != 0 ? slot : m_textures.load(next.imagePath(n)));
+    }
+    state.imageSlots = std::move(slots);
+    m_show = std::move(next);
+    m_images = FileWatch(imagePaths(m_show));
+    return true;
 }
 
 // Two lines in the top-left corner over a dark backdrop, so that they read on any picture: the

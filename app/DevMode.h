@@ -1,11 +1,13 @@
 // DevMode: the scene writers' tools around the frame loop (intro --dev): the keys that pause and
-// seek, with the music moved along; images reloaded when their files change; and an overlay that
-// names the scene, the image and its file, and the clock. Needs a current GL context.
+// seek, with the music moved along; images and the timeline file reloaded when they change; and
+// an overlay that names the scene, the image and its file, and the clock. Needs a current GL
+// context.
 #pragma once
 
 #include "app/core/DemoState.h"
 #include "app/core/Playback.h"
 #include "app/core/SceneTimeline.h"
+#include "app/core/Show.h"
 #include "platform/Music.h"
 #include "resources/TextureLibrary.h"
 #include "resources/core/DataFolder.h"
@@ -14,17 +16,20 @@
 #include <cstdint>
 #include <ctime>
 #include <optional>
+#include <string>
 #include <sys/types.h>
+#include <vector>
 
-// Watches the files of the image list and decodes a changed one again into its own slot. A file
-// counts as changed when anything about it that a replacement changes differs: its inode (a file
-// moved into place), its size, or its modification or status-change time (a rewrite, or a copy
-// that kept the old modification time).
-class ImageWatcher {
+// Watches files for replacement. A file counts as changed when anything about it that a
+// replacement changes differs: its inode (a file moved into place), its size, or its modification
+// or status-change time (a rewrite, or a copy that kept the old modification time).
+class FileWatch {
   public:
-    explicit ImageWatcher(const DataFolder& data);
-    // Looks at the files at most every 250 ms (wall is the clock in ms).
-    void poll(const DemoState& state, TextureLibrary& textures, uint32_t wall);
+    // What is there now counts as seen.
+    explicit FileWatch(std::vector<std::string> paths);
+    // The indexes of the files that changed since the last look and are there now. Each change
+    // is seen once: a file that fails to load keeps what it replaces until it changes again.
+    std::vector<size_t> changed();
 
   private:
     struct Seen {
@@ -35,24 +40,32 @@ class ImageWatcher {
         timespec changed{};
         bool operator==(const Seen& other) const;
     };
-    Seen look(int image) const;
+    static Seen look(const std::string& path);
 
-    const DataFolder& m_data;
-    Seen m_seen[kImageCount];
-    uint32_t m_lastPoll = 0;
+    std::vector<std::string> m_paths;
+    std::vector<Seen> m_seen;
 };
 
 class DevMode {
   public:
-    DevMode(TextureLibrary& textures, const DataFolder& data, Music& music);
+    // The show is the one the frame loop plays; with a timeline file, a saved change to it
+    // replaces the show.
+    DevMode(TextureLibrary& textures, const DataFolder& data, Music& music, Show& show,
+            const std::string& timelinePath);
 
     // The hook of the frame loop, after the frame is drawn and its message removed: applies the
     // scene writers' keys to the playback and the music (after a seek the frame is drawn again,
-    // at the new time), reloads changed images and draws the overlay.
+    // at the new time), reloads changed images and the changed timeline file (the clock and music
+    // go on; the scene follows the clock) and draws the overlay.
     void afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
                    std::optional<uint32_t> message, uint32_t wall);
 
   private:
+    // Looks at the files at most every 250 ms (wall is the clock in ms); true when the show
+    // changed.
+    bool reloadChanged(DemoState& state, uint32_t wall);
+    // A timeline that does not read or make sense is reported once and the show plays on.
+    bool reloadTimeline(DemoState& state);
     void drawOverlay(const DemoState& state, const SceneDrawing& drawing, uint32_t time,
                      bool paused);
 
@@ -60,5 +73,9 @@ class DevMode {
     Music& m_music;
     FontSet m_fonts;
     CurrentFontSet m_currentFonts;
-    ImageWatcher m_watcher;
+    Show& m_show;
+    std::string m_timelinePath;
+    FileWatch m_images;
+    FileWatch m_timeline;
+    uint32_t m_lastPoll = 0;
 };

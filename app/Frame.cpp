@@ -1,6 +1,5 @@
 #include "app/Frame.h"
 
-#include "app/core/ImageList.h"
 #include "draw/ImageQuads.h"
 
 #include <GL/gl.h>
@@ -19,7 +18,7 @@ void drawSceneImage(const DemoState& state, const SceneDrawing& drawing) {
 
 void drawSceneScroller(const DemoState& state, const SceneDrawing& drawing) {
     if (drawing.scroller) {
-        scrollerPlane(drawing.scrollPosition, state.imageSlots[kScrollTextImage]);
+        scrollerPlane(drawing.scrollPosition, state.imageSlots[drawing.text]);
     }
 }
 
@@ -28,11 +27,11 @@ void drawScene(const DemoState& state, const SceneDrawing& drawing) {
     drawSceneScroller(state, drawing);
 }
 
-void resetPicture(const DemoState& state, uint32_t time) {
+void resetPicture(const Show& show, const DemoState& state, uint32_t time) {
     glDisable(GL_BLEND);
     DemoState replay = state;
     replay.scene = 0;
-    for (uint32_t t : warmUpTimes(time)) {
-        drawScene(replay, planFrame(replay, t));
+    for (uint32_t t : warmUpTimes(show, time)) {
+        drawScene(replay, planFrame(show, replay, t));
     }
 }

@@ -13,4 +13,4 @@ void drawSceneScroller(const DemoState& state, const SceneDrawing& drawing);
 // Puts the GL state the scenes before time leave behind in place, as a run from the start would
 // have it at time (the scroller's blending only once the scroller has been): for a run that
 // starts or seeks elsewhere than at 0, and for captures.
-void resetPicture(const DemoState& state, uint32_t time);
+void resetPicture(const Show& show, const DemoState& state, uint32_t time);

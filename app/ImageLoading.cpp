@@ -1,11 +1,10 @@
 #include "app/ImageLoading.h"
 
-#include "app/core/ImageList.h"
-
-int loadImageList(DemoState& state, TextureLibrary& textures, const DataFolder& data) {
+int loadImageList(const Show& show, DemoState& state, TextureLibrary& textures) {
     int failed = 0;
-    for (int n = 0; n < kImageCount; ++n) {
-        state.imageSlots[n] = textures.load(data.path(ImageList[n]));
+    state.imageSlots.assign(static_cast<size_t>(show.imageCount()), 0);
+    for (int n = 0; n < show.imageCount(); ++n) {
+        state.imageSlots[n] = textures.load(show.imagePath(n));
         failed += textures.get(state.imageSlots[n]) == nullptr ? 1 : 0;
     }
     return failed;

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "app/core/DemoState.h"
+#include "app/core/Show.h"
 #include "resources/TextureLibrary.h"
-#include "resources/core/DataFolder.h"
 
-// Loads every image in list order from the data folder into the image slots. Returns how many
-// did not load (each one reported by the loader, its slot kept and drawn untextured). Needs a
-// current GL context.
-int loadImageList(DemoState& state, TextureLibrary& textures, const DataFolder& data);
+// Loads every image of the show in list order into the image slots. Returns how many did not
+// load (each one reported by the loader, its slot kept and drawn untextured). Needs a current GL
+// context.
+int loadImageList(const Show& show, DemoState& state, TextureLibrary& textures);

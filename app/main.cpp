@@ -11,6 +11,7 @@
 #include "app/core/ImageList.h"
 #include "app/core/IntroOptions.h"
 #include "app/core/Playback.h"
+#include "app/core/Show.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
 #include "platform/ProgramFolder.h"
@@ -30,23 +31,24 @@
 namespace {
 // The frame loop. Intro time is the process clock unless a start time or a seek moved it, so a
 // run from 0 keeps the clock the music started against, with or without --dev.
-void play(DemoState& state, Display& display, DevMode* dev, uint32_t start) {
+// The show is read afresh every frame: --dev may replace it.
+void play(const Show& show, DemoState& state, Display& display, DevMode* dev, uint32_t start) {
     Playback playback;
     if (start > 0) {
         seekPlayback(playback, start, clockMs());
-        followTime(state, start);
-        resetPicture(state, start);
+        followTime(show, state, start);
+        resetPicture(show, state, start);
     }
     while (!state.quit) {
         const uint32_t wall = clockMs();
         const uint32_t now = playbackTime(playback, wall);
-        const SceneDrawing drawing = planFrame(state, now);
+        const SceneDrawing drawing = planFrame(show, state, now);
         drawScene(state, drawing);
         const std::optional<uint32_t> message = display.removeMessage();
         if (dev != nullptr) {
             dev->afterDraw(state, playback, drawing, message, wall);
         }
-        handleMessage(state, message, playbackTime(playback, wall));
+        handleMessage(show, state, message, playbackTime(playback, wall));
         display.present();
     }
 }
@@ -75,19 +77,33 @@ int main(int argc, char** argv) {
     }
     DataFolder data;
     std::vector<std::string> tried;
-    if (!chooseDataFolder(options.data, {installedDataFolder()}, kSoundtrack, data, tried)) {
+    // A timeline file brings its own images and music; the data folder then only lends --dev
+    // its fonts.
+    if (!chooseDataFolder(options.data, {installedDataFolder()}, kSoundtrack, data, tried) &&
+        options.timeline.empty()) {
         std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
                      joinFolders(tried).c_str());
     }
+    Show show;
+    if (!chooseShow(options.timeline, data, show, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    if (options.start > show.end()) {
+        std::fprintf(stderr, "%s: %s\n%s", program.c_str(),
+                     startRangeError(show.end(), std::to_string(options.start)).c_str(),
+                     introUsage(program).c_str());
+        return 2;
+    }
     Music music;
-    const MusicError musicError = startMusic(music, data.path(kSoundtrack));
+    const MusicError musicError = startMusic(music, show.soundtrackPath());
     if (musicError != MusicError::None) {
         std::printf("Error: %s\n", errorText(musicError));
         std::fflush(stdout);
         if (musicError == MusicError::FileNotFound || musicError == MusicError::UnknownFormat ||
             musicError == MusicError::LoadFailed) {
             std::fprintf(stderr, "%s: the soundtrack: %s\n", program.c_str(),
-                         data.path(kSoundtrack).c_str());
+                         show.soundtrackPath().c_str());
         }
         if (musicError == MusicError::InitFailed) {
             std::fprintf(stderr, "%s: to play without sound: SDL_AUDIODRIVER=dummy %s\n",
@@ -110,14 +126,14 @@ int main(int argc, char** argv) {
     DemoState state;
     TextureLibrary textures;
     const CurrentTextureLibrary currentTextures(textures);
-    loadImageList(state, textures, data);
+    loadImageList(show, state, textures);
     std::unique_ptr<DevMode> dev;
     if (options.dev) {
-        dev = std::make_unique<DevMode>(textures, data, music);
+        dev = std::make_unique<DevMode>(textures, data, music, show, options.timeline);
     }
     if (options.start > 0) {
         music.seek(options.start);
     }
-    play(state, display, dev.get(), options.start);
+    play(show, state, display, dev.get(), options.start);
     return 0;
 }

@@ -35,7 +35,8 @@ int main() {
     constexpr int kSteps = 50;
     for (int i = 0; i < kSteps; ++i) {
         const uint32_t wall = clockMs();
-        followDevRequest(music, applyDevKey(playback, keys[random() % 5], wall), playback, wall);
+        followDevRequest(music, applyDevKey(playback, keys[random() % 5], wall, Show().end()),
+                         playback, wall);
         SDL_Delay(static_cast<Uint32>(60 + random() % 120)); // a moment for the music to move
         const double difference = std::abs(music.positionMs() - playbackTime(playback, clockMs()));
         worst = std::max(worst, difference);

@@ -4,23 +4,24 @@
 
 #include <cstdio>
 
-SceneDrawing planFrame(DemoState& state, uint32_t now) {
-    advanceTimeline(state, now);
-    return sceneDrawing(state.scene, now - sceneStart(state.scene));
+SceneDrawing planFrame(const Show& show, DemoState& state, uint32_t now) {
+    show.advance(state, now);
+    return show.drawing(state.scene, now - show.sceneStart(state.scene));
 }
 
-void handleMessage(DemoState& state, std::optional<uint32_t> message, uint32_t now) {
-    if (message && applyKeyMessage(state, *message & kKeyCodeMask)) {
+void handleMessage(const Show& show, DemoState& state, std::optional<uint32_t> message,
+                   uint32_t now) {
+    if (message && applyKeyMessage(state, *message & kKeyCodeMask, show.sceneCount())) {
         std::printf("%i\n", static_cast<int>(now));
         std::fflush(stdout);
     }
 }
 
-std::vector<uint32_t> warmUpTimes(uint32_t until) {
+std::vector<uint32_t> warmUpTimes(const Show& show, uint32_t until) {
     std::vector<uint32_t> times;
-    for (int32_t scene = 0; scene < kSceneCount; ++scene) {
+    for (int32_t scene = 0; scene < show.sceneCount(); ++scene) {
         // The first clock value of the scene: one past the end of the one before.
-        uint32_t start = scene == 0 ? 0 : SceneTimeline[scene - 1] + 1;
+        uint32_t start = scene == 0 ? 0 : show.sceneStart(scene) + 1;
         if (start < until) {
             times.push_back(start);
         }

@@ -4,19 +4,21 @@
 
 #include "app/core/DemoState.h"
 #include "app/core/SceneTimeline.h"
+#include "app/core/Show.h"
 
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 // Advances the timeline to now and says what the scene draws.
-SceneDrawing planFrame(DemoState& state, uint32_t now);
+SceneDrawing planFrame(const Show& show, DemoState& state, uint32_t now);
 
 // The clock values of one frame in each scene that starts before until, so that the GL state
 // those scenes leave behind (the scroller's blending above all) is in place for a frame at until.
-std::vector<uint32_t> warmUpTimes(uint32_t until);
+std::vector<uint32_t> warmUpTimes(const Show& show, uint32_t until);
 
 // Applies the keyboard rules to a message removed this frame (its key code, see KeyCodes.h),
 // printing the clock on Space.
 // A frame that removed no message changes nothing: a stale key is never applied twice.
-void handleMessage(DemoState& state, std::optional<uint32_t> message, uint32_t now);
+void handleMessage(const Show& show, DemoState& state, std::optional<uint32_t> message,
+                   uint32_t now);

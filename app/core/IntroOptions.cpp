@@ -3,21 +3,33 @@
 #include "app/core/CommandLine.h"
 #include "app/core/SceneTimeline.h"
 
+#include <optional>
+
 std::string introUsage(const std::string& program) {
     return "usage: " + program +
-           " [--window[=WxH]] [--start MS] [--data DIR] [--dev] [--help] [--version]\n"
+           " [--window[=WxH]] [--start MS] [--data DIR] [--timeline FILE] [--dev] [--help]\n"
+           "       [--version]\n"
            "  --window[=WxH]  play in a resizable window (default 1280x720) instead of full "
            "screen\n"
            "  --start MS      begin as if MS milliseconds had passed, music included\n"
            "  --data DIR      read the images, the music and the font table from DIR\n"
+           "  --timeline FILE play the timeline in FILE (TOML) with its images and music\n"
            "  --dev           for scene writers: P pauses, Left/Right seek 5 s (Shift: 1 s), Home\n"
-           "                  restarts, changed images reload, an overlay shows scene, image and "
-           "clock\n"
+           "                  restarts, changed images and timeline reload, an overlay shows "
+           "scene,\n"
+           "                  image and clock\n"
            "Keys: Escape quits, Enter skips a scene, Space prints the clock.\n";
+}
+
+std::string startRangeError(uint32_t latest, const std::string& text) {
+    return "--start takes milliseconds, a whole number from 0 to " + std::to_string(latest) +
+           ", not '" + text + "'";
 }
 
 bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& options,
                        std::string& error) {
+    // --start is checked once the timeline is known: a timeline file may run longer.
+    std::optional<std::string> startText;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](std::string& out) {
@@ -28,8 +40,6 @@ bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& optio
             out = args[++i];
             return true;
         };
-        std::string text;
-        uint64_t ms = 0;
         if (arg == "--window") {
             options.window = true;
         } else if (arg.rfind("--window=", 0) == 0) {
@@ -40,21 +50,23 @@ bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& optio
             }
             options.window = true;
         } else if (arg == "--start") {
-            if (!value(text)) {
+            if (!value(startText.emplace())) {
                 return false;
             }
-            if (!parseWholeNumber(text, 0, SceneTimeline[kSceneCount - 1], ms)) {
-                error = "--start takes milliseconds, a whole number from 0 to 160000, not '" +
-                        text + "'";
-                return false;
-            }
-            options.start = static_cast<uint32_t>(ms);
         } else if (arg == "--data") {
             if (!value(options.data)) {
                 return false;
             }
             if (options.data.empty()) {
                 error = "--data takes a folder, not ''";
+                return false;
+            }
+        } else if (arg == "--timeline") {
+            if (!value(options.timeline)) {
+                return false;
+            }
+            if (options.timeline.empty()) {
+                error = "--timeline takes a file, not ''";
                 return false;
             }
         } else if (arg == "--dev") {
@@ -67,6 +79,16 @@ bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& optio
             error = "unknown option '" + arg + "'";
             return false;
         }
+    }
+    if (startText) {
+        const uint32_t latest =
+            options.timeline.empty() ? SceneTimeline[kSceneCount - 1] : UINT32_MAX;
+        uint64_t ms = 0;
+        if (!parseWholeNumber(*startText, 0, latest, ms)) {
+            error = startRangeError(latest, *startText);
+            return false;
+        }
+        options.start = static_cast<uint32_t>(ms);
     }
     return true;
 }

@@ -1,7 +1,5 @@
 #include "app/core/Keyboard.h"
 
-#include "app/core/SceneTimeline.h"
-
 namespace {
 // Counts the message and says whether it is the acting one of a pair.
 bool countKeyMessage(DemoState& state) {
@@ -11,14 +9,14 @@ bool countKeyMessage(DemoState& state) {
 }
 } // namespace
 
-bool applyKeyMessage(DemoState& state, uint32_t keycode) {
+bool applyKeyMessage(DemoState& state, uint32_t keycode, int32_t sceneCount) {
     switch (keycode) {
     case kKeyEscape:
         state.quit = true;
         return false;
     case kKeyEnter:
-        // Never past 13, the end of the timeline, however often Enter arrives after the last scene.
-        if (countKeyMessage(state) && state.scene < kSceneCount) {
+        // Never past the end of the timeline, however often Enter arrives after the last scene.
+        if (countKeyMessage(state) && state.scene < sceneCount) {
             ++state.scene;
         }
         return false;

@@ -8,6 +8,6 @@
 
 #include <cstdint>
 
-// Applies the rules to the key code of a message removed this frame. Returns true when the
-// message asks for the clock to be printed.
-bool applyKeyMessage(DemoState& state, uint32_t keycode);
+// Applies the rules to the key code of a message removed this frame, in a timeline of sceneCount
+// scenes. Returns true when the message asks for the clock to be printed.
+bool applyKeyMessage(DemoState& state, uint32_t keycode, int32_t sceneCount);

@@ -1,7 +1,6 @@
 #include "app/core/Playback.h"
 
 #include "app/core/KeyCodes.h"
-#include "app/core/SceneTimeline.h"
 
 #include <algorithm>
 
@@ -14,13 +13,12 @@ void seekPlayback(Playback& playback, uint32_t time, uint32_t wall) {
     playback.pausedAt = time;
 }
 
-DevRequest applyDevKey(Playback& playback, uint32_t message, uint32_t wall) {
+DevRequest applyDevKey(Playback& playback, uint32_t message, uint32_t wall, uint32_t end) {
     if ((message & kKeyReleased) != 0) {
         return DevRequest::None;
     }
     const int64_t now = playbackTime(playback, wall);
     const int64_t step = (message & kKeyShift) != 0 ? 1000 : 5000;
-    const int64_t end = SceneTimeline[kSceneCount - 1];
     switch (message & kKeyCodeMask) {
     case kKeyP:
         if (playback.paused) {
@@ -45,8 +43,8 @@ DevRequest applyDevKey(Playback& playback, uint32_t message, uint32_t wall) {
     }
 }
 
-void followTime(DemoState& state, uint32_t time) {
+void followTime(const Show& show, DemoState& state, uint32_t time) {
     state.scene = 0;
     state.quit = false;
-    advanceTimeline(state, time);
+    show.advance(state, time);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/core/DemoState.h"
+#include "app/core/Show.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,8 +28,8 @@ enum class DevRequest { None, Pause, Resume, Seek };
 // Applies P (pause, resume), Left and Right (5 s back and forth, 1 s with Shift, never before 0
 // or past the end of the timeline) and Home (back to 0). Acts on a key's press, never its
 // release; other messages ask for nothing.
-DevRequest applyDevKey(Playback& playback, uint32_t message, uint32_t wall);
+DevRequest applyDevKey(Playback& playback, uint32_t message, uint32_t wall, uint32_t end);
 
 // The run as a viewer of a run from the start finds it at time: the scene time belongs to,
 // with what the keys changed forgotten but the loaded images kept.
-void followTime(DemoState& state, uint32_t time);
+void followTime(const Show& show, DemoState& state, uint32_t time);

@@ -1,5 +1,7 @@
 #include "app/core/SceneTimeline.h"
 
+#include "app/core/ImageList.h"
+
 const uint32_t SceneTimeline[kSceneCount] = {7500,  38000,  50670,  57004,  68211,  74411, 81011,
                                              93011, 106611, 119411, 130611, 138000, 160000};
 
@@ -19,11 +21,15 @@ uint32_t sceneStart(int32_t scene) {
 }
 
 void advanceTimeline(DemoState& state, uint32_t now) {
-    for (int i = 1; i <= kSceneCount; ++i) {
-        if (state.scene == i - 1 && SceneTimeline[state.scene] < now) {
+    advanceScenes(state, now, SceneTimeline, kSceneCount);
+}
+
+void advanceScenes(DemoState& state, uint32_t now, const uint32_t* ends, int32_t count) {
+    for (int32_t i = 1; i <= count; ++i) {
+        if (state.scene == i - 1 && ends[state.scene] < now) {
             ++state.scene;
         }
-        if (state.scene == kSceneCount) {
+        if (state.scene == count) {
             state.quit = true;
         }
     }
@@ -34,7 +40,7 @@ SceneDrawing sceneDrawing(int32_t scene, uint32_t elapsed) {
     case 0:
         return {0};
     case 1:
-        return {3, true, elapsedQuotient(elapsed, 24000)};
+        return {3, true, elapsedQuotient(elapsed, 24000), kScrollTextImage};
     case 2: {
         float t = elapsedQuotient(elapsed, 500);
         return {t < 4 ? 22 : t < 6 ? 21 : 20};

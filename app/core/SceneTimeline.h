@@ -18,12 +18,16 @@ uint32_t sceneStart(int32_t scene);
 // the index reaches 13. Several scenes can pass in one call; the index never goes back.
 void advanceTimeline(DemoState& state, uint32_t now);
 
+// The same for any count scenes ending at ends.
+void advanceScenes(DemoState& state, uint32_t now, const uint32_t* ends, int32_t count);
+
 // What one scene draws: a full-screen image (an image number, or -1 for nothing) and, in scene 1,
-// the scroller plane at a scroll position.
+// the scroller plane at a scroll position, carrying a text image.
 struct SceneDrawing {
     int image = -1;
     bool scroller = false;
     float scrollPosition = 0.0f;
+    int text = -1;
 };
 
 // elapsed / divisor worked in double precision and rounded to single precision, as the rules

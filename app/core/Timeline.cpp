@@ -23,6 +23,7 @@ SceneDrawing timelineDrawing(const Timeline& timeline, int32_t scene, uint32_t e
     if (rules.scroller) {
         drawing.scroller = true;
         drawing.scrollPosition = elapsedQuotient(elapsed, rules.scroller->pace);
+        drawing.text = rules.scroller->text;
     }
     return drawing;
 }

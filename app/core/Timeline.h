@@ -47,6 +47,5 @@ struct Timeline {
 };
 
 // What the scene draws at elapsed ms into it (elapsed wraps as in sceneDrawing). A scene index
-// outside the timeline draws nothing. The scroller's text image is the scene's, not part of the
-// drawing.
+// outside the timeline draws nothing.
 SceneDrawing timelineDrawing(const Timeline& timeline, int32_t scene, uint32_t elapsed);

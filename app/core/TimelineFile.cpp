@@ -35,14 +35,15 @@ std::string oneLine(std::string_view text) {
     return line;
 }
 
-std::string quoted(std::string_view key) {
+std::string inQuotes(std::string_view key) {
     return "'" + std::string(key) + "'";
 }
 
 // Reads the tables of one file into a Timeline, stopping at the first mistake.
 class Reader {
   public:
-    explicit Reader(const std::string& name) : m_name(name) {}
+    // With a folder, every file the timeline names must be there (relative to the folder).
+    Reader(const std::string& name, const std::string* folder) : m_name(name), m_folder(folder) {}
 
     const std::string& error() const { return m_error; }
 
@@ -68,7 +69,7 @@ class Reader {
                     names += (names.empty() ? "" : ", ") + std::string(k);
                 }
                 return fail(key.source(), "expected one of the keys " + names + " in " + what +
-                                              ", not " + quoted(key.str()));
+                                              ", not " + inQuotes(key.str()));
             }
         }
         return true;
@@ -78,7 +79,7 @@ class Reader {
     const toml::node* required(const toml::table& table, const char* key, const char* what) {
         const toml::node* node = table.get(key);
         if (!node) {
-            fail(table.source(), "expected the key " + quoted(key) + " in " + what);
+            fail(table.source(), "expected the key " + inQuotes(key) + " in " + what);
         }
         return node;
     }
@@ -125,6 +126,12 @@ class Reader {
                                            " bytes without NUL");
         }
         out = value->get();
+        std::error_code ignored;
+        if (m_folder != nullptr &&
+            !std::filesystem::is_regular_file(besideFile(*m_folder, out), ignored)) {
+            return fail(node.source(),
+                        "expected " + label + " to name a file, not " + inQuotes(out));
+        }
         return true;
     }
 
@@ -284,15 +291,17 @@ class Reader {
     }
 
     const std::string& m_name;
+    const std::string* m_folder;
     std::string m_error;
     size_t m_imageCount = 0;
 };
 
 } // namespace
 
-bool parseTimeline(std::string_view text, const std::string& name, Timeline& timeline,
-                   std::string& error) {
-    Reader reader(name);
+namespace {
+bool parse(std::string_view text, const std::string& name, const std::string* folder,
+           Timeline& timeline, std::string& error) {
+    Reader reader(name, folder);
     if (text.size() > kTimelineFileBytes) {
         reader.fail({}, "expected at most " + std::to_string(kTimelineFileBytes) + " bytes");
         error = reader.error();
@@ -312,6 +321,21 @@ bool parseTimeline(std::string_view text, const std::string& name, Timeline& tim
     timeline = std::move(read);
     return true;
 }
+} // namespace
+
+std::string besideFile(const std::string& folder, const std::string& path) {
+    return path.front() == '/' ? path : folder + "/" + path;
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool parseTimeline(std::string_view text, const std::string& name, Timeline& timeline,
+                   std::string& error) {
+    return parse(text, name, nullptr, timeline, error);
+}
 
 bool loadTimeline(const std::string& path, Timeline& timeline, std::string& error) {
     std::ifstream file(path, std::ios::binary);
@@ -328,5 +352,6 @@ bool loadTimeline(const std::string& path, Timeline& timeline, std::string& erro
         return false;
     }
     text.resize(static_cast<size_t>(file.gcount()));
-    return parseTimeline(text, path, timeline, error);
+    const std::string folder = folderOf(path);
+    return parse(text, path, &folder, timeline, error);
 }

@@ -22,5 +22,11 @@ constexpr size_t kTimelinePathBytes = 4096;
 bool parseTimeline(std::string_view text, const std::string& name, Timeline& timeline,
                    std::string& error);
 
-// Reads the file at path and parses it.
+// The path of a file a timeline file names: relative ones are relative to the file's folder.
+std::string besideFile(const std::string& folder, const std::string& path);
+
+// The folder of a file's path ("." for a bare name).
+std::string folderOf(const std::string& path);
+
+// Reads the file at path and parses it; every file it names must also be there, beside it.
 bool loadTimeline(const std::string& path, Timeline& timeline, std::string& error);

@@ -96,16 +96,17 @@ TEST(CapturePlan, DrawsOnlyFramesWhosePictureChanges) {
         CaptureOptions o;
         o.from = from, o.to = to, o.fps = fps;
         std::vector<uint64_t> numbers;
-        for (const PlannedFrame& f : planVideo(o, false)) {
+        for (const PlannedFrame& f : planVideo(Show(), o, false)) {
             numbers.push_back(f.number);
             EXPECT_EQ(f.time, frameTime(o, f.number));
         }
         EXPECT_EQ(numbers, drawn);
-        EXPECT_EQ(planVideo(o, true).size(), frameCount(o)) << "the slow way draws every frame";
+        EXPECT_EQ(planVideo(Show(), o, true).size(), frameCount(o))
+            << "the slow way draws every frame";
     }
     CaptureOptions whole; // 9600 frames
     int asked = 0;
-    EXPECT_EQ(planVideo(whole, true, [&] { return ++asked > 2; }).size(), 8192u)
+    EXPECT_EQ(planVideo(Show(), whole, true, [&] { return ++asked > 2; }).size(), 8192u)
         << "a stop ends the planning at the next few thousand frames";
 }
 

@@ -78,18 +78,18 @@ TEST(Playback, PauseAndSeekMoveTheClockAndTheSceneFollows) {
     Playback playback;
     for (const Step& step : steps) {
         SCOPED_TRACE(step.wall);
-        EXPECT_EQ(applyDevKey(playback, step.message, step.wall), step.request);
+        EXPECT_EQ(applyDevKey(playback, step.message, step.wall, 160000), step.request);
         EXPECT_EQ(playbackTime(playback, step.wall), step.time);
         EXPECT_EQ(playback.paused, step.paused);
     }
     seekPlayback(playback, 159000, 0);
-    applyDevKey(playback, kKeyRight, 0);
+    applyDevKey(playback, kKeyRight, 0, 160000);
     EXPECT_EQ(playbackTime(playback, 0), 160000u) << "never past the end";
 
     DemoState state;
     state.scene = 12; // skipped ahead with Enter; a seek forgets it
     for (auto [time, scene] : {std::pair{60000u, 4}, {7500u, 0}, {7501u, 1}, {160001u, 13}}) {
-        followTime(state, time);
+        followTime(Show(), state, time);
         EXPECT_EQ(state.scene, scene) << time;
         EXPECT_EQ(state.quit, scene == 13);
     }

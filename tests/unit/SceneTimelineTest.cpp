@@ -76,21 +76,21 @@ TEST(Keyboard, EnterAndSpaceActOnEverySecondMessageOfTheSharedCounter) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.now);
         testing::internal::CaptureStdout();
-        planFrame(state, step.now);
-        handleMessage(state, step.message, step.now);
+        planFrame(Show(), state, step.now);
+        handleMessage(Show(), state, step.message, step.now);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), step.printed);
         EXPECT_EQ(state.scene, step.scene);
         EXPECT_EQ(state.keyCounter, step.keyCounter);
     }
     // Entered early by Enter, scene 2 shows its last image until its own start.
-    EXPECT_EQ(planFrame(state, 37999).image, 20);
-    EXPECT_EQ(planFrame(state, 38000).image, 22);
+    EXPECT_EQ(planFrame(Show(), state, 37999).image, 20);
+    EXPECT_EQ(planFrame(Show(), state, 38000).image, 22);
     EXPECT_FALSE(state.quit);
-    handleMessage(state, kKeyEscape, 38000);
+    handleMessage(Show(), state, kKeyEscape, 38000);
     EXPECT_TRUE(state.quit);
     state.scene = 12; // Enter never moves past the end of the timeline
     for (int i = 0; i < 10; ++i) {
-        applyKeyMessage(state, kKeyEnter);
+        applyKeyMessage(state, kKeyEnter, kSceneCount);
     }
     EXPECT_EQ(state.scene, 13);
 }

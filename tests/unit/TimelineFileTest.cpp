@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string kBuiltIn = std::string(INTRO_SHARE_DIR) + "/timeline.toml";
+const std::string kBuiltIn = std::string(INTRO_DATA_DIR) + "/timeline.toml";
 
 // The elapsed values where drawings are compared: every ms of the first 200 s (past every switch
 // of the built-in rules and the longest scene), the last 200 s before the wrap, and a sparse
@@ -45,7 +45,7 @@ TEST(TimelineFile, TheBuiltInTimelineWrittenOutDrawsAsTheCompiledRules) {
             SceneDrawing read = timelineDrawing(timeline, scene, elapsed);
             SceneDrawing built = sceneDrawing(scene, elapsed);
             if (read.image != built.image || read.scroller != built.scroller ||
-                read.scrollPosition != built.scrollPosition) {
+                read.text != built.text || read.scrollPosition != built.scrollPosition) {
                 ADD_FAILURE() << "scene " << scene << " elapsed " << elapsed << ": image "
                               << read.image << " for " << built.image << ", scroller "
                               << read.scroller << " at " << read.scrollPosition << " for "

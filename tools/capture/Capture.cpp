@@ -6,7 +6,6 @@
 #include "app/Frame.h"
 #include "app/ImageLoading.h"
 #include "app/core/DemoState.h"
-#include "app/core/ImageList.h"
 #include "platform/HeadlessContext.h"
 #include "resources/TextureLibrary.h"
 #include "resources/core/DataFolder.h"
@@ -71,17 +70,18 @@ int catchStopSignals() {
 // The intro's start-up on a context of the requested size: the image list loaded and the
 // scenes before "until" replayed. The textures go before the context that holds them.
 struct Session {
-    Session(const CaptureOptions& options, const DataFolder& data, uint32_t until)
-        : context(options.width, options.height) {
+    Session(const CaptureOptions& options, const Show& show, uint32_t until)
+        : context(options.width, options.height), images(show.imageCount()) {
         if (context.ok()) {
-            missing = loadImageList(state, textures, data);
-            resetPicture(state, until);
+            missing = loadImageList(show, state, textures);
+            resetPicture(show, state, until);
         }
     }
     HeadlessContext context;
     TextureLibrary textures;
     CurrentTextureLibrary current{textures};
     DemoState state;
+    int images;
     int missing = 0; // images that did not load, drawn untextured
 };
 
@@ -92,7 +92,7 @@ int writtenWhole(const std::string& program, const Session& session, const char*
         return 0;
     }
     std::fprintf(stderr, "%s: %d of %d images did not load; the %s shows them white\n",
-                 program.c_str(), session.missing, kImageCount, what);
+                 program.c_str(), session.missing, session.images, what);
     return kImagesMissing;
 }
 
@@ -220,19 +220,18 @@ class Progress {
 };
 } // namespace
 
-int captureStill(const std::string& program, const CaptureOptions& options,
-                 const DataFolder& data) {
+int captureStill(const std::string& program, const CaptureOptions& options, const Show& show) {
     // Opened before any work, so that an output that cannot be written is found out first.
     OutputFile file(options.output);
     std::string reason;
     if (!file.open(reason)) {
         return fail(program, "cannot write " + options.output + ": " + reason);
     }
-    Session session(options, data, options.at);
+    Session session(options, show, options.at);
     if (!session.context.ok()) {
         return fail(program, "no offscreen GL context");
     }
-    drawScene(session.state, planFrame(session.state, options.at));
+    drawScene(session.state, planFrame(show, session.state, options.at));
     if (!writePNG(file, options.width, options.height, session.context.readPixels(), reason) ||
         !file.commit(reason)) {
         return fail(program, "cannot write " + options.output + ": " + reason);
@@ -325,12 +324,11 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
     // clang-format on
 }
 
-int captureVideo(const std::string& program, const CaptureOptions& options,
-                 const DataFolder& data) {
+int captureVideo(const std::string& program, const CaptureOptions& options, const Show& show) {
     if (findProgram("ffmpeg").empty()) {
         return fail(program, "ffmpeg not found: it encodes the video (Debian package ffmpeg)");
     }
-    const std::string soundtrack = data.path(kSoundtrack);
+    const std::string& soundtrack = show.soundtrackPath();
     std::FILE* music = openRegularFile(soundtrack.c_str());
     if (music == nullptr) {
         return fail(program, soundtrack + " not found: the video's soundtrack");
@@ -351,14 +349,14 @@ int captureVideo(const std::string& program, const CaptureOptions& options,
     if (!file.open(reason)) {
         return fail(program, "cannot write " + options.output + ": " + reason);
     }
-    Session session(options, data, options.from);
+    Session session(options, show, options.from);
     if (!session.context.ok()) {
         return fail(program, "no offscreen GL context");
     }
     const DemoState& state = session.state;
 
     const std::vector<PlannedFrame> frames =
-        planVideo(options, options.everyFrame, [] { return stopSignal != 0; });
+        planVideo(show, options, options.everyFrame, [] { return stopSignal != 0; });
     const uint64_t total = frameCount(options);
     if (stopSignal != 0) {
         std::fprintf(stderr, "%s: interrupted before the first frame: %s was not written\n",

@@ -2,7 +2,7 @@
 // image list into the texture library) and its own frame step, and writes the frames out.
 #pragma once
 
-#include "resources/core/DataFolder.h"
+#include "app/core/Show.h"
 #include "tools/capture/CaptureOptions.h"
 
 #include <cstdint>
@@ -13,5 +13,5 @@ constexpr int kImagesMissing = 3;
 
 // Each returns the process's exit code, after printing any failure as one line on stderr, under
 // the program's name. On a failure the output is as it was.
-int captureStill(const std::string& program, const CaptureOptions& options, const DataFolder& data);
-int captureVideo(const std::string& program, const CaptureOptions& options, const DataFolder& data);
+int captureStill(const std::string& program, const CaptureOptions& options, const Show& show);
+int captureVideo(const std::string& program, const CaptureOptions& options, const Show& show);

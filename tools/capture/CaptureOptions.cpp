@@ -6,13 +6,16 @@
 
 std::string captureUsage(const std::string& program) {
     const std::string indent(program.size(), ' ');
-    return "usage: " + program + " --at MS [--size WxH] [--data DIR] --output FILE.png\n" +
-           "       " + program + " [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n" +
-           "       " + indent + " [--data DIR] --output FILE.mp4\n" + "       " + program +
+    return "usage: " + program + " --at MS [--size WxH] [--data DIR | --timeline FILE]\n" +
+           "       " + indent + " --output FILE.png\n" + "       " + program +
+           " [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n" + "       " + indent +
+           " [--data DIR | --timeline FILE] --output FILE.mp4\n" + "       " + program +
            " --help\n" +
-           "It reads DIR, else data/ in the working directory, else the installed data.\n"
-           "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000; a video spans at most\n"
-           "24 hours. Exit code 3: written, but some images did not load and show white.\n";
+           "It reads DIR, else data/ in the working directory, else the installed data; or plays\n"
+           "the timeline in FILE with its images and music.\n"
+           "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000 (a timeline's end); a\n"
+           "video spans at most 24 hours. Exit code 3: written, but some images did not load and\n"
+           "show white.\n";
 }
 
 namespace {
@@ -32,8 +35,9 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
     }
     for (size_t i = 0; i < args.size();) {
         const std::string& name = args[i++];
-        static const std::set<std::string> known = {
-            "--at", "--from", "--to", "--fps", "--size", "--every-frame", "--data", "--output"};
+        static const std::set<std::string> known = {"--at",   "--from",     "--to",
+                                                    "--fps",  "--size",     "--every-frame",
+                                                    "--data", "--timeline", "--output"};
         if (known.count(name) == 0) {
             error = "unknown option '" + name + "'";
             return false;
@@ -54,12 +58,13 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
         uint64_t number = 0;
         if (name == "--output") {
             options.output = value;
-        } else if (name == "--data") {
+        } else if (name == "--data" || name == "--timeline") {
             if (value.empty()) {
-                error = "--data takes a folder, not ''";
+                error =
+                    name + (name == "--data" ? " takes a folder, not ''" : " takes a file, not ''");
                 return false;
             }
-            options.data = value;
+            (name == "--data" ? options.data : options.timeline) = value;
         } else if (name == "--size") {
             if (!parseSize(value, 2, 8192, options.width, options.height)) {
                 error = "--size takes WIDTHxHEIGHT, each from 2 to 8192, not '" + value + "'";
@@ -81,6 +86,11 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
              : name == "--from" ? options.from
                                 : options.to) = static_cast<uint32_t>(number);
         }
+    }
+    options.toGiven = given.count("--to") > 0;
+    if (given.count("--data") + given.count("--timeline") > 1) {
+        error = "--data and --timeline exclude each other: a timeline names its own files";
+        return false;
     }
     if (options.output.empty()) {
         error = "--output is required";
@@ -108,11 +118,17 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
         error = "a video's --size must be even in both directions";
         return false;
     }
-    if (!options.still && options.to <= options.from) {
+    // A timeline file's end, the default --to, is known once the file is read.
+    return options.still || (!options.toGiven && !options.timeline.empty()) ||
+           checkVideoSpan(options, error);
+}
+
+bool checkVideoSpan(const CaptureOptions& options, std::string& error) {
+    if (options.to <= options.from) {
         error = "--to must come after --from";
         return false;
     }
-    if (!options.still && options.to - options.from > kLongestVideoMs) {
+    if (options.to - options.from > kLongestVideoMs) {
         error = "a video spans at most 24 hours: --to may lie at most " +
                 std::to_string(kLongestVideoMs) + " ms after --from";
         return false;

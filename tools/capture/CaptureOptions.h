@@ -1,7 +1,7 @@
 // CaptureOptions: the capture tool's command line.
-//   intro-capture --at MS [--size WxH] [--data DIR] --output FILE.png
-//   intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame] [--data DIR]
-//                 --output FILE.mp4
+//   intro-capture --at MS [--size WxH] [--data DIR | --timeline FILE] --output FILE.png
+//   intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]
+//                 [--data DIR | --timeline FILE] --output FILE.mp4
 #pragma once
 
 #include <cstdint>
@@ -14,12 +14,14 @@ struct CaptureOptions {
     bool help = false;
     uint32_t at = 0;
     uint32_t from = 0;
-    uint32_t to = 160000;
+    uint32_t to = 160000; // the built-in timeline's end; a timeline file's when not given
+    bool toGiven = false;
     int fps = 60;
     int width = 1920;
     int height = 1080;
     std::string output;
-    std::string data; // where the data files are; empty: data/, else the installed data
+    std::string data;     // where the data files are; empty: data/, else the installed data
+    std::string timeline; // a timeline file to play instead of the built-in timeline
 };
 
 // The usage text, naming the program as it was started.
@@ -33,6 +35,9 @@ constexpr uint32_t kLongestVideoMs = 24 * 60 * 60 * 1000;
 // reason in error.
 bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& options,
                          std::string& error);
+
+// The span's own checks: --to after --from, at most a day apart.
+bool checkVideoSpan(const CaptureOptions& options, std::string& error);
 
 // The clock value of video frame n: from + floor(n * 1000 / fps).
 uint32_t frameTime(const CaptureOptions& options, uint64_t n);

@@ -10,17 +10,18 @@ struct Picture {
     bool blended;
     bool operator==(const Picture& o) const {
         return drawing.image == o.drawing.image && drawing.scroller == o.drawing.scroller &&
-               drawing.scrollPosition == o.drawing.scrollPosition && blended == o.blended;
+               drawing.scrollPosition == o.drawing.scrollPosition &&
+               drawing.text == o.drawing.text && blended == o.blended;
     }
 };
 } // namespace
 
-std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyFrame,
-                                    const std::function<bool()>& stopRequested) {
+std::vector<PlannedFrame> planVideo(const Show& show, const CaptureOptions& options,
+                                    bool everyFrame, const std::function<bool()>& stopRequested) {
     DemoState state;
     bool blended = false;
-    for (uint32_t t : warmUpTimes(options.from)) {
-        blended |= planFrame(state, t).scroller;
+    for (uint32_t t : warmUpTimes(show, options.from)) {
+        blended |= planFrame(show, state, t).scroller;
     }
     std::vector<PlannedFrame> frames;
     const uint64_t total = frameCount(options);
@@ -30,7 +31,7 @@ std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyFra
             break;
         }
         const uint32_t t = frameTime(options, n);
-        const Picture picture{planFrame(state, t), blended};
+        const Picture picture{planFrame(show, state, t), blended};
         if (everyFrame || n == 0 || n + 1 == total || !(picture == last)) {
             frames.push_back({n, t, picture.drawing});
         }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/core/SceneTimeline.h"
+#include "app/core/Show.h"
 #include "tools/capture/CaptureOptions.h"
 
 #include <cstdint>
@@ -23,7 +24,8 @@ struct PlannedFrame {
 // check the fast one against).
 // Planning a long span takes a while: it gives up, with the frames planned so far, as soon as
 // stopRequested says so (asked every few thousand frames).
-std::vector<PlannedFrame> planVideo(const CaptureOptions& options, bool everyFrame,
+std::vector<PlannedFrame> planVideo(const Show& show, const CaptureOptions& options,
+                                    bool everyFrame,
                                     const std::function<bool()>& stopRequested = {});
 
 // An ffmpeg setpts expression that stamps the k-th frame sent (N) with the number of the video

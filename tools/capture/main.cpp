@@ -28,13 +28,27 @@ int run(const std::string& program, const std::vector<std::string>& args) {
     }
     DataFolder data;
     std::vector<std::string> tried;
-    if (!chooseDataFolder(options.data, {installedDataFolder()}, kSoundtrack, data, tried)) {
+    if (options.timeline.empty() &&
+        !chooseDataFolder(options.data, {installedDataFolder()}, kSoundtrack, data, tried)) {
         std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
                      joinFolders(tried).c_str());
         return 1;
     }
-    return options.still ? captureStill(program, options, data)
-                         : captureVideo(program, options, data);
+    Show show;
+    if (!chooseShow(options.timeline, data, show, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    if (!options.toGiven) {
+        options.to = show.end();
+    }
+    if (!options.still && !checkVideoSpan(options, error)) {
+        std::fprintf(stderr, "%s: %s (the timeline ends at %u ms)\n%s", program.c_str(),
+                     error.c_str(), show.end(), captureUsage(program).c_str());
+        return 2;
+    }
+    return options.still ? captureStill(program, options, show)
+                         : captureVideo(program, options, show);
 }
 } // namespace
 
