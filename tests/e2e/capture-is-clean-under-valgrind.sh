@@ -3,7 +3,6 @@
 # definite leak.
 source "$(dirname "$0")/lib.sh" "$1"
 
-use_data font_bold.tga font_mono.tga fonts.data
 make_solid_data
 code=0
 "${MEMCHECK[@]}" --log-file=capture.log "$BUILD/intro-capture" --from 7000 --to 8000 --fps 10 --size 64x48 --output v.mp4 2>/dev/null || code=$?

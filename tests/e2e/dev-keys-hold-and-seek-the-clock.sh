@@ -2,7 +2,6 @@
 # With --dev, P holds the clock and Right seeks into the scene that time belongs to.
 source "$(dirname "$0")/lib.sh" "$1" display
 
-use_data fonts.data font_bold.tga font_mono.tga
 make_solid_data
 start_window "$BUILD/intro" --dev --start 52000
 xdotool key p

@@ -3,7 +3,6 @@
 # rewrite keeps the old picture and is reported.
 source "$(dirname "$0")/lib.sh" "$1" display
 
-use_data fonts.data font_bold.tga font_mono.tga
 make_solid_data
 mkdir other && mv data other/data
 # Held at 60 s, in scene 4 (57004 to 68211 ms), on image 2.

@@ -13,6 +13,7 @@ cmp -s installed.png tree.png || fail "the installed capture tool drew another s
     [ ! -e "$prefix/include/afterglow/tools/capture" ] || fail "the installed headers are not the library's face"
 cmake -S "$HERE/../../examples" -B example -DCMAKE_PREFIX_PATH="$prefix" >/dev/null &&
     cmake --build example >/dev/null || fail "the example does not build with find_package"
+# shellcheck disable=SC2046 # the flags, a word each
 g++ -std=c++17 "$HERE/../../examples/text_overlay.cpp" -o pc-overlay \
     $(PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --define-prefix --cflags --libs afterglow) ||
     fail "the example does not build with pkg-config"

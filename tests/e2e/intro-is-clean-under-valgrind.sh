@@ -3,7 +3,6 @@
 # teardowns), shows no invalid access and no definite leak.
 source "$(dirname "$0")/lib.sh" "$1" display
 
-use_data font_bold.tga font_mono.tga fonts.data
 make_solid_data
 start_window "${MEMCHECK[@]}" --log-file=intro.log "$BUILD/intro"
 # Space answers once frames are being drawn and keys read: then Escape.

@@ -17,10 +17,7 @@ if [ "${2:-}" = display ] && [ -z "${INTRO_E2E_UNDER_XVFB:-}" ]; then
     INTRO_E2E_UNDER_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24 -noreset" bash "$0" "$BUILD"
 fi
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 WORK=$(mktemp -d)
 trap 'kill_intro; rm -rf "$WORK"' EXIT
@@ -62,10 +59,7 @@ window_shown() {
 }
 
 # start_intro, then waits for its window.
-start_window() {
-    start_intro "$@"
-    wait_until "window" window_shown
-}
+start_window() { start_intro "$@" && wait_until "window" window_shown; }
 
 # Waits up to $1 seconds for the program to end and sets EXIT_CODE.
 wait_for_exit() {
@@ -87,13 +81,13 @@ press_escape() {
     [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Escape: $(cat err.txt)"
 }
 
-# The soundtrack, and every image of the image list as a 64x64 TGA of its own solid colour but the
-# numbers given.
+# The soundtrack, the fonts, and every image of the image list as a 64x64 TGA of its own solid
+# colour but the numbers given.
 IMAGE_FILES=(intro lobby_robot lobby_roboat stjerner scrolltext s1 s2 s3 s4 s5 s6 s7 s8 s9 s10
     credit1 credit2 credit3 lobby2 lobby3 hat hat1 hero debrief eksplo lommekniv)
 image_colour() { echo "$(($1 * 9 + 20)),$((250 - $1 * 9)),$((($1 * 37) % 200 + 30))"; }
 make_solid_data() {
-    use_data vorn.mp3
+    use_data vorn.mp3 fonts.data font_bold.tga font_mono.tga
     for n in "${!IMAGE_FILES[@]}"; do
         [[ " $* " == *" $n "* ]] ||
             convert -size 64x64 "xc:rgb($(image_colour "$n"))" -type TrueColor "data/${IMAGE_FILES[$n]}.tga"
@@ -117,20 +111,14 @@ colour_near() {
 }
 
 # Fails unless colour $1 is near colour $2; $3 names the check.
-expect_colour() {
-    colour_near "$1" "$2" || fail "$3: $1, expected $2"
-    echo "$3: $1"
-}
+expect_colour() { colour_near "$1" "$2" && echo "$3: $1" || fail "$3: $1, expected $2"; }
 
 centre_colour() { import -window root screen.png 2>/dev/null && pixel_colour screen.png 512 384; }
 centre_near() { colour_near "$(centre_colour)" "$1"; }
 
 # Waits for the centre of the screen to show colour $1 ($2 names it), for a picture that changes
 # to it and then holds.
-wait_for_centre() {
-    wait_until "$2: $1 at the centre" centre_near "$1"
-    echo "$2: $1"
-}
+wait_for_centre() { wait_until "$2: $1 at the centre" centre_near "$1" && echo "$2: $1"; }
 
 # Runs a command that must fail: exit code $1, and a line of output holding $2.
 expect_failure() {
@@ -154,11 +142,7 @@ start_long_capture() {
 }
 
 # Only a capture killed outright leaves its temporary file.
-expect_no_partials() {
-    local left
-    left=$(find . -maxdepth 1 -name '.*.partial*')
-    [ -z "$left" ] || fail "temporary files left: $left"
-}
+expect_no_partials() { ! find . -maxdepth 1 -name '.*.partial*' | grep . || fail "temporary files left"; }
 
 # Breaks file $2 the way $1 names; $3 is a pristine copy.
 break_file() {

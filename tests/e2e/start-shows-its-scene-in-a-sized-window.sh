@@ -2,7 +2,6 @@
 # --start shows what a run from the start shows then; --window gives a window of that size.
 source "$(dirname "$0")/lib.sh" "$1" display
 
-use_data fonts.data font_bold.tga font_mono.tga
 make_solid_data
 # Scene 6 shows image 6 from 74411 to 81011 ms: seconds on screen, however slow the start.
 start_window "$BUILD/intro" --start 75000 --window=800x600
