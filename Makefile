@@ -68,7 +68,7 @@ test: deps
 # Leak checking stays off for the GL tests: the GL driver's own allocations, made in a module
 # unloaded by exit, cannot be told apart from ours there. The valgrind runs cover leaks instead.
 SANITIZER_ENV := UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-SANITIZED_E2E := e2e.bad_data
+SANITIZED_E2E := e2e.broken-images-draw-white|e2e.broken-font-tables-are-reported
 
 # The unit and GL tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # the bad-data matrix with the sanitized programs.

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# One image broken each way a file can be: it is reported and drawn untextured while the others
+# still show. Nothing crashes, nothing hangs.
+source "$(dirname "$0")/lib.sh" "$1"
+
+make_solid_data
+cp data/intro.tga intro.tga
+declare -A report=([missing]="could not open texture file" [empty]="Could not read file header"
+    [half]="Could not read image data" [header]="TGA file be type 2 or type 10: Invalid Image"
+    [folder]="could not open texture file" [fifo]="could not open texture file"
+    [huge]="Image larger than the largest texture")
+for fault in missing empty half header folder fifo huge; do
+    break_file "$fault" data/intro.tga intro.tga
+    expect_failure 3 "1 of 26 images did not load" timeout 20 "$BUILD/intro-capture" --at 3000 --size 64x48 --output still.png
+    [ "$(pixel_colour still.png 32 24)" = 255,255,255 ] || fail "image $fault: not drawn untextured"
+    grep -qx "Assertion failed: false && \"${report[$fault]}\", file TGALoader.cpp, line [0-9]*" err.txt ||
+        fail "image $fault: report missing: $(cat err.txt)"
+    timeout 20 "$BUILD/intro-capture" --at 62000 --size 64x48 --output other.png 2>/dev/null || [ $? = 3 ] ||
+        fail "image $fault: no still of image 2"
+    [ "$(pixel_colour other.png 32 24)" = "$(image_colour 2)" ] || fail "image $fault: image 2 harmed"
+done

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Every failure of intro-capture (and of the example's writing) is said in one line with its own
+# exit code, and leaves the file named as it was.
+source "$(dirname "$0")/lib.sh" "$1"
+
+make_solid_data
+expect_failure 2 "unknown option '--speed'" "$BUILD/intro-capture" --speed 2 --output x.mp4
+grep -q '^usage: intro-capture' err.txt || fail "no usage text after an unknown option"
+expect_failure 2 "--at takes milliseconds" "$BUILD/intro-capture" --at soon --output x.png
+expect_failure 1 "cannot write /no/such/folder/x.png" "$BUILD/intro-capture" --at 5 --output /no/such/folder/x.png
+ln -s /dev/full full.png
+expect_failure 1 "cannot write full.png: No space left on device" "$BUILD/intro-capture" --at 5 --size 64x48 --output full.png
+for name in keep.png keep.mp4; do
+    echo kept >"$name"
+    # shellcheck disable=SC2046 # the option and its value, two words
+    expect_failure 1 "no offscreen GL context" env MESA_LOADER_DRIVER_OVERRIDE=nonexistent LIBGL_DRIVERS_PATH=/nonexistent \
+        "$BUILD/intro-capture" $([ $name = keep.png ] && echo --at 5 || echo --to 100) --size 64x48 --output $name
+    [ "$(cat $name)" = kept ] || fail "a failed capture changed $name"
+done
+# A video is written with seeks: it wants a regular file.
+mkfifo fifo.mp4
+expect_failure 1 "cannot write fifo.mp4: a video needs a regular file" "$BUILD/intro-capture" --to 100 --size 64x48 --output fifo.mp4
+expect_failure 1 "could not write to standard output" sh -c '"$0" --help >/dev/full' "$BUILD/intro-capture"
+# Images that did not load: the still is written, white where they are, and the exit code says so.
+mkdir sound-only && cp data/vorn.mp3 sound-only/
+expect_failure 3 "26 of 26 images did not load; the still shows them white" "$BUILD/intro-capture" --at 7500 --size 64x48 --data sound-only --output white.png
+expect_colour "$(pixel_colour white.png 32 24)" 255,255,255 "a still without its images"
+expect_failure 1 "text-overlay: cannot write /dev/full" "$BUILD/text-overlay" /dev/full
+mkdir bin
+expect_failure 1 "ffmpeg not found" env PATH="$WORK/bin" "$BUILD/intro-capture" --to 100 --output x.mp4
+printf '#!/bin/sh\necho "no space left" >&2\nexit 1\n' >bin/ffmpeg
+chmod +x bin/ffmpeg
+expect_failure 1 "ffmpeg failed after" env PATH="$WORK/bin" "$BUILD/intro-capture" --to 100 --size 64x48 --output x.mp4
+grep -q "no space left" err.txt || fail "ffmpeg's own words are not passed on: $(cat err.txt)"
+expect_no_partials

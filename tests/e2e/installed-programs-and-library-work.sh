@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installed under another prefix and run from elsewhere, the capture tool finds its data and draws
+# what the build tree's draws; the installed headers are the library's alone; the example builds
+# against the installed library through CMake and through pkg-config, and runs.
+source "$(dirname "$0")/lib.sh" "$1"
+
+prefix=$WORK/stage/opt/afterglow
+DESTDIR=$WORK/stage cmake --install "$BUILD" --prefix /opt/afterglow >/dev/null
+(cd / && "$prefix/games/afterglow-capture" --at 3000 --size 160x90 --output "$WORK/installed.png" 2>/dev/null)
+(cd "$BUILD" && ./intro-capture --at 3000 --size 160x90 --output "$WORK/tree.png" 2>/dev/null)
+cmp -s installed.png tree.png || fail "the installed capture tool drew another still"
+[ -e "$prefix/include/afterglow/draw/Camera.h" ] && [ ! -e "$prefix/include/afterglow/app" ] &&
+    [ ! -e "$prefix/include/afterglow/tools/capture" ] || fail "the installed headers are not the library's face"
+cmake -S "$HERE/../../examples" -B example -DCMAKE_PREFIX_PATH="$prefix" >/dev/null &&
+    cmake --build example >/dev/null || fail "the example does not build with find_package"
+# shellcheck disable=SC2046 # the flags, a word each
+g++ -std=c++17 "$HERE/../../examples/text_overlay.cpp" -o pc-overlay \
+    $(PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --define-prefix --cflags --libs afterglow) ||
+    fail "the example does not build with pkg-config"
+for program in example/text-overlay pc-overlay; do
+    (cd "$BUILD" && "$WORK/$program" "$WORK/$(basename $program).png" >/dev/null) || fail "$program failed"
+done

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# With no display the intro refuses to play invisibly (exit code 1) and says why; a bad option
+# stops it with exit code 2 and its usage, before any window or sound; --help prints the usage.
+source "$(dirname "$0")/lib.sh" "$1"
+
+use_data vorn.mp3
+expect_failure 1 "Error: No display found" env -u DISPLAY -u WAYLAND_DISPLAY "$BUILD/intro"
+grep -qx "intro: no X11 or Wayland display could be opened (DISPLAY is not set); SDL picked its 'offscreen' video driver, which shows nothing" err.txt ||
+    fail "no reason for the missing display: $(cat err.txt)"
+expect_failure 2 "intro: unknown option '--fullscreen'" "$BUILD/intro" --fullscreen
+grep -q '^usage: intro' err.txt || fail "no usage after a bad option"
+expect_failure 2 "--start takes milliseconds" "$BUILD/intro" --start soon
+"$BUILD/intro" --help | grep -q -- '--dev' || fail "--help prints no usage"
