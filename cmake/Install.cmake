@@ -1,21 +1,25 @@
 # Installing: the intro and its capture tool as afterglow and afterglow-capture, laid out as
 # Debian lays out its games (programs in games/, data in share/games/afterglow), with man pages,
 # a desktop entry and icon; and the drawing library for programs of scene writers, with a CMake
-# package and a pkg-config file. `make install PREFIX=... DESTDIR=...` and `make package` use it.
+# package and a pkg-config file. `make install PREFIX=... DESTDIR=...` installs both; `make
+# package` makes a Debian package of each: the intro's (component intro) and the library's
+# (component dev), as Debian splits a program from what one builds against.
 
-install(PROGRAMS $<TARGET_FILE:intro> DESTINATION ${INTRO_GAMES_DIR} RENAME afterglow)
+install(PROGRAMS $<TARGET_FILE:intro> DESTINATION ${INTRO_GAMES_DIR} RENAME afterglow
+  COMPONENT intro)
 install(PROGRAMS $<TARGET_FILE:intro-capture> DESTINATION ${INTRO_GAMES_DIR}
-  RENAME afterglow-capture)
-# A package (or `cmake --install --strip`) carries the programs stripped; a plain install keeps
-# what the build made.
+  RENAME afterglow-capture COMPONENT intro)
+# A package (or `cmake --install --strip`) carries the programs and static libraries stripped as
+# Debian strips them, the compiler's notes included; a plain install keeps what the build made.
+set(intro_strip_notes --remove-section=.comment --remove-section=.note)
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
   foreach(program afterglow afterglow-capture)
-    execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded
+    execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded ${intro_strip_notes}
       \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${INTRO_GAMES_DIR}/\${program})
   endforeach()
-endif()")
+endif()" COMPONENT intro)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/data/ DESTINATION ${INTRO_DATA_DIR}
-  PATTERN stamp EXCLUDE PATTERN afterglow.png EXCLUDE)
+  COMPONENT intro PATTERN stamp EXCLUDE PATTERN afterglow.png EXCLUDE)
 
 # Man pages go in compressed, as Debian wants them.
 foreach(page afterglow.6 afterglow-capture.6)
@@ -26,12 +30,14 @@ foreach(page afterglow.6 afterglow-capture.6)
   list(APPEND intro_man_pages ${CMAKE_BINARY_DIR}/man/${page}.gz)
 endforeach()
 add_custom_target(man ALL DEPENDS ${intro_man_pages})
-install(FILES ${intro_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${intro_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT intro)
 
-install(FILES packaging/afterglow.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/afterglow.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+  COMPONENT intro)
 install(FILES ${CMAKE_BINARY_DIR}/data/afterglow.png
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/512x512/apps)
-# The changelog is the project's history, compressed as Debian wants it.
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/512x512/apps COMPONENT intro)
+# The changelog is the project's history, compressed as Debian wants it. Each package carries
+# its own copy with the copyright: neither depends on the other to share a doc folder.
 set(INTRO_MAINTAINER "Afterglow maintainers <maintainers@users.noreply.c-seed-82840a2b.example>")
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
   COMMAND ${CMAKE_SOURCE_DIR}/packaging/changelog.sh ${CMAKE_SOURCE_DIR} ${PROJECT_VERSION}
@@ -39,7 +45,12 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
   DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog.sh VERBATIM)
 add_custom_target(changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
 install(FILES README.md packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/afterglow-intro)
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/afterglow-intro COMPONENT intro)
+install(FILES packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/afterglow-intro-dev COMPONENT dev)
+# The library's HTML reference (make docs; make package builds it first).
+install(DIRECTORY ${CMAKE_BINARY_DIR}/docs/html/
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/afterglow-intro-dev/html COMPONENT dev OPTIONAL)
 
 # The drawing library: its headers keep their folders ("draw/Camera.h").
 set(intro_library intro_core intro_gl intro_platform intro_tools)
@@ -48,38 +59,67 @@ foreach(library ${intro_library})
   set_target_properties(${library} PROPERTIES OUTPUT_NAME ${name} EXPORT_NAME ${name})
 endforeach()
 install(TARGETS ${intro_library} EXPORT AfterglowTargets
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  foreach(library ${intro_library})
+    string(REPLACE intro_ libafterglow_ archive \${library})
+    execute_process(COMMAND ${CMAKE_STRIP} --strip-debug ${intro_strip_notes}
+      --enable-deterministic-archives
+      \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/\${archive}.a)
+  endforeach()
+endif()" COMPONENT dev)
 # Only the library's face: the intro's own app/ and the tools' programs stay out.
 install(DIRECTORY draw platform resources text
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/afterglow FILES_MATCHING PATTERN "*.h")
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/afterglow COMPONENT dev FILES_MATCHING PATTERN "*.h")
 install(DIRECTORY tools/common DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/afterglow/tools
-  FILES_MATCHING PATTERN "*.h")
+  COMPONENT dev FILES_MATCHING PATTERN "*.h")
 install(EXPORT AfterglowTargets NAMESPACE Afterglow::
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Afterglow)
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Afterglow COMPONENT dev)
 include(CMakePackageConfigHelpers)
 configure_package_config_file(packaging/AfterglowConfig.cmake.in
   ${CMAKE_BINARY_DIR}/AfterglowConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Afterglow)
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/AfterglowConfigVersion.cmake
   COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/AfterglowConfig.cmake ${CMAKE_BINARY_DIR}/AfterglowConfigVersion.cmake
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Afterglow)
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Afterglow COMPONENT dev)
 configure_file(packaging/afterglow.pc.in ${CMAKE_BINARY_DIR}/afterglow.pc @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/afterglow.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+install(FILES ${CMAKE_BINARY_DIR}/afterglow.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+  COMPONENT dev)
 
-# make package: a Debian package, its dependencies found from the linked libraries.
+# make package: two Debian packages. The intro's dependencies are found from the linked programs,
+# plus what SDL opens itself at run time for GL (libGL for a window, libEGL offscreen, where the
+# capture tool draws), which no scan of the programs sees; Mesa's drivers are recommended, being
+# one choice among others. The library's follow from what its CMake package and afterglow.pc ask
+# for; it needs nothing of the intro's, whose data only its examples use.
 set(CPACK_GENERATOR DEB)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL intro dev)
 set(CPACK_PACKAGE_NAME afterglow-intro)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${INTRO_MAINTAINER})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "self-running audiovisual presentation (demo intro)")
-set(CPACK_PACKAGE_DESCRIPTION "Afterglow starts its soundtrack, opens a full-screen OpenGL window and plays
-a fixed timeline of thirteen scenes: pictures, a flip-book and a text scroller.
-It comes with a capture tool for stills and videos, options for scene writers
-(start anywhere, pause, seek, live reload) and its drawing library.")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS ffmpeg)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_INTRO_PACKAGE_NAME afterglow-intro)
+set(CPACK_DEBIAN_INTRO_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_INTRO_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_INTRO_PACKAGE_DEPENDS "libgl1, libegl1")
+set(CPACK_DEBIAN_INTRO_PACKAGE_RECOMMENDS "libgl1-mesa-dri, ffmpeg")
+set(CPACK_DEBIAN_INTRO_DESCRIPTION "self-running audiovisual presentation (demo intro)
+Afterglow starts its soundtrack, opens a full-screen OpenGL window and plays
+a fixed timeline of thirteen scenes: pictures, a flip-book and a text scroller.
+It comes with a capture tool for stills and videos and options for scene
+writers (start anywhere, pause, seek, live reload).")
+
+set(CPACK_DEBIAN_DEV_PACKAGE_NAME afterglow-intro-dev)
+set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
+  "libsdl2-dev, libsdl2-mixer-dev, libgl-dev, libopengl-dev, libglu1-mesa-dev")
+set(CPACK_DEBIAN_DEV_PACKAGE_SUGGESTS "afterglow-intro (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_DEV_DESCRIPTION "drawing library of the Afterglow demo intro (development files)
+The textures, quads, camera, lookup tables and text printer the Afterglow intro
+draws with, and a headless GL context, as static libraries with their headers,
+a CMake package (find_package(Afterglow)) and a pkg-config file (afterglow),
+for programs of scene writers.")
 include(CPack)
