@@ -3,8 +3,8 @@
 #include "resources/core/Check.h"
 #include "resources/core/RegularFile.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 #include <utility>
 
