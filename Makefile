@@ -119,6 +119,7 @@ capture: deps-capture
 # pauses and seeks, on the machine's sound output (SDL_AUDIODRIVER=dummy where it has none).
 measure: build
 	cd $(BUILD) && ./music_clock
+	bench/startup.sh $(BUILD)
 
 # Capture speed as a ratio to real time, the whole intro at 60 fps at three sizes.
 capture-speed: build

@@ -111,6 +111,8 @@ int main(int argc, char** argv) {
         }
         return 1;
     }
+    // The images are read and decoded while the window opens.
+    ImagePreload preload(show);
     Display display;
     std::string reason;
     const DisplayError displayError =
@@ -126,7 +128,7 @@ int main(int argc, char** argv) {
     DemoState state;
     TextureLibrary textures;
     const CurrentTextureLibrary currentTextures(textures);
-    loadImageList(show, state, textures);
+    loadImageList(show, state, textures, &preload);
     std::unique_ptr<DevMode> dev;
     if (options.dev) {
         dev = std::make_unique<DevMode>(textures, data, music, show, options.timeline);

@@ -2,6 +2,7 @@
 
 #include "resources/core/Check.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -39,6 +40,19 @@ int32_t TextureLibrary::load(const std::string& filename) {
     m_texturevector.emplace_back();
     if (std::unique_ptr<Texture> texture = decodeTexture(filename, slotnumber)) {
         upload(std::move(texture));
+    }
+    return slotnumber;
+}
+
+int32_t TextureLibrary::adopt(const std::string& filename, std::optional<DecodedImage> image) {
+    if (image && std::max(image->width, image->height) > largestTextureSide()) {
+        return load(filename);
+    }
+    const auto slotnumber = static_cast<int32_t>(m_texturevector.size());
+    m_texturevector.emplace_back();
+    if (image) {
+        upload(std::make_unique<Texture>(filename, std::move(*image),
+                                         static_cast<GLuint>(slotnumber)));
     }
     return slotnumber;
 }

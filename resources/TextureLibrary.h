@@ -21,6 +21,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,12 @@ class TextureLibrary {
     /// why; the slot stays reserved and empty, nothing is uploaded, and its number is returned all
     /// the same, so later loads keep their numbers and drawing it shows no texture.
     int32_t load(const std::string& filename);
+
+    /// The same for an image decoded ahead (with the loader's own largest side), or one that did
+    /// not decode (nullopt; its reports are the caller's to write): the slot is handed out and
+    /// the image uploaded now. An image larger than this driver takes is loaded from the file
+    /// instead, to be refused as load refuses it.
+    int32_t adopt(const std::string& filename, std::optional<DecodedImage> image);
 
     /// Decodes filename again into an existing slot: when it decodes, the slot shows the new
     /// picture (and true is returned); when it does not, the loader has reported why and the slot

@@ -1,0 +1,42 @@
+#include "app/ImagePreload.h"
+
+#include "resources/core/Check.h"
+
+#include <utility>
+
+ImagePreload::ImagePreload(const Show& show) : m_images(static_cast<size_t>(show.imageCount())) {
+    std::vector<std::string> paths;
+    for (int n = 0; n < show.imageCount(); ++n) {
+        paths.push_back(show.imagePath(n));
+    }
+    m_thread = std::thread(&ImagePreload::decodeAll, this, std::move(paths));
+}
+
+ImagePreload::~ImagePreload() {
+    m_stop = true;
+    m_thread.join();
+}
+
+void ImagePreload::decodeAll(std::vector<std::string> paths) {
+    for (size_t n = 0; n < paths.size() && !m_stop; ++n) {
+        Image image;
+        DecodedImage decoded;
+        holdCheckReports(&image.reports);
+        if (readTGAFile(paths[n], kLargestTextureSide, decoded)) {
+            image.decoded = std::move(decoded);
+        }
+        holdCheckReports(nullptr);
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_images[n] = std::move(image);
+        m_ready.notify_all();
+    }
+}
+
+ImagePreload::Image ImagePreload::take(int image) {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    std::optional<Image>& slot = m_images[static_cast<size_t>(image)];
+    m_ready.wait(lock, [&] { return slot.has_value(); });
+    Image taken = std::move(*slot);
+    slot.reset();
+    return taken;
+}
