@@ -1,0 +1,43 @@
+// Before any header that includes the GL's: the framebuffer calls are declared only with it.
+#define GL_GLEXT_PROTOTYPES
+#include "tools/capture/ImageLayerCache.h"
+
+#include "app/Frame.h"
+
+#include <GL/glext.h>
+
+ImageLayerCache::ImageLayerCache(int width, int height) : m_width(width), m_height(height) {
+    glGenRenderbuffers(1, &m_image);
+    glBindRenderbuffer(GL_RENDERBUFFER, m_image);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    glGenFramebuffers(1, &m_framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_image);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+ImageLayerCache::~ImageLayerCache() {
+    glDeleteFramebuffers(1, &m_framebuffer);
+    glDeleteRenderbuffers(1, &m_image);
+}
+
+void ImageLayerCache::draw(const DemoState& state, const SceneDrawing& drawing) {
+    const bool layered = drawing.scroller && glIsEnabled(GL_BLEND) == GL_TRUE;
+    if (layered && drawing.image == m_layerImage) {
+        copy(m_framebuffer, 0);
+    } else {
+        drawSceneImage(state, drawing);
+        if (layered) {
+            copy(0, m_framebuffer);
+            m_layerImage = drawing.image;
+        }
+    }
+    drawSceneScroller(state, drawing);
+}
+
+void ImageLayerCache::copy(GLuint from, GLuint to) {
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
+    glBlitFramebuffer(0, 0, m_width, m_height, 0, 0, m_width, m_height, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/core/DemoState.h"
+#include "app/core/SceneTimeline.h"
+
+#include <GL/gl.h>
+
+// The picture under the scroller (the cleared screen and its image, the same in every frame of
+// scene 1 once blending is on) costs more to draw than the scroller itself. It is drawn once,
+// kept in a framebuffer object, and copied back into the window for each frame, which then only
+// draws the scroller. Frames are still drawn in the window: a framebuffer object is rasterised
+// the other way up, and its pixels differ in the last bit here and there.
+class ImageLayerCache {
+  public:
+    ImageLayerCache(int width, int height);
+    ~ImageLayerCache();
+    ImageLayerCache(const ImageLayerCache&) = delete;
+    ImageLayerCache& operator=(const ImageLayerCache&) = delete;
+
+    void draw(const DemoState& state, const SceneDrawing& drawing);
+
+  private:
+    void copy(GLuint from, GLuint to);
+    int m_width, m_height;
+    GLuint m_image = 0, m_framebuffer = 0;
+    int m_layerImage = -2; // the image under the scroller the cache holds; none yet
+};

@@ -1,0 +1,29 @@
+#include "tools/capture/Session.h"
+
+#include "app/Frame.h"
+#include "app/ImageLoading.h"
+#include "tools/capture/Capture.h"
+
+#include <cstdio>
+
+Session::Session(const CaptureOptions& options, const Show& show, uint32_t until)
+    : context(options.width, options.height), images(show.imageCount()) {
+    if (context.ok()) {
+        missing = loadImageList(show, state, textures);
+        resetPicture(show, state, until);
+    }
+}
+
+int writtenWhole(const std::string& program, const Session& session, const char* what) {
+    if (session.missing == 0) {
+        return 0;
+    }
+    std::fprintf(stderr, "%s: %d of %d images did not load; the %s shows them white\n",
+                 program.c_str(), session.missing, session.images, what);
+    return kImagesMissing;
+}
+
+int failCapture(const std::string& program, const std::string& message) {
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), message.c_str());
+    return 1;
+}

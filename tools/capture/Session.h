@@ -1,0 +1,31 @@
+// Session: the intro's start-up on an offscreen context of the requested size, as a capture
+// begins it, and how a capture ends: its failures and its exit codes.
+#pragma once
+
+#include "app/core/DemoState.h"
+#include "app/core/Show.h"
+#include "platform/HeadlessContext.h"
+#include "resources/TextureLibrary.h"
+#include "tools/capture/CaptureOptions.h"
+
+#include <cstdint>
+#include <string>
+
+// The intro's start-up on a context of the requested size: the image list loaded and the
+// scenes before "until" replayed. The textures go before the context that holds them.
+struct Session {
+    Session(const CaptureOptions& options, const Show& show, uint32_t until);
+    HeadlessContext context;
+    TextureLibrary textures;
+    CurrentTextureLibrary current{textures};
+    DemoState state;
+    int images;
+    int missing = 0; // images that did not load, drawn untextured
+};
+
+// The exit code of a capture written whole: 0, or kImagesMissing, said in one line, when some
+// pictures are drawn without their image.
+int writtenWhole(const std::string& program, const Session& session, const char* what);
+
+// Says why a capture failed, under the program's name; the exit code, 1.
+int failCapture(const std::string& program, const std::string& message);

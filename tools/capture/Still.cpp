@@ -1,0 +1,29 @@
+#include "app/Frame.h"
+#include "app/core/FramePlan.h"
+#include "tools/capture/Capture.h"
+#include "tools/capture/Session.h"
+#include "tools/common/OutputFile.h"
+#include "tools/common/PNGWriter.h"
+
+#include <cstdio>
+
+int captureStill(const std::string& program, const CaptureOptions& options, const Show& show) {
+    // Opened before any work, so that an output that cannot be written is found out first.
+    OutputFile file(options.output);
+    std::string reason;
+    if (!file.open(reason)) {
+        return failCapture(program, "cannot write " + options.output + ": " + reason);
+    }
+    Session session(options, show, options.at);
+    if (!session.context.ok()) {
+        return failCapture(program, "no offscreen GL context");
+    }
+    drawScene(session.state, planFrame(show, session.state, options.at));
+    if (!writePNG(file, options.width, options.height, session.context.readPixels(), reason) ||
+        !file.commit(reason)) {
+        return failCapture(program, "cannot write " + options.output + ": " + reason);
+    }
+    std::fprintf(stderr, "%s: wrote %s (%d x %d, clock %u ms)\n", program.c_str(),
+                 options.output.c_str(), options.width, options.height, options.at);
+    return writtenWhole(program, session, "still");
+}

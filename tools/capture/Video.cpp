@@ -1,0 +1,178 @@
+#include "app/Frame.h"
+#include "resources/core/RegularFile.h"
+#include "tools/capture/Capture.h"
+#include "tools/capture/CapturePlan.h"
+#include "tools/capture/ImageLayerCache.h"
+#include "tools/capture/PixelRing.h"
+#include "tools/capture/Progress.h"
+#include "tools/capture/Session.h"
+#include "tools/capture/StopSignals.h"
+#include "tools/common/ChildProcess.h"
+#include "tools/common/OutputFile.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <thread>
+
+// The encoder: x264's fastest preset at CRF 20. Measured over the whole intro on two cores, it
+// alone keeps 4K capture at half real time; slower presets make files a half to a third the
+// size but spend their time on the frames that only repeat (see the README).
+// ffmpeg receives only the frames that differ, each stamped with the number of the video frame
+// it starts; its fps filter repeats each until the next, after the colour conversion, so a
+// repeated frame costs the encoder alone.
+namespace {
+std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
+                                         const std::vector<PlannedFrame>& frames,
+                                         const std::string& soundtrack, const std::string& output) {
+    char from[32], length[32];
+    std::snprintf(from, sizeof from, "%.3f", options.from / 1000.0);
+    std::snprintf(length, sizeof length, "%.6f",
+                  static_cast<double>(frameCount(options)) / options.fps);
+    const std::string fps = std::to_string(options.fps);
+    const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
+    // File names go behind "file:", so that none is read as an option or another protocol.
+    // GL reads rows bottom first; ffmpeg turns them over. The soundtrack is padded with silence
+    // and the output ends with the picture, at its full length or at the last frame given when
+    // the capture is interrupted: the video keeps every frame, also past the end of the music.
+    // Its one progress report at the end (the period is a day) tells the frames it wrote, also
+    // when it was asked to end early.
+    // clang-format off
+    return {"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y",
+            "-f", "rawvideo", "-pix_fmt", "bgra", "-video_size", size, "-framerate", fps,
+            "-i", "pipe:0",
+            "-ss", from, "-i", "file:" + soundtrack,
+            "-map", "0:v:0", "-map", "1:a:0?",
+            "-vf", "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p,fps=" + fps,
+            "-c:v", "libx264", "-preset", "ultrafast", "-crf", "20",
+            "-af", "apad", "-c:a", "aac", "-b:a", "192k", "-shortest", "-t", length,
+            "-movflags", "+faststart", "file:" + output,
+            "-progress", "pipe:1", "-stats_period", "86400"};
+    // clang-format on
+}
+} // namespace
+
+int captureVideo(const std::string& program, const CaptureOptions& options, const Show& show) {
+    if (findProgram("ffmpeg").empty()) {
+        return failCapture(program,
+                           "ffmpeg not found: it encodes the video (Debian package ffmpeg)");
+    }
+    const std::string& soundtrack = show.soundtrackPath();
+    std::FILE* music = openRegularFile(soundtrack.c_str());
+    if (music == nullptr) {
+        return failCapture(program, soundtrack + " not found: the video's soundtrack");
+    }
+    std::fclose(music);
+    // Caught before the output is opened, so that a stop never leaves its temporary file.
+    const int stopFd = catchStopSignals();
+    if (stopFd < 0) {
+        return failCapture(program,
+                           std::string("cannot catch stop signals: ") + std::strerror(errno));
+    }
+    // ffmpeg tells the format by the extension, and seeks back to write the index.
+    OutputFile file(options.output, ".partial.mp4");
+    if (file.direct()) {
+        return failCapture(program, "cannot write " + options.output +
+                                        ": a video needs a regular file, which it can seek in");
+    }
+    std::string reason;
+    if (!file.open(reason)) {
+        return failCapture(program, "cannot write " + options.output + ": " + reason);
+    }
+    Session session(options, show, options.from);
+    if (!session.context.ok()) {
+        return failCapture(program, "no offscreen GL context");
+    }
+    const DemoState& state = session.state;
+
+    const std::vector<PlannedFrame> frames =
+        planVideo(show, options, options.everyFrame, [] { return stopSignalSeen() != 0; });
+    const uint64_t total = frameCount(options);
+    if (stopSignalSeen() != 0) {
+        std::fprintf(stderr, "%s: interrupted before the first frame: %s was not written\n",
+                     program.c_str(), options.output.c_str());
+        return 128 + stopSignalSeen();
+    }
+    // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
+    // finish a playable file with the frames it has.
+    ChildProcess ffmpeg(ffmpegArguments(options, frames, soundtrack, file.writingPath()), true);
+    if (!ffmpeg.started()) {
+        return failCapture(program, "cannot start ffmpeg: " + ffmpeg.startError());
+    }
+    ffmpeg.stopOn(stopFd, kStopGrace);
+
+    PixelRing ring(options.width, options.height);
+    std::optional<ImageLayerCache> layers; // none: every frame drawn whole, as the intro does
+    if (!options.everyFrame) {
+        layers.emplace(options.width, options.height);
+    }
+    std::atomic<bool> encoderStopped{false};
+    // The frames the video holds so far: ffmpeg repeats the last frame sent up to the number of
+    // the next one planned, where its picture ends.
+    std::atomic<uint64_t> sent{0};
+    std::thread writer([&] {
+        for (size_t k = 0;; ++k) {
+            PixelRing::Frame f = ring.full.take();
+            if (f.buffer < 0) {
+                return;
+            }
+            // The rest is only handed back, so that the renderer never waits.
+            encoderStopped =
+                encoderStopped || f.pixels == nullptr || !ffmpeg.write(f.pixels, ring.bytes());
+            if (!encoderStopped) {
+                sent = k + 1 < frames.size() ? frames[k + 1].number : frameCount(options);
+            }
+            ring.free.give(f.buffer);
+        }
+    });
+
+    Progress progress(program, total);
+    for (const PlannedFrame& f : frames) {
+        if (encoderStopped || stopSignalSeen() != 0) {
+            break;
+        }
+        if (layers) {
+            layers->draw(state, f.drawing);
+        } else {
+            drawScene(state, f.drawing);
+        }
+        ring.read();
+        progress.update(f.number + 1, f.time);
+    }
+    ring.full.give({});
+    writer.join();
+    const ChildProcess::Ending ending = ffmpeg.finish();
+    const uint64_t written = sent;
+    if (stopSignalSeen() != 0 && ending != ChildProcess::Ending::Failed) {
+        progress.clear();
+        uint64_t held = 0;
+        if (encodedFrames(ffmpeg.outputTail(), held)) {
+            if (!file.commit(reason)) {
+                return failCapture(program, "cannot write " + options.output + ": " + reason);
+            }
+            std::fprintf(
+                stderr, "%s: interrupted: %s is %s, it holds %llu of %llu frames\n",
+                program.c_str(), options.output.c_str(), held < total ? "partial" : "complete",
+                static_cast<unsigned long long>(held), static_cast<unsigned long long>(total));
+        } else {
+            std::fprintf(stderr,
+                         "%s: interrupted: ffmpeg had to be ended before it finished %s, which "
+                         "was not written\n",
+                         program.c_str(), options.output.c_str());
+        }
+        return 128 + stopSignalSeen();
+    }
+    if (encoderStopped || ending != ChildProcess::Ending::Succeeded) {
+        const std::string tail = ffmpeg.errorTail(5);
+        return failCapture(program, "ffmpeg failed after " + std::to_string(written) + " frames; " +
+                                        options.output + " was not written" +
+                                        (tail.empty() ? std::string() : ". ffmpeg said:\n" + tail));
+    }
+    if (!file.commit(reason)) {
+        return failCapture(program, "cannot write " + options.output + ": " + reason);
+    }
+    progress.finish(total, options.fps);
+    return writtenWhole(program, session, "video");
+}
