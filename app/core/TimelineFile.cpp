@@ -15,9 +15,11 @@
 #pragma pop_macro("TOML_UNREACHABLE")
 #include <toml++/toml.h>
 
+#include "resources/core/RegularFile.h"
+
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
 
 namespace {
@@ -338,20 +340,20 @@ bool parseTimeline(std::string_view text, const std::string& name, Timeline& tim
 }
 
 bool loadTimeline(const std::string& path, Timeline& timeline, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    std::error_code ignored;
-    bool readable = file && !std::filesystem::is_directory(path, ignored);
+    // A FIFO or a device is never opened: a read there could wait forever.
+    std::FILE* file = openRegularFile(path.c_str());
     // One byte past the limit is enough to refuse the file.
     std::string text(kTimelineFileBytes + 1, '\0');
-    if (readable) {
-        file.read(text.data(), static_cast<std::streamsize>(text.size()));
-        readable = !file.bad();
+    const size_t read = file != nullptr ? std::fread(text.data(), 1, text.size(), file) : 0;
+    const bool readable = file != nullptr && std::ferror(file) == 0;
+    if (file != nullptr) {
+        std::fclose(file);
     }
     if (!readable) {
         error = oneLine(path) + ":1:1: expected a readable file";
         return false;
     }
-    text.resize(static_cast<size_t>(file.gcount()));
+    text.resize(read);
     const std::string folder = folderOf(path);
     return parse(text, path, &folder, timeline, error);
 }
