@@ -9,13 +9,15 @@ std::string captureUsage(const std::string& program) {
     return "usage: " + program + " --at MS [--size WxH] [--data DIR | --timeline FILE]\n" +
            "       " + indent + " --output FILE.png\n" + "       " + program +
            " [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n" + "       " + indent +
-           " [--data DIR | --timeline FILE] --output FILE.mp4\n" + "       " + program +
-           " --help\n" +
+           " [--variable-rate] [--data DIR | --timeline FILE] --output FILE.mp4\n" + "       " +
+           program + " --help\n" +
            "It reads DIR, else data/ in the working directory, else the installed data; or plays\n"
            "the timeline in FILE with its images and music.\n"
            "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000 (a timeline's end); a\n"
            "video spans at most 24 hours. Exit code 3: written, but some images did not load and\n"
-           "show white.\n";
+           "show white. --variable-rate: each picture encoded once and held by its timestamp "
+           "(faster,\n"
+           "smaller; for players that take a variable frame rate).\n";
 }
 
 namespace {
@@ -35,9 +37,9 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
     }
     for (size_t i = 0; i < args.size();) {
         const std::string& name = args[i++];
-        static const std::set<std::string> known = {"--at",   "--from",     "--to",
-                                                    "--fps",  "--size",     "--every-frame",
-                                                    "--data", "--timeline", "--output"};
+        static const std::set<std::string> known = {
+            "--at",          "--from",          "--to",   "--fps",      "--size",
+            "--every-frame", "--variable-rate", "--data", "--timeline", "--output"};
         if (known.count(name) == 0) {
             error = "unknown option '" + name + "'";
             return false;
@@ -46,8 +48,8 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
             error = "option " + name + " given twice";
             return false;
         }
-        if (name == "--every-frame") {
-            options.everyFrame = true;
+        if (name == "--every-frame" || name == "--variable-rate") {
+            (name == "--every-frame" ? options.everyFrame : options.variableRate) = true;
             continue;
         }
         if (i >= args.size()) {
@@ -106,8 +108,8 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
         error = "a still takes --at (and no --from, --to or --fps)";
         return false;
     }
-    if (options.still && options.everyFrame) {
-        error = "a still takes --at (and no --from, --to, --fps or --every-frame)";
+    if (options.still && (options.everyFrame || options.variableRate)) {
+        error = "a still takes --at (and no --from, --to, --fps, --every-frame or --variable-rate)";
         return false;
     }
     if (!options.still && given.count("--at") > 0) {

@@ -1,6 +1,6 @@
 // CaptureOptions: the capture tool's command line.
 //   intro-capture --at MS [--size WxH] [--data DIR | --timeline FILE] --output FILE.png
-//   intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]
+//   intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame] [--variable-rate]
 //                 [--data DIR | --timeline FILE] --output FILE.mp4
 #pragma once
 
@@ -9,8 +9,9 @@
 #include <vector>
 
 struct CaptureOptions {
-    bool still = false;      // a PNG at one time, rather than a video
-    bool everyFrame = false; // draw and send every frame, as a check on the repeated ones
+    bool still = false;        // a PNG at one time, rather than a video
+    bool everyFrame = false;   // draw and send every frame, as a check on the repeated ones
+    bool variableRate = false; // encode each picture once, held by its timestamp
     bool help = false;
     uint32_t at = 0;
     uint32_t from = 0;

@@ -21,8 +21,8 @@
 // alone keeps 4K capture at half real time; slower presets make files a half to a third the
 // size but spend their time on the frames that only repeat (see the README).
 // ffmpeg receives only the frames that differ, each stamped with the number of the video frame
-// it starts; its fps filter repeats each until the next, after the colour conversion, so a
-// repeated frame costs the encoder alone.
+// it starts; at a constant rate its fps filter repeats each until the next, after the colour
+// conversion, so a repeated frame costs the encoder alone.
 namespace {
 std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
                                          const std::vector<PlannedFrame>& frames,
@@ -32,6 +32,8 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
     std::snprintf(length, sizeof length, "%.6f",
                   static_cast<double>(frameCount(options)) / options.fps);
     const std::string fps = std::to_string(options.fps);
+    // At a variable rate each picture is encoded once and held by its timestamp.
+    const std::string repeat = options.variableRate ? "" : ",fps=" + fps;
     const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
     // File names go behind "file:", so that none is read as an option or another protocol.
     // GL reads rows bottom first; ffmpeg turns them over. The soundtrack is padded with silence
@@ -45,7 +47,8 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
             "-i", "pipe:0",
             "-ss", from, "-i", "file:" + soundtrack,
             "-map", "0:v:0", "-map", "1:a:0?",
-            "-vf", "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p,fps=" + fps,
+            "-vf", "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p" + repeat,
+            "-fps_mode", options.variableRate ? "vfr" : "auto",
             "-c:v", "libx264", "-preset", "ultrafast", "-crf", "20",
             "-af", "apad", "-c:a", "aac", "-b:a", "192k", "-shortest", "-t", length,
             "-movflags", "+faststart", "file:" + output,
