@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -32,12 +33,14 @@ TEST_F(MusicTest, OpensWhatTheDecoderPlaysAndNamesWhatItRefuses) {
     std::vector<uint8_t> padded = {0, 0, 0, 0};
     std::vector<uint8_t> mp3 = soundtrack();
     padded.insert(padded.end(), mp3.begin(), mp3.end());
+    ASSERT_EQ(mkfifo(scratchPath("fifo.mp3").c_str(), 0600), 0);
     ASSERT_EQ(runCommand("ffmpeg -v error -f lavfi -i anullsrc -t 1 -f wav " +
                          scratchPath("renamed.mp3")),
               0);
     const std::vector<std::pair<std::string, MusicError>> cases = {
         {writeScratchFile("padded.mp3", padded), MusicError::None},
         {scratchPath("renamed.mp3"), MusicError::UnknownFormat}, // a WAV file
+        {scratchPath("fifo.mp3"), MusicError::FileNotFound},     // never waited on
     };
     for (const auto& [path, expected] : cases) {
         music.open(path);
