@@ -6,7 +6,6 @@ source "$(dirname "$0")/lib.sh" "$1"
 make_solid_data
 expect_failure 2 "unknown option '--speed'" "$BUILD/intro-capture" --speed 2 --output x.mp4
 grep -q '^usage: intro-capture' err.txt || fail "no usage text after an unknown option"
-expect_failure 2 "--at takes milliseconds" "$BUILD/intro-capture" --at soon --output x.png
 expect_failure 1 "cannot write /no/such/folder/x.png" "$BUILD/intro-capture" --at 5 --output /no/such/folder/x.png
 ln -s /dev/full full.png
 expect_failure 1 "cannot write full.png: No space left on device" "$BUILD/intro-capture" --at 5 --size 64x48 --output full.png

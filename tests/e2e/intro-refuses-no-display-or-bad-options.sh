@@ -9,5 +9,4 @@ grep -qx "intro: no X11 or Wayland display could be opened (DISPLAY is not set);
     fail "no reason for the missing display: $(cat err.txt)"
 expect_failure 2 "intro: unknown option '--fullscreen'" "$BUILD/intro" --fullscreen
 grep -q '^usage: intro' err.txt || fail "no usage after a bad option"
-expect_failure 2 "--start takes milliseconds" "$BUILD/intro" --start soon
 "$BUILD/intro" --help | grep -q -- '--dev' || fail "--help prints no usage"

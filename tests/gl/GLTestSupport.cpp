@@ -1,8 +1,6 @@
 #include "GLTestSupport.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 RGB GLTest::pixel(int x, int y) const {
     size_t at = (static_cast<size_t>(y) * width() + x) * 3;
@@ -16,18 +14,10 @@ testing::AssertionResult GLTest::regionIs(int x0, int y0, int x1, int y1, RGB co
             RGB p = pixel(x, y);
             for (int c = 0; c < 3; ++c) {
                 if (std::abs(p[c] - colour[c]) > tolerance) {
-                    const testing::TestInfo* info =
-                        testing::UnitTest::GetInstance()->current_test_info();
-                    std::string file =
-                        std::string(info->test_suite_name()) + "." + info->name() + ".ppm";
-                    std::ofstream out(file, std::ios::binary);
-                    out << "P6\n" << width() << " " << height() << "\n255\n";
-                    out.write(reinterpret_cast<const char*>(m_pixels.data()),
-                              static_cast<std::streamsize>(m_pixels.size()));
                     return testing::AssertionFailure()
                            << "pixel (" << x << ", " << y << ") from the top is (" << p[0] << ", "
                            << p[1] << ", " << p[2] << "), expected (" << colour[0] << ", "
-                           << colour[1] << ", " << colour[2] << "); frame saved as " << file;
+                           << colour[1] << ", " << colour[2] << ")";
                 }
             }
         }

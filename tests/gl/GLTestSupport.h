@@ -1,5 +1,5 @@
 // Support for render tests: a headless context per test, textures of known colours, and pixel
-// checks that save the frame they looked at when they fail.
+// checks that name the first pixel that differs.
 #pragma once
 
 #include "platform/HeadlessContext.h"
@@ -24,7 +24,7 @@ class GLTest : public testing::Test {
     // Pixel at column x, row y counted from the top of the screen.
     RGB pixel(int x, int y) const;
     // Every pixel of the rectangle within tolerance of the colour; on failure names the first
-    // differing pixel and saves the frame as a PPM beside the test.
+    // differing pixel.
     testing::AssertionResult regionIs(int x0, int y0, int x1, int y1, RGB colour,
                                       int tolerance = 2) const;
 

@@ -18,20 +18,31 @@ Parsed parse(const std::vector<std::string>& args) {
 }
 
 TEST(CaptureOptions, TakesAStillOrAVideoWithItsDefaults) {
-    Parsed still = parse({"--at", "81012", "--output", "a.png", "--data", "d"});
-    ASSERT_TRUE(still.ok) << still.error;
-    EXPECT_TRUE(still.options.still);
-    EXPECT_EQ(still.options.data, "d");
-    EXPECT_EQ(std::tie(still.options.at, still.options.width, still.options.height),
-              std::make_tuple(81012u, 1920, 1080));
-    Parsed video = parse({"--output", "v.mp4", "--fps", "10", "--size", "320x200", "--from", "5"});
-    ASSERT_TRUE(video.ok) << video.error;
-    EXPECT_FALSE(video.options.still);
-    EXPECT_EQ(std::tie(video.options.from, video.options.to, video.options.fps, video.options.width,
-                       video.options.height),
-              std::make_tuple(5u, 160000u, 10, 320, 200));
-    Parsed day = parse({"--from", "5", "--to", "86400005", "--output", "v.mp4"});
-    EXPECT_TRUE(day.ok) << "a video of the longest span: " << day.error;
+    struct Case {
+        std::vector<std::string> args;
+        bool still, everyFrame, help;
+        uint32_t at, from, to;
+        int fps, width, height;
+        std::string data;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {{"--at", "81012", "--output", "a.png", "--data", "d"}, true, false, false, 81012, 0, 160000, 60, 1920, 1080, "d"},
+        {{"--output", "v.mp4", "--fps", "10", "--size", "320x200", "--from", "5"}, false, false, false, 0, 5, 160000, 10, 320, 200, ""},
+        {{"--from", "5", "--to", "86400005", "--every-frame", "--output", "v.mp4"}, false, true, false, 0, 5, 86400005, 60, 1920, 1080, ""},
+        {{"--loud", "--help"}, false, false, true, 0, 0, 160000, 60, 1920, 1080, ""}, // help before all
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        Parsed p = parse(c.args);
+        ASSERT_TRUE(p.ok) << p.error;
+        const CaptureOptions& o = p.options;
+        EXPECT_EQ(std::tie(o.still, o.everyFrame, o.help, o.at, o.from, o.to, o.fps, o.width,
+                           o.height, o.data),
+                  std::tie(c.still, c.everyFrame, c.help, c.at, c.from, c.to, c.fps, c.width,
+                           c.height, c.data));
+    }
 }
 
 TEST(CaptureOptions, RefusesMistakesWithAReason) {

@@ -12,10 +12,10 @@ TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
     std::string error;
     ASSERT_TRUE(parseIntroOptions({}, o, error));
     EXPECT_FALSE(o.window || o.dev || o.help || o.version || o.start != 0 || !o.data.empty());
-    ASSERT_TRUE(
-        parseIntroOptions({"--window", "--start", "81012", "--data", "d", "--dev"}, o, error));
-    EXPECT_EQ(std::tie(o.window, o.width, o.height, o.start, o.data, o.dev),
-              std::make_tuple(true, 1280, 720, 81012u, std::string("d"), true));
+    ASSERT_TRUE(parseIntroOptions(
+        {"--window", "--start", "81012", "--data", "d", "--dev", "--help"}, o, error));
+    EXPECT_EQ(std::tie(o.window, o.width, o.height, o.start, o.data, o.dev, o.help),
+              std::make_tuple(true, 1280, 720, 81012u, std::string("d"), true, true));
     ASSERT_TRUE(parseIntroOptions({"--start", "0000000000000000000000005"}, o, error)) << error;
     EXPECT_EQ(o.start, 5u) << "leading zeros change nothing";
     // clang-format off

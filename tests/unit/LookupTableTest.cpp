@@ -1,11 +1,8 @@
-#include "TestFiles.h"
-
 #include "text/core/LookupTableLoader.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 
@@ -62,25 +59,6 @@ TEST(LookupTableLoader, ReadsKeysAndRecordsLineByLine) {
             }
         }
     }
-}
-
-TEST(LookupTableLoader, AFileThatCannotBeOpenedIsReportedAndGivesAnEmptyTable) {
-    ASSERT_EQ(mkfifo(scratchPath("fifo.data").c_str(), 0600), 0);
-    for (const char* name : {"missing.data", "", "fifo.data"}) {
-        SCOPED_TRACE(name);
-        testing::internal::CaptureStderr();
-        Table t(loadLookupTable(scratchPath(name)));
-        std::string report = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(report.rfind("Assertion failed: indata.is_open() && \"file not found\", file "
-                               "LookupTableLoader.cpp, line ",
-                               0),
-                  0u)
-            << report;
-        EXPECT_EQ(t->recordCount(), 0);
-        EXPECT_EQ(t->getString(0, "mapfile"), "");
-    }
-    Table file(loadLookupTable(writeScratchFile("t.data", "a b\n1 2\n")));
-    EXPECT_EQ(file->getInt(0, "b"), 2);
 }
 
 TEST(LookupTable, EveryValueQueryMovesTheCursorAndOutsideAnswersEmpty) {

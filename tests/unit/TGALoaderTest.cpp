@@ -117,20 +117,15 @@ TEST(TGALoader, RefusesEachBadFileWithItsOwnReportAndNoImage) {
         {"11 bytes", Bytes(11, 0), "Could not read file header"},
         {"ID length 1", with(0, 1), invalid},
         {"colour map", with(1, 1), invalid},
-        {"colour map length", with(5, 1), invalid},
         {"x origin", with(8, 1), invalid},
         {"y origin", with(11, 1), invalid},
         {"type 1", with(2, 1), invalid},
-        {"type 3", with(2, 3), invalid},
-        {"type 9", with(2, 9), invalid},
         {"type 11", with(2, 11), invalid},
         {"no info header", first(valid24, 12), "Could not read info header"},
         {"short info header", first(valid24, 17), "Could not read info header"},
-        {"RLE, short info header", first(header(10, 1, 1, 24), 15), "Could not read info header"},
         {"width 0", header(2, 0, 1, 24) + Bytes(3, 0), "Invalid texture information"},
         {"height 0", header(10, 1, 0, 24) + Bytes{0x80, 1, 2, 3}, "Invalid texture information"},
         {"depth 8", header(2, 1, 1, 8) + Bytes(3, 0), "Invalid texture information"},
-        {"depth 16", header(10, 1, 1, 16) + Bytes(3, 0), "Invalid texture information"},
         {"raw, one byte short", header(2, 2, 2, 32) + Bytes(15, 7), "Could not read image data"},
         {"raw, huge image in a small file", header(2, 65535, 65535, 32) + Bytes(42, 7),
          "Could not read image data"},
@@ -216,39 +211,29 @@ TGAImage pattern(int width, int height, int bytesPerPixel) {
     return image;
 }
 
-TEST(TGALoader, RawAndRunLengthFilesOfTheSameImageDecodeAlike) {
+// Files of one image, raw and run-length, from our writer and from ImageMagick (a writer we did not
+// write, which stores the top row first whatever its descriptor says), decode to its pixels.
+TEST(TGALoader, EveryWritersRawAndRunLengthFilesDecodeToTheImage) {
     for (int n : {3, 4}) {
-        TGAImage image = pattern(301, 257, n);
+        const TGAImage image = pattern(301, 257, n);
+        const std::string pam = "P7\nWIDTH 301\nHEIGHT 257\nDEPTH " + std::to_string(n) +
+                                "\nMAXVAL 255\nTUPLTYPE " + (n == 4 ? "RGB_ALPHA" : "RGB") +
+                                "\nENDHDR\n";
+        const std::string source =
+            writeScratchFile("source.pam", Bytes(pam.begin(), pam.end()) + image.pixels);
         for (bool rle : {false, true}) {
             SCOPED_TRACE(testing::Message() << n << " bytes per pixel, rle " << rle);
-            Decoded d = decode(encodeTGA(image, rle));
-            ASSERT_TRUE(d.ok) << d.report;
-            EXPECT_EQ(d.pixels(), image.pixels);
-        }
-    }
-}
-
-// ImageMagick as a writer we did not write: its files decode to the pixels it was given, with
-// the picture's top row first (it stores that row first whatever its descriptor says).
-TEST(TGALoader, ReadsWhatImageMagickWrites) {
-    for (int n : {3, 4}) {
-        TGAImage image = pattern(67, 33, n);
-        std::string header = "P7\nWIDTH 67\nHEIGHT 33\nDEPTH " + std::to_string(n) +
-                             "\nMAXVAL 255\nTUPLTYPE " + (n == 4 ? "RGB_ALPHA" : "RGB") +
-                             "\nENDHDR\n";
-        std::string source =
-            writeScratchFile("source.pam", Bytes(header.begin(), header.end()) + image.pixels);
-        for (bool rle : {false, true}) {
-            SCOPED_TRACE(testing::Message() << n << " bytes per pixel, rle " << rle);
-            std::string out = scratchPath(rle ? "magick-rle.tga" : "magick-raw.tga");
-            std::string command = "convert " + source + " -strip -type " +
-                                  (n == 4 ? "TrueColorAlpha" : "TrueColor") +
-                                  (rle ? " -compress RLE " : " -compress None ") + out;
+            Decoded ours = decode(encodeTGA(image, rle));
+            const std::string magick = scratchPath("magick.tga");
+            const std::string command = "convert " + source + " -strip -type " +
+                                        (n == 4 ? "TrueColorAlpha" : "TrueColor") +
+                                        (rle ? " -compress RLE " : " -compress None ") + magick;
             ASSERT_EQ(runCommand(command), 0) << command;
-            Decoded d = decodeFile(out);
-            ASSERT_TRUE(d.ok) << d.report;
-            EXPECT_EQ(d.image.bpp, 8u * n);
-            EXPECT_EQ(d.pixels(), image.pixels);
+            for (const Decoded& d : {std::move(ours), decodeFile(magick)}) {
+                ASSERT_TRUE(d.ok) << d.report;
+                EXPECT_EQ(d.image.bpp, 8u * n);
+                EXPECT_EQ(d.pixels(), image.pixels);
+            }
         }
     }
 }

@@ -23,6 +23,8 @@ std::vector<uint32_t> elapsedValues() {
     return values;
 }
 
+// Every image, flip-book frame, switch time and scroll position of the compiled rules, compared
+// with the file's: a change to either shows here.
 TEST(TimelineFile, TheBuiltInTimelineWrittenOutDrawsAsTheCompiledRules) {
     Timeline timeline;
     std::string error;
