@@ -13,4 +13,9 @@ for span in "40000 42000 20 x'\$(touch PWNED)'.mp4" "170000 172000 20 -x.mp4" "1
     [ "$(ffprobe -v error -show_entries stream=codec_type -of csv=p=0 "./$name" | sort | tr '\n' ' ')" = "audio video " ] ||
         fail "video '$name' $from to $to lacks a stream"
 done
+# At a variable rate the same span is its three planned frames (the credits, the black after the
+# end, the last frame), each held until the next.
+"$BUILD/intro-capture" --from 158000 --to 165000 --fps 10 --size 64x48 --variable-rate --output vfr.mp4 2>capture.log &&
+    [ "$(frames_of vfr.mp4)" = 3 ] && [ "$(ffprobe -v error -show_entries format=duration -of csv=p=0 vfr.mp4)" = 7.000000 ] ||
+    fail "variable rate: $(frames_of vfr.mp4) frames, $(ffprobe -v error -show_entries format=duration -of csv=p=0 vfr.mp4) s"
 expect_no_partials

@@ -20,17 +20,18 @@ Parsed parse(const std::vector<std::string>& args) {
 TEST(CaptureOptions, TakesAStillOrAVideoWithItsDefaults) {
     struct Case {
         std::vector<std::string> args;
-        bool still, everyFrame, help;
+        bool still, everyFrame, variableRate, help;
         uint32_t at, from, to;
         int fps, width, height;
         std::string data;
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {{"--at", "81012", "--output", "a.png", "--data", "d"}, true, false, false, 81012, 0, 160000, 60, 1920, 1080, "d"},
-        {{"--output", "v.mp4", "--fps", "10", "--size", "320x200", "--from", "5"}, false, false, false, 0, 5, 160000, 10, 320, 200, ""},
-        {{"--from", "5", "--to", "86400005", "--every-frame", "--output", "v.mp4"}, false, true, false, 0, 5, 86400005, 60, 1920, 1080, ""},
-        {{"--loud", "--help"}, false, false, true, 0, 0, 160000, 60, 1920, 1080, ""}, // help before all
+        {{"--at", "81012", "--output", "a.png", "--data", "d"}, true, false, false, false, 81012, 0, 160000, 60, 1920, 1080, "d"},
+        {{"--output", "v.mp4", "--fps", "10", "--size", "320x200", "--from", "5"}, false, false, false, false, 0, 5, 160000, 10, 320, 200, ""},
+        {{"--from", "5", "--to", "86400005", "--every-frame", "--output", "v.mp4"}, false, true, false, false, 0, 5, 86400005, 60, 1920, 1080, ""},
+        {{"--variable-rate", "--output", "v.mp4"}, false, false, true, false, 0, 0, 160000, 60, 1920, 1080, ""},
+        {{"--loud", "--help"}, false, false, false, true, 0, 0, 160000, 60, 1920, 1080, ""}, // help before all
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -38,10 +39,10 @@ TEST(CaptureOptions, TakesAStillOrAVideoWithItsDefaults) {
         Parsed p = parse(c.args);
         ASSERT_TRUE(p.ok) << p.error;
         const CaptureOptions& o = p.options;
-        EXPECT_EQ(std::tie(o.still, o.everyFrame, o.help, o.at, o.from, o.to, o.fps, o.width,
-                           o.height, o.data),
-                  std::tie(c.still, c.everyFrame, c.help, c.at, c.from, c.to, c.fps, c.width,
-                           c.height, c.data));
+        EXPECT_EQ(std::tie(o.still, o.everyFrame, o.variableRate, o.help, o.at, o.from, o.to, o.fps,
+                           o.width, o.height, o.data),
+                  std::tie(c.still, c.everyFrame, c.variableRate, c.help, c.at, c.from, c.to, c.fps,
+                           c.width, c.height, c.data));
     }
 }
 
@@ -67,6 +68,8 @@ TEST(CaptureOptions, RefusesMistakesWithAReason) {
         {{"--at", "1", "--output", "a.gif"}, "--output must name a .png"},
         {{"--from", "5", "--to", "86400006", "--output", "v.mp4"}, "a video spans at most 24 hours"},
         {{"--to", "4294967295", "--every-frame", "--output", "v.mp4"}, "at most 86400000 ms after"},
+        {{"--at", "1", "--variable-rate", "--output", "a.png"}, "a still takes --at"},
+        {{"--data", "d", "--timeline", "t", "--output", "v.mp4"}, "exclude each other"},
     };
     // clang-format on
     for (const auto& [args, reason] : cases) {

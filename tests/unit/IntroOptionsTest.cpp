@@ -18,6 +18,10 @@ TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
               std::make_tuple(true, 1280, 720, 81012u, std::string("d"), true, true));
     ASSERT_TRUE(parseIntroOptions({"--start", "0000000000000000000000005"}, o, error)) << error;
     EXPECT_EQ(o.start, 5u) << "leading zeros change nothing";
+    ASSERT_TRUE(parseIntroOptions({"--start", "200000", "--timeline", "t.toml"}, o, error))
+        << error;
+    EXPECT_EQ(std::tie(o.start, o.timeline), std::make_tuple(200000u, std::string("t.toml")))
+        << "a timeline file's end bounds --start, once it is read";
     // clang-format off
     const std::vector<std::pair<std::vector<std::string>, std::string>> mistakes = {
         {{"--fullscreen"}, "unknown option '--fullscreen'"},
@@ -29,6 +33,8 @@ TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
         {{"--window=800"}, "--window takes WIDTHxHEIGHT"},
         {{"--window=0x600"}, "--window takes WIDTHxHEIGHT"},
         {{"--data", ""}, "--data takes a folder"},
+        {{"--timeline", ""}, "--timeline takes a file"},
+        {{"--timeline", "t", "--start", "4294967296"}, "from 0 to 4294967295, not '4294967296'"},
     };
     // clang-format on
     for (const auto& [args, reason] : mistakes) {
