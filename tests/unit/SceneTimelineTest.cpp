@@ -21,6 +21,8 @@ TEST(SceneTimeline, SceneIndexFollowsTheClockAndNeverGoesBack) {
     DemoState jump;
     advanceTimeline(jump, 60000);
     EXPECT_EQ(jump.scene, 4) << "a clock jump passes several scenes in one step";
+    EXPECT_EQ(warmUpTimes(Show(), 38002), (std::vector<uint32_t>{0, 7501, 38001}))
+        << "a picture reset replays the first ms of each scene begun before";
 }
 
 // Messages fed to the frame step in order, and what the run looks like after each.
