@@ -39,4 +39,29 @@ TEST(MP3Probe, KnowsLayerThreeStreamsAndTagsFromOtherData) {
     }
 }
 
+// Frame lengths from the standard's tables (144 or 72 x bitrate / sample rate, plus padding):
+// a stream is known by its second header lying exactly one frame after the first.
+TEST(MP3Probe, FindsTheNextHeaderOneFrameOnForEveryBitrateAndSampleRate) {
+    // second header byte (version, layer III), sample rate index, padding, then the lengths by
+    // bitrate index 1 to 14
+    const std::vector<std::tuple<uint8_t, int, int, std::vector<size_t>>> cases = {
+        {0xFB, 0, 0, {104, 130, 156, 182, 208, 261, 313, 365, 417, 522, 626, 731, 835, 1044}},
+        {0xFB, 0, 1, {105, 131, 157, 183, 209, 262, 314, 366, 418, 523, 627, 732, 836, 1045}},
+        {0xFB, 1, 0, {96, 120, 144, 168, 192, 240, 288, 336, 384, 480, 576, 672, 768, 960}},
+        {0xFB, 2, 0, {144, 180, 216, 252, 288, 360, 432, 504, 576, 720, 864, 1008, 1152, 1440}},
+        {0xF3, 0, 0, {26, 52, 78, 104, 130, 156, 182, 208, 261, 313, 365, 417, 470, 522}},
+        {0xE3, 1, 0, {48, 96, 144, 192, 240, 288, 336, 384, 480, 576, 672, 768, 864, 960}},
+    };
+    for (const auto& [version, rate, padding, lengths] : cases) {
+        for (size_t k = 0; k < lengths.size(); ++k) {
+            const uint8_t header[4] = {
+                0xFF, version, static_cast<uint8_t>((k + 1) << 4 | rate << 2 | padding << 1), 0x64};
+            SCOPED_TRACE(testing::Message() << std::hex << int{version} << " " << int{header[2]});
+            EXPECT_TRUE(looksLikeMP3(frames(header, lengths[k], 3).data(), 3 * lengths[k]));
+            EXPECT_FALSE(
+                looksLikeMP3(frames(header, lengths[k] - 1, 3).data(), 3 * lengths[k] - 3));
+        }
+    }
+}
+
 } // namespace
