@@ -301,11 +301,68 @@ class Reader {
 } // namespace
 
 namespace {
+// The place of the first line holding more than kTimelineKeyDots dots outside strings and
+// comments, or a line of 0. A key of dotted parts, one nested table each, lies on one line, and
+// the parser goes as deep into its stack as a key has parts.
+toml::source_position tooManyDots(std::string_view text) {
+    enum class In { Code, Basic, Literal, MultiBasic, MultiLiteral, Comment } in = In::Code;
+    uint32_t line = 1, column = 0;
+    size_t dots = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        ++column;
+        const bool triple = text.substr(i, 3) == (c == '"' ? "\"\"\"" : "'''");
+        switch (in) {
+        case In::Code:
+            if (c == '.' && ++dots > kTimelineKeyDots) {
+                return {line, column};
+            }
+            in = c == '#'    ? In::Comment
+                 : c == '"'  ? (triple ? In::MultiBasic : In::Basic)
+                 : c == '\'' ? (triple ? In::MultiLiteral : In::Literal)
+                             : In::Code;
+            i += triple && in != In::Code && in != In::Comment ? 2 : 0;
+            break;
+        case In::Basic:
+        case In::MultiBasic:
+            if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') {
+                ++i, ++column; // an escaped character, a quote among them
+            } else if (c == '"' && (in == In::Basic || triple)) {
+                i += in == In::MultiBasic ? 2 : 0;
+                in = In::Code;
+            }
+            break;
+        case In::Literal:
+        case In::MultiLiteral:
+            if (c == '\'' && (in == In::Literal || triple)) {
+                i += in == In::MultiLiteral ? 2 : 0;
+                in = In::Code;
+            }
+            break;
+        case In::Comment:
+            break;
+        }
+        if (c == '\n') {
+            ++line, column = 0, dots = 0;
+            in = in == In::Comment || in == In::Basic || in == In::Literal ? In::Code : in;
+        }
+    }
+    return {0, 0};
+}
+
 bool parse(std::string_view text, const std::string& name, const std::string* folder,
            Timeline& timeline, std::string& error) {
     Reader reader(name, folder);
     if (text.size() > kTimelineFileBytes) {
         reader.fail({}, "expected at most " + std::to_string(kTimelineFileBytes) + " bytes");
+        error = reader.error();
+        return false;
+    }
+    if (const toml::source_position dots = tooManyDots(text); dots.line != 0) {
+        toml::source_region where;
+        where.begin = dots;
+        reader.fail(where, "expected at most " + std::to_string(kTimelineKeyDots) +
+                               " dots in a line outside strings and comments");
         error = reader.error();
         return false;
     }

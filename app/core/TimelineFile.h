@@ -16,6 +16,7 @@ constexpr size_t kTimelineImages = 1024;
 constexpr size_t kTimelineChanges = 256; // per scene
 constexpr size_t kTimelineFrames = 4096; // per flip-book
 constexpr size_t kTimelinePathBytes = 4096;
+constexpr size_t kTimelineKeyDots = 256; // in a line, outside strings: a key's nested tables
 
 // Parses text, naming the file name in errors. On a mistake returns false with the one-line
 // report in error and leaves timeline as it was.

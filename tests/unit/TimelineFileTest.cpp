@@ -107,6 +107,11 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
          "t:5:31: expected 'pace' to be a pace in ms from 1 to 4294967295"},
         {head + "scene = 3\n", "t:3:9: expected 'scene' to be a list of 1 to 1024 entries"},
         {std::string(kTimelineFileBytes + 1, ' '), "t:1:1: expected at most 1048576 bytes"},
+        // a key of 150000 dotted parts once took the parser 130000 calls deep, past the stack
+        {"a" + std::string(300, '.'), "t:1:258: expected at most 256 dots in a line outside strings and comments"},
+        // dots in comments and strings are not keys
+        {"#" + std::string(300, '.') + "\nsoundtrack = '" + std::string(300, '.') + "'\nimages = ['a']\n" + scene + "x = '''\n" + std::string(300, '.') + "'''\n",
+         "t:6:1: expected one of the keys end, image, changes, flipbook, scroller in a scene, not 'x'"},
     };
     // clang-format on
     for (const auto& [text, expected] : cases) {
