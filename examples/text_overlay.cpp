@@ -10,8 +10,15 @@
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    // An option is not a file name: only --help is known.
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+        const bool help = argc == 2 && std::strcmp(argv[1], "--help") == 0;
+        std::fputs("usage: text-overlay [picture.png]\n", help ? stdout : stderr);
+        return help && std::fflush(stdout) == 0 ? 0 : help ? 1 : 2;
+    }
     // Declared first, so that it outlives the textures made in it.
     HeadlessContext context(640, 400);
     if (!context.ok()) {
@@ -42,5 +49,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("text-overlay: wrote %s (%d x %d)\n", output, context.width(), context.height());
-    return 0;
+    return std::fflush(stdout) == 0 ? 0 : 1;
 }

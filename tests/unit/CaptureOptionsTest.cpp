@@ -145,4 +145,21 @@ TEST(CapturePlan, ReadsTheFramesWrittenFromTheFinalProgressReport) {
     }
 }
 
+// What an interrupted video holds: frames at a constant rate; at a variable one, pictures that
+// each hold until the next (frames 0, 6, 7, 8, 9 of 10 drawn, as in the plan above).
+TEST(CapturePlan, AnInterruptedVideoHoldsTheFramesItsPicturesCover) {
+    CaptureOptions o;
+    o.from = 7000, o.to = 8000, o.fps = 10;
+    const std::vector<PlannedFrame> frames = planVideo(Show(), o, false);
+    for (const auto& [encoded, variable, held] :
+         std::vector<std::tuple<uint64_t, bool, uint64_t>>{{0, true, 0},
+                                                           {1, true, 1},
+                                                           {2, true, 7},
+                                                           {5, true, 10},
+                                                           {9, true, 10},
+                                                           {2, false, 2}}) {
+        EXPECT_EQ(framesHeld(frames, encoded, variable), held) << encoded << " " << variable;
+    }
+}
+
 } // namespace

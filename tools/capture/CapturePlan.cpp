@@ -3,6 +3,8 @@
 #include "app/core/CommandLine.h"
 #include "app/core/FramePlan.h"
 
+#include <algorithm>
+
 namespace {
 // What reaches the pixels: the drawing, and the additive blending the scroller leaves on.
 struct Picture {
@@ -69,4 +71,11 @@ bool encodedFrames(const std::string& progress, uint64_t& frames) {
     const size_t from = key + 7;
     return parseWholeNumber(progress.substr(from, progress.find('\n', from) - from), 0, UINT64_MAX,
                             frames);
+}
+
+uint64_t framesHeld(const std::vector<PlannedFrame>& frames, uint64_t encoded, bool variableRate) {
+    if (!variableRate || encoded == 0 || frames.empty()) {
+        return encoded;
+    }
+    return frames[std::min<uint64_t>(encoded, frames.size()) - 1].number + 1;
 }

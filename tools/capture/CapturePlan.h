@@ -32,6 +32,11 @@ std::vector<PlannedFrame> planVideo(const Show& show, const CaptureOptions& opti
 // frame it starts, in frames of the video's rate.
 std::string frameNumberExpression(const std::vector<PlannedFrame>& frames);
 
+// The video frames a file holds once ffmpeg encoded the first `encoded` frames sent: at a constant
+// rate each encoded frame is one; at a variable rate each is a picture held from its frame number
+// until the next, and the last one encoded holds one frame.
+uint64_t framesHeld(const std::vector<PlannedFrame>& frames, uint64_t encoded, bool variableRate);
+
 // The number of frames ffmpeg's final progress report ("-progress", key=value lines ending with
 // "progress=end") says it wrote; false when the text ends with no final report, as when ffmpeg
 // was killed before it closed the file.

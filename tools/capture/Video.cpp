@@ -150,8 +150,9 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     const uint64_t written = sent;
     if (stopSignalSeen() != 0 && ending != ChildProcess::Ending::Failed) {
         progress.clear();
-        uint64_t held = 0;
-        if (encodedFrames(ffmpeg.outputTail(), held)) {
+        uint64_t encoded = 0;
+        if (encodedFrames(ffmpeg.outputTail(), encoded)) {
+            const uint64_t held = framesHeld(frames, encoded, options.variableRate);
             if (!file.commit(reason)) {
                 return failCapture(program, "cannot write " + options.output + ": " + reason);
             }
