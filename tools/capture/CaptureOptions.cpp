@@ -15,9 +15,9 @@ std::string captureUsage(const std::string& program) {
            "the timeline in FILE with its images and music.\n"
            "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000 (a timeline's end); a\n"
            "video spans at most 24 hours. Exit code 3: written, but some images did not load and\n"
-           "show white. --variable-rate: each picture encoded once and held by its timestamp "
-           "(faster,\n"
-           "smaller; for players that take a variable frame rate).\n";
+           "show white.\n"
+           "--variable-rate: each picture encoded once and held by its timestamp (smaller, and\n"
+           "faster at 1080p and above; for players that take a variable frame rate).\n";
 }
 
 namespace {
