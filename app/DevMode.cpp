@@ -60,20 +60,10 @@ std::vector<size_t> FileWatch::changed() {
     return changed;
 }
 
-namespace {
-std::vector<std::string> imagePaths(const Show& show) {
-    std::vector<std::string> paths;
-    for (int n = 0; n < show.imageCount(); ++n) {
-        paths.push_back(show.imagePath(n));
-    }
-    return paths;
-}
-} // namespace
-
 DevMode::DevMode(TextureLibrary& textures, const DataFolder& data, Music& music, Show& show,
                  const std::string& timelinePath)
     : m_textures(textures), m_music(music), m_fonts(textures, data), m_currentFonts(m_fonts),
-      m_show(show), m_timelinePath(timelinePath), m_images(imagePaths(show)),
+      m_show(show), m_timelinePath(timelinePath), m_images(show.imagePaths()),
       m_timeline(timelinePath.empty() ? std::vector<std::string>() : std::vector{timelinePath}) {}
 
 void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
@@ -127,7 +117,7 @@ bool DevMode::reloadTimeline(DemoState& state) {
     }
     state.imageSlots = std::move(slots);
     m_show = std::move(next);
-    m_images = FileWatch(imagePaths(m_show));
+    m_images = FileWatch(m_show.imagePaths());
     return true;
 }
 

@@ -4,13 +4,9 @@
 
 #include <utility>
 
-ImagePreload::ImagePreload(const Show& show) : m_images(static_cast<size_t>(show.imageCount())) {
-    std::vector<std::string> paths;
-    for (int n = 0; n < show.imageCount(); ++n) {
-        paths.push_back(show.imagePath(n));
-    }
-    m_thread = std::thread(&ImagePreload::decodeAll, this, std::move(paths));
-}
+ImagePreload::ImagePreload(const Show& show)
+    : m_images(show.imagePaths().size()),
+      m_thread(&ImagePreload::decodeAll, this, show.imagePaths()) {}
 
 ImagePreload::~ImagePreload() {
     m_stop = true;

@@ -53,20 +53,13 @@ bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& optio
             if (!value(startText.emplace())) {
                 return false;
             }
-        } else if (arg == "--data") {
-            if (!value(options.data)) {
+        } else if (arg == "--data" || arg == "--timeline") {
+            std::string& path = arg == "--data" ? options.data : options.timeline;
+            if (!value(path)) {
                 return false;
             }
-            if (options.data.empty()) {
-                error = "--data takes a folder, not ''";
-                return false;
-            }
-        } else if (arg == "--timeline") {
-            if (!value(options.timeline)) {
-                return false;
-            }
-            if (options.timeline.empty()) {
-                error = "--timeline takes a file, not ''";
+            if (path.empty()) {
+                error = arg + (arg == "--data" ? " takes a folder" : " takes a file") + ", not ''";
                 return false;
             }
         } else if (arg == "--dev") {

@@ -28,6 +28,10 @@ struct SceneDrawing {
     bool scroller = false;
     float scrollPosition = 0.0f;
     int text = -1;
+    bool operator==(const SceneDrawing& other) const {
+        return image == other.image && scroller == other.scroller &&
+               scrollPosition == other.scrollPosition && text == other.text;
+    }
 };
 
 // elapsed / divisor worked in double precision and rounded to single precision, as the rules

@@ -32,7 +32,7 @@ void Show::advance(DemoState& state, uint32_t now) const {
 }
 
 SceneDrawing Show::drawing(int32_t scene, uint32_t elapsed) const {
-    return builtIn() ? sceneDrawing(scene, elapsed) : timelineDrawing(*m_timeline, scene, elapsed);
+    return m_timeline ? timelineDrawing(*m_timeline, scene, elapsed) : sceneDrawing(scene, elapsed);
 }
 
 bool chooseShow(const std::string& timelinePath, const DataFolder& data, Show& show,

@@ -21,7 +21,6 @@ class Show {
     // A timeline read from a file in folder.
     Show(Timeline timeline, const std::string& folder);
 
-    bool builtIn() const { return !m_timeline.has_value(); }
     int32_t sceneCount() const { return static_cast<int32_t>(m_ends.size()); }
     // The clock value the last scene ends at, the run's end.
     uint32_t end() const { return m_ends.back(); }
@@ -35,6 +34,7 @@ class Show {
 
     int imageCount() const { return static_cast<int>(m_images.size()); }
     const std::string& imagePath(int image) const { return m_images[static_cast<size_t>(image)]; }
+    const std::vector<std::string>& imagePaths() const { return m_images; }
     const std::string& soundtrackPath() const { return m_soundtrack; }
 
   private:

@@ -147,6 +147,22 @@ class Reader {
         return list;
     }
 
+    // Reads each entry of the list at node (a required key's value, null when it is missing),
+    // which holds 1 to most entries.
+    template <class Read>
+    bool eachOf(const toml::node* node, const std::string& key, size_t most, Read read) {
+        const toml::array* list = node ? array(*node, "'" + key + "'", most) : nullptr;
+        if (!list) {
+            return false;
+        }
+        for (const toml::node& entry : *list) {
+            if (!read(entry, "each of '" + key + "'")) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     const toml::table* table(const toml::node& node, const std::string& label) {
         const toml::table* table = node.as_table();
         if (!table) {
@@ -163,19 +179,15 @@ class Reader {
         if (!soundtrack || !path(*soundtrack, "'soundtrack'", out.soundtrack)) {
             return false;
         }
-        const toml::node* images = required(root, "images", "the file");
-        const toml::array* list = images ? array(*images, "'images'", kTimelineImages) : nullptr;
-        if (!list) {
+        if (!eachOf(required(root, "images", "the file"), "images", kTimelineImages,
+                    [&](const toml::node& entry, const std::string& label) {
+                        return path(entry, label, out.images.emplace_back());
+                    })) {
             return false;
-        }
-        for (const toml::node& entry : *list) {
-            if (!path(entry, "each of 'images'", out.images.emplace_back())) {
-                return false;
-            }
         }
         m_imageCount = out.images.size();
         const toml::node* scenes = required(root, "scene", "the file");
-        list = scenes ? array(*scenes, "'scene'", kTimelineScenes) : nullptr;
+        const toml::array* list = scenes ? array(*scenes, "'scene'", kTimelineScenes) : nullptr;
         if (!list) {
             return false;
         }
@@ -266,15 +278,11 @@ class Reader {
         if (!table || !onlyKeys(*table, {"frames", "pace", "after"}, "a flip-book")) {
             return false;
         }
-        const toml::node* frames = required(*table, "frames", "a flip-book");
-        const toml::array* list = frames ? array(*frames, "'frames'", kTimelineFrames) : nullptr;
-        if (!list) {
+        if (!eachOf(required(*table, "frames", "a flip-book"), "frames", kTimelineFrames,
+                    [&](const toml::node& entry, const std::string& label) {
+                        return image(entry, label, out.frames.emplace_back());
+                    })) {
             return false;
-        }
-        for (const toml::node& entry : *list) {
-            if (!image(entry, "each of 'frames'", out.frames.emplace_back())) {
-                return false;
-            }
         }
         const toml::node* pace = required(*table, "pace", "a flip-book");
         const toml::node* after = pace ? required(*table, "after", "a flip-book") : nullptr;

@@ -46,8 +46,7 @@ TEST(TimelineFile, TheBuiltInTimelineWrittenOutDrawsAsTheCompiledRules) {
         for (uint32_t elapsed : values) {
             SceneDrawing read = timelineDrawing(timeline, scene, elapsed);
             SceneDrawing built = sceneDrawing(scene, elapsed);
-            if (read.image != built.image || read.scroller != built.scroller ||
-                read.text != built.text || read.scrollPosition != built.scrollPosition) {
+            if (!(read == built)) {
                 ADD_FAILURE() << "scene " << scene << " elapsed " << elapsed << ": image "
                               << read.image << " for " << built.image << ", scroller "
                               << read.scroller << " at " << read.scrollPosition << " for "

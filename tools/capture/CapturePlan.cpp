@@ -10,11 +10,7 @@ namespace {
 struct Picture {
     SceneDrawing drawing;
     bool blended;
-    bool operator==(const Picture& o) const {
-        return drawing.image == o.drawing.image && drawing.scroller == o.drawing.scroller &&
-               drawing.scrollPosition == o.drawing.scrollPosition &&
-               drawing.text == o.drawing.text && blended == o.blended;
-    }
+    bool operator==(const Picture& o) const { return drawing == o.drawing && blended == o.blended; }
 };
 } // namespace
 
