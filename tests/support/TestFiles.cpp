@@ -1,21 +1,34 @@
 #include "TestFiles.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
 namespace {
-// Made at the first use, removed at exit.
+// A folder of its own (mkdtemp: never one a process of the same number left behind), made at the
+// first use and removed with the statics at exit.
+struct ScratchFolder {
+    std::filesystem::path path;
+    ScratchFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "intro-test-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::filesystem::filesystem_error(
+                "mkdtemp", pattern, std::error_code(errno, std::generic_category()));
+        }
+        path = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
 const std::filesystem::path& scratch() {
-    static const std::filesystem::path path = [] {
-        auto folder =
-            std::filesystem::temp_directory_path() / ("intro-test-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder);
-        std::atexit([] { std::filesystem::remove_all(scratch()); });
-        return folder;
-    }();
-    return path;
+    static const ScratchFolder folder;
+    return folder.path;
 }
 } // namespace
 
