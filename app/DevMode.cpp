@@ -60,17 +60,18 @@ std::vector<size_t> FileWatch::changed() {
     return changed;
 }
 
-DevMode::DevMode(TextureLibrary& textures, const DataFolder& data, Music& music, Show& show,
-                 const std::string& timelinePath)
-    : m_textures(textures), m_music(music), m_fonts(textures, data), m_currentFonts(m_fonts),
-      m_show(show), m_timelinePath(timelinePath), m_images(show.imagePaths()),
+DevMode::DevMode(TextureLibrary& textures, const DataFolder& data, Music& music, MusicDrift& drift,
+                 Show& show, const std::string& timelinePath)
+    : m_textures(textures), m_music(music), m_drift(drift), m_fonts(textures, data),
+      m_currentFonts(m_fonts), m_show(show), m_timelinePath(timelinePath),
+      m_images(show.imagePaths()),
       m_timeline(timelinePath.empty() ? std::vector<std::string>() : std::vector{timelinePath}) {}
 
 void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
                         std::optional<uint32_t> message, uint32_t wall) {
     const DevRequest request =
         message ? applyDevKey(playback, *message, wall, m_show.end()) : DevRequest::None;
-    followDevRequest(m_music, request, playback, wall);
+    followDevRequest(m_music, m_drift, request, playback, wall);
     if (request == DevRequest::Seek || reloadChanged(state, wall)) {
         // The picture of the new time, or of the new timeline at this time.
         const uint32_t time = playbackTime(playback, wall);

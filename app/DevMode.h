@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/core/DemoState.h"
+#include "app/core/MusicDrift.h"
 #include "app/core/Playback.h"
 #include "app/core/SceneTimeline.h"
 #include "app/core/Show.h"
@@ -50,8 +51,8 @@ class DevMode {
   public:
     // The show is the one the frame loop plays; with a timeline file, a saved change to it
     // replaces the show.
-    DevMode(TextureLibrary& textures, const DataFolder& data, Music& music, Show& show,
-            const std::string& timelinePath);
+    DevMode(TextureLibrary& textures, const DataFolder& data, Music& music, MusicDrift& drift,
+            Show& show, const std::string& timelinePath);
 
     // The hook of the frame loop, after the frame is drawn and its message removed: applies the
     // scene writers' keys to the playback and the music (after a seek the frame is drawn again,
@@ -71,6 +72,7 @@ class DevMode {
 
     TextureLibrary& m_textures;
     Music& m_music;
+    MusicDrift& m_drift;
     FontSet m_fonts;
     CurrentFontSet m_currentFonts;
     Show& m_show;

@@ -1,6 +1,8 @@
 #include "app/MusicStart.h"
 
-MusicError startMusic(Music& music, const std::string& soundtrack) {
+#include "platform/Clock.h"
+
+MusicError startMusic(Music& music, MusicDrift& drift, const std::string& soundtrack) {
     MusicError error = music.init();
     if (error == MusicError::None) {
         music.open(soundtrack);
@@ -8,25 +10,43 @@ MusicError startMusic(Music& music, const std::string& soundtrack) {
     }
     if (error == MusicError::None) {
         music.play();
+        drift.setTogether(clockMs()); // the clock runs from process start, the music from 0
     }
     return error;
 }
 
-void followDevRequest(Music& music, DevRequest request, const Playback& playback, uint32_t wall) {
+void followDevRequest(Music& music, MusicDrift& drift, DevRequest request, const Playback& playback,
+                      uint32_t wall) {
     switch (request) {
     case DevRequest::Pause:
         music.pause();
+        drift.interrupt();
         break;
     case DevRequest::Resume:
         music.resume();
+        drift.interrupt();
         break;
     case DevRequest::Seek:
         music.seek(playbackTime(playback, wall));
+        drift.setTogether(0);
         if (playback.paused) {
             music.pause();
         }
         break;
     case DevRequest::None:
         break;
+    }
+}
+
+void keepMusicWithPicture(Music& music, MusicDrift& drift, const Playback& playback,
+                          uint32_t wall) {
+    if (playback.paused || !music.playing()) {
+        drift.interrupt();
+        return;
+    }
+    const uint32_t now = playbackTime(playback, wall);
+    if (drift.behind(now, music.positionMs())) {
+        music.seek(now);
+        drift.setTogether(0);
     }
 }

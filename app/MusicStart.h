@@ -1,17 +1,24 @@
 // MusicStart: the first step of start-up. Checks the sound library, opens the output, opens the
-// soundtrack in the background, waits for it and starts it playing once.
+// soundtrack in the background, waits for it and starts it playing once. Then keeps it with the
+// picture: through the scene writers' keys, and after the sound output has stalled.
 #pragma once
 
+#include "app/core/MusicDrift.h"
 #include "app/core/Playback.h"
 #include "platform/Music.h"
 
 #include <string>
 
-// None when the music plays. Otherwise what failed: the caller prints its "Error: " line and
-// ends the process with exit code 1 before any window exists.
-MusicError startMusic(Music& music, const std::string& soundtrack);
+// None when the music plays (and drift knows when it started). Otherwise what failed: the caller
+// prints its "Error: " line and ends the process with exit code 1 before any window exists.
+MusicError startMusic(Music& music, MusicDrift& drift, const std::string& soundtrack);
 
 // Moves the music along with what a scene writer's key did to the playback: pauses it, resumes
 // it, or sends it to the playback's time (paused again if the playback is: a seek that restarted
 // ended music must not play it while paused).
-void followDevRequest(Music& music, DevRequest request, const Playback& playback, uint32_t wall);
+void followDevRequest(Music& music, MusicDrift& drift, DevRequest request, const Playback& playback,
+                      uint32_t wall);
+
+// Sends the music to the playback's time when the sound output has let it fall behind; looks
+// only while both play.
+void keepMusicWithPicture(Music& music, MusicDrift& drift, const Playback& playback, uint32_t wall);

@@ -32,7 +32,8 @@ namespace {
 // The frame loop. Intro time is the process clock unless a start time or a seek moved it, so a
 // run from 0 keeps the clock the music started against, with or without --dev.
 // The show is read afresh every frame: --dev may replace it.
-void play(const Show& show, DemoState& state, Display& display, DevMode* dev, uint32_t start) {
+void play(const Show& show, DemoState& state, Display& display, Music& music, MusicDrift& drift,
+          DevMode* dev, uint32_t start) {
     Playback playback;
     if (start > 0) {
         seekPlayback(playback, start, clockMs());
@@ -49,6 +50,7 @@ void play(const Show& show, DemoState& state, Display& display, DevMode* dev, ui
             dev->afterDraw(state, playback, drawing, message, wall);
         }
         handleMessage(show, state, message, playbackTime(playback, wall));
+        keepMusicWithPicture(music, drift, playback, wall);
         display.present();
     }
 }
@@ -96,7 +98,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     Music music;
-    const MusicError musicError = startMusic(music, show.soundtrackPath());
+    MusicDrift drift;
+    const MusicError musicError = startMusic(music, drift, show.soundtrackPath());
     if (musicError != MusicError::None) {
         std::printf("Error: %s\n", errorText(musicError));
         std::fflush(stdout);
@@ -131,11 +134,12 @@ int main(int argc, char** argv) {
     loadImageList(show, state, textures, &preload);
     std::unique_ptr<DevMode> dev;
     if (options.dev) {
-        dev = std::make_unique<DevMode>(textures, data, music, show, options.timeline);
+        dev = std::make_unique<DevMode>(textures, data, music, drift, show, options.timeline);
     }
     if (options.start > 0) {
         music.seek(options.start);
+        drift.setTogether(0);
     }
-    play(show, state, display, dev.get(), options.start);
+    play(show, state, display, music, drift, dev.get(), options.start);
     return 0;
 }

@@ -17,6 +17,7 @@
 
 int main() {
     Music music;
+    MusicDrift drift;
     MusicError error = music.init();
     if (error == MusicError::None) {
         music.open("data/vorn.mp3");
@@ -35,8 +36,9 @@ int main() {
     constexpr int kSteps = 50;
     for (int i = 0; i < kSteps; ++i) {
         const uint32_t wall = clockMs();
-        followDevRequest(music, applyDevKey(playback, keys[random() % 5], wall, Show().end()),
-                         playback, wall);
+        followDevRequest(music, drift,
+                         applyDevKey(playback, keys[random() % 5], wall, Show().end()), playback,
+                         wall);
         SDL_Delay(static_cast<Uint32>(60 + random() % 120)); // a moment for the music to move
         const double difference = std::abs(music.positionMs() - playbackTime(playback, clockMs()));
         worst = std::max(worst, difference);
