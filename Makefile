@@ -18,7 +18,7 @@ FUZZERS := tga_fuzzer mp3probe_fuzzer lookuptable_fuzzer layout_fuzzer options_f
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all build docs deps deps-run deps-package deps-capture deps-docs run test test-sanitize \
+.PHONY: all build docs deps deps-run deps-package deps-capture deps-docs deps-measure run test test-sanitize \
   fuzz bench measure capture capture-speed install package package-check
 
 all: build
@@ -70,6 +70,9 @@ deps-capture:
 deps-docs:
 	scripts/install-deps docs
 
+deps-measure:
+	scripts/install-deps measure
+
 run: deps-run
 	$(MAKE) build TARGETS="intro content"
 	scripts/run-intro $(BUILD) $(ARGS)
@@ -116,10 +119,13 @@ capture: deps-capture
 	cd $(BUILD) && ./intro-capture --output intro.mp4
 
 # Measurements that are no test's business: how closely the music follows the clock through
-# pauses and seeks, on the machine's sound output (SDL_AUDIODRIVER=dummy where it has none).
-measure: build
+# pauses and seeks, on the machine's sound output (SDL_AUDIODRIVER=dummy where it has none); the
+# start-up; the sound's offset from the picture on a PulseAudio server.
+measure: deps-measure
+	$(MAKE) build
 	cd $(BUILD) && ./music_clock
 	bench/startup.sh $(BUILD)
+	bench/av_offset.sh $(BUILD)
 
 # Capture speed as a ratio to real time, the whole intro at 60 fps at three sizes, at a constant
 # frame rate (the default) and at a variable one.
