@@ -4,19 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <thread>
 
 namespace {
-
-std::vector<uint8_t> soundtrack() {
-    std::ifstream in(INTRO_DATA_DIR "/vorn.mp3", std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
 
 class MusicTest : public testing::Test {
   protected:
@@ -30,15 +22,14 @@ class MusicTest : public testing::Test {
 // The decoder has the first word: whatever it plays is played; only a file it refuses is
 // told apart by the probe.
 TEST_F(MusicTest, OpensWhatTheDecoderPlaysAndNamesWhatItRefuses) {
-    std::vector<uint8_t> padded = {0, 0, 0, 0};
-    std::vector<uint8_t> mp3 = soundtrack();
-    padded.insert(padded.end(), mp3.begin(), mp3.end());
     ASSERT_EQ(mkfifo(scratchPath("fifo.mp3").c_str(), 0600), 0);
     ASSERT_EQ(runCommand("ffmpeg -v error -f lavfi -i anullsrc -t 1 -f wav " +
                          scratchPath("renamed.mp3")),
               0);
     const std::vector<std::pair<std::string, MusicError>> cases = {
-        {writeScratchFile("padded.mp3", padded), MusicError::None},
+        {writeScratchFile("padded.mp3",
+                          std::string(4, '\0') + readFile(INTRO_DATA_DIR "/vorn.mp3")),
+         MusicError::None},
         {scratchPath("renamed.mp3"), MusicError::UnknownFormat}, // a WAV file
         {scratchPath("fifo.mp3"), MusicError::FileNotFound},     // never waited on
     };

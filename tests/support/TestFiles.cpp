@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -46,6 +47,11 @@ std::string writeScratchFile(const std::string& name, const std::vector<uint8_t>
 
 std::string writeScratchFile(const std::string& name, const std::string& text) {
     return writeScratchFile(name, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 int runCommand(const std::string& command) {

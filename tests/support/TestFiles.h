@@ -12,5 +12,8 @@ std::string scratchPath(const std::string& name);
 std::string writeScratchFile(const std::string& name, const std::vector<uint8_t>& bytes);
 std::string writeScratchFile(const std::string& name, const std::string& text);
 
+// A file's bytes; empty when it cannot be read.
+std::string readFile(const std::string& path);
+
 // Runs a shell command and returns its exit status.
 int runCommand(const std::string& command);

@@ -53,7 +53,6 @@ TEST(CaptureOptions, RefusesMistakesWithAReason) {
         {{"--at", "5"}, "--output is required"},
         {{"--at", "5", "--output"}, "option --output needs a value"},
         {{"--at", "abc", "--output", "a.png"}, "--at takes milliseconds"},
-        {{"--at", "-1", "--output", "a.png"}, "--at takes milliseconds"},
         {{"--at", "4294967296", "--output", "a.png"}, "--at takes milliseconds"},
         {{"--at", "1", "--at", "2", "--output", "a.png"}, "given twice"},
         {{"--at", "1", "--data", "", "--output", "a.png"}, "--data takes a folder"},
@@ -151,13 +150,10 @@ TEST(CapturePlan, AnInterruptedVideoHoldsTheFramesItsPicturesCover) {
     CaptureOptions o;
     o.from = 7000, o.to = 8000, o.fps = 10;
     const std::vector<PlannedFrame> frames = planVideo(Show(), o, false);
-    for (const auto& [encoded, variable, held] :
-         std::vector<std::tuple<uint64_t, bool, uint64_t>>{{0, true, 0},
-                                                           {1, true, 1},
-                                                           {2, true, 7},
-                                                           {5, true, 10},
-                                                           {9, true, 10},
-                                                           {2, false, 2}}) {
+    // frames encoded, at a variable rate, frames they hold
+    const std::vector<std::tuple<uint64_t, bool, uint64_t>> cases = {
+        {0, true, 0}, {1, true, 1}, {2, true, 7}, {5, true, 10}, {9, true, 10}, {2, false, 2}};
+    for (const auto& [encoded, variable, held] : cases) {
         EXPECT_EQ(framesHeld(frames, encoded, variable), held) << encoded << " " << variable;
     }
 }

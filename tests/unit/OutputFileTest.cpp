@@ -4,19 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Names in the scratch folder that start with '.', but for "." and "..".
 int hiddenFiles() {
     int count = 0;
@@ -57,11 +48,11 @@ TEST(OutputFile, ReplacesAFileOnlyWhenWholeAndLeavesNoTemporaryFile) {
             std::string error;
             ASSERT_FALSE(file.direct()) << c.name;
             ASSERT_TRUE(file.open(error) && file.write("new", 3, error)) << c.name << error;
-            EXPECT_EQ(contents(path), c.existing ? "old" : "") << c.name << ": replaced early";
+            EXPECT_EQ(readFile(path), c.existing ? "old" : "") << c.name << ": replaced early";
             ASSERT_TRUE(!c.commit || file.commit(error)) << c.name << error;
         }
         struct stat info;
-        EXPECT_EQ(stat(path.c_str(), &info) == 0 ? contents(path) : "", c.seen) << c.name;
+        EXPECT_EQ(stat(path.c_str(), &info) == 0 ? readFile(path) : "", c.seen) << c.name;
         EXPECT_TRUE(!c.existing || (info.st_mode & 0777) == 0640) << c.name << ": mode lost";
         struct stat link;
         EXPECT_EQ(lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode), c.link) << c.name;

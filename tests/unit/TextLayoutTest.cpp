@@ -59,14 +59,13 @@ TEST(TextLayout, PlacesGlyphsByTheWrapStopSpaceNewlineAndMarkerRules) {
             SCOPED_TRACE(i);
             const At& g = c.glyphs[i];
             const int w = c.metrics.cellWidth, h = c.metrics.cellHeight;
-            EXPECT_EQ(quads[i].left, c.box.x + g.px);
-            EXPECT_EQ(quads[i].top, c.box.y + g.py);
-            EXPECT_EQ(quads[i].right, c.box.x + g.px + w);
-            EXPECT_EQ(quads[i].bottom, c.box.y + g.py + h);
-            EXPECT_FLOAT_EQ(quads[i].s0, g.column * w / 256.0f);
-            EXPECT_FLOAT_EQ(quads[i].t0, g.row * h / 256.0f);
-            EXPECT_FLOAT_EQ(quads[i].s1, (g.column + 1) * w / 256.0f);
-            EXPECT_FLOAT_EQ(quads[i].t1, (g.row + 1) * h / 256.0f);
+            const int left = c.box.x + g.px, top = c.box.y + g.py;
+            const GlyphQuad& q = quads[i];
+            EXPECT_EQ(std::tie(q.left, q.top, q.right, q.bottom),
+                      std::make_tuple(left, top, left + w, top + h));
+            EXPECT_EQ(std::tie(q.s0, q.t0, q.s1, q.t1),
+                      std::make_tuple(g.column * w / 256.0f, g.row * h / 256.0f,
+                                      (g.column + 1) * w / 256.0f, (g.row + 1) * h / 256.0f));
         }
     }
 }
