@@ -102,12 +102,8 @@ pixel_colour() {
 
 # Whether colour $1 lies within 2 per channel of colour $2 (both r,g,b).
 colour_near() {
-    local a b c x y z d
-    IFS=, read -r a b c <<<"$1"
-    IFS=, read -r x y z <<<"$2"
-    for d in $((a - x)) $((b - y)) $((c - z)); do
-        [ "${d#-}" -le 2 ] || return 1
-    done
+    awk -v a="$1" -v b="$2" 'BEGIN { split(a, p, ","); split(b, q, ",")
+        for (i = 1; i <= 3; i++) if ((p[i] - q[i]) ^ 2 > 4) exit 1 }'
 }
 
 # Fails unless colour $1 is near colour $2; $3 names the check.

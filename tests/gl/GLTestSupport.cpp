@@ -2,16 +2,12 @@
 
 #include <cstdlib>
 
-RGB GLTest::pixel(int x, int y) const {
-    size_t at = (static_cast<size_t>(y) * width() + x) * 3;
-    return {m_pixels.at(at), m_pixels.at(at + 1), m_pixels.at(at + 2)};
-}
-
 testing::AssertionResult GLTest::regionIs(int x0, int y0, int x1, int y1, RGB colour,
                                           int tolerance) const {
     for (int y = y0; y < y1; ++y) {
         for (int x = x0; x < x1; ++x) {
-            RGB p = pixel(x, y);
+            const size_t at = (static_cast<size_t>(y) * m_context.width() + x) * 3;
+            const RGB p = {m_pixels.at(at), m_pixels.at(at + 1), m_pixels.at(at + 2)};
             for (int c = 0; c < 3; ++c) {
                 if (std::abs(p[c] - colour[c]) > tolerance) {
                     return testing::AssertionFailure()

@@ -8,13 +8,8 @@ class ImageQuads : public GLTest {};
 
 constexpr GLuint kText = 7; // the scroll text's texture, any name
 
-// A 1x2 texture: red in its first stored row, blue in its second.
-void uploadRedOverBlue(GLuint name) {
-    uploadTexture(name, 1, 2, {255, 0, 0, 0, 0, 255});
-}
-
 TEST_F(ImageQuads, QuadsCoverTheirRectangleWithTheFirstRowAtTheBottom) {
-    uploadRedOverBlue(1);
+    uploadTexture(1, 1, 2, {255, 0, 0, 0, 0, 255}); // red in its first stored row, blue above
     glClear(GL_COLOR_BUFFER_BIT);
     showImage(1);
     grab();

@@ -40,15 +40,13 @@ class TextPrinter : public GLTest {
         std::filesystem::create_directories(scratchPath("data"));
         writeScratchFile("data/zero.tga", atlasFile(0));
         writeScratchFile("data/one.tga", atlasFile(1));
-        writeScratchFile("data/fonts.data", fontTable());
+        writeScratchFile("data/fonts.data",
+                         "mapfile xspace yspace\ndata/zero.tga 0 0\ndata/one.tga 2 0\n");
         std::filesystem::current_path(scratchPath(""));
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         fonts.emplace(textures, DataFolder());
         currentFonts.emplace(*fonts);
-    }
-    virtual std::string fontTable() const {
-        return "mapfile xspace yspace\ndata/zero.tga 0 0\ndata/one.tga 2 0\n";
     }
     TextureLibrary textures;
     CurrentTextureLibrary currentTextures{textures};

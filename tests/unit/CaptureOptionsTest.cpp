@@ -59,6 +59,7 @@ TEST(CaptureOptions, RefusesMistakesWithAReason) {
         {{"--size", "640x", "--output", "v.mp4"}, "--size takes WIDTHxHEIGHT"},
         {{"--size", "1x480", "--output", "v.mp4"}, "--size takes WIDTHxHEIGHT"},
         {{"--size", "641x480", "--output", "v.mp4"}, "even"},
+        {{"--size", "640x481", "--output", "v.mp4"}, "even"},
         {{"--fps", "0", "--output", "v.mp4"}, "--fps takes a whole number"},
         {{"--output", "a.png"}, "a still takes --at"},
         {{"--at", "1", "--fps", "30", "--output", "a.png"}, "a still takes --at"},

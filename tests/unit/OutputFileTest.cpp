@@ -3,20 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-// Names in the scratch folder that start with '.', but for "." and "..".
+// Names in the scratch folder that start with '.'.
 int hiddenFiles() {
     int count = 0;
-    DIR* folder = opendir(scratchPath("").c_str());
-    for (dirent* entry; (entry = readdir(folder)) != nullptr;) {
-        const std::string name = entry->d_name;
-        count += name[0] == '.' && name != "." && name != "..";
+    for (const auto& entry : std::filesystem::directory_iterator(scratchPath(""))) {
+        count += entry.path().filename().string()[0] == '.';
     }
-    closedir(folder);
     return count;
 }
 } // namespace

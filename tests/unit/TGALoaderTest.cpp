@@ -147,6 +147,7 @@ TEST(TGALoader, DecodesRawAndRunLengthPixelsIntoRGBOrder) {
         {"RLE 32, packets mixed", header(10, 3, 1, 32) + Bytes{0x81, 1, 2, 3, 4, 0, 9, 8, 7, 6}, 3, 1, 32, Bytes{3, 2, 1, 4, 3, 2, 1, 4, 7, 8, 9, 6}},
         // A run of 4 in a 3-wide image fills row 0 and the first pixel of row 1.
         {"RLE packet across a row end", header(10, 3, 2, 24) + Bytes{0x83} + abc + Bytes{0x81, 9, 9, 9}, 3, 2, 24, repeat(cba, 4) + repeat({9, 9, 9}, 2)},
+        {"raw, as wide as the largest texture", header(2, 16384, 1, 24) + Bytes(49152, 7), 16384, 1, 24, Bytes(49152, 7)},
         {"raw, extra bytes after the pixels", header(2, 1, 1, 24) + abc + Bytes(100, 0xEE), 1, 1, 24, cba},
         {"RLE, a long tail after a small image", header(10, 1, 1, 24) + Bytes{0x80} + abc + Bytes(600, 0x85), 1, 1, 24, cba},
         // Rows stay in file order whatever the descriptor's origin bits say.
@@ -164,12 +165,13 @@ TEST(TGALoader, DecodesRawAndRunLengthPixelsIntoRGBOrder) {
     }
 }
 
-// A pattern with runs, lone pixels and (at 32 bits) varying alpha.
+// A pattern with runs (a whole row, longer than one packet holds), lone pixels and (at 32 bits)
+// varying alpha.
 TGAImage pattern(int width, int height, int bytesPerPixel) {
     TGAImage image{width, height, bytesPerPixel, {}};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            bool flat = (x / 37 + y / 5) % 3 == 0;
+            bool flat = (x / 37 + y / 5) % 3 == 0 || y == 0;
             image.pixels.push_back(flat ? 200 : static_cast<uint8_t>((x * 7 + y * 13) ^ (x * y)));
             image.pixels.push_back(static_cast<uint8_t>(flat ? 10 : x));
             image.pixels.push_back(static_cast<uint8_t>(y));
