@@ -37,7 +37,7 @@ TEST(TextLayout, PlacesGlyphsByTheWrapStopSpaceNewlineAndMarkerRules) {
         {"a word wider than the box leaves line 0 empty and runs past the edge", {0, 0, 40, 100}, "abcd e", plain, {{0, 16, 4, 1}, {16, 16, 4, 2}, {32, 16, 4, 3}, {48, 16, 4, 4}, {0, 32, 4, 5}}},
         {"newlines start lines, and an empty line still advances", {0, 0, 320, 200}, "A\n\nB", plain, {{0, 0, 2, 1}, {0, 32, 2, 2}}},
         {"a word that would start below the box ends the layout", {0, 0, 320, 30}, "A\nB", plain, {{0, 0, 2, 1}}},
-        {"a box lower than a cell draws nothing", {0, 0, 320, 15}, "A", plain, {}},
+        {"a line that ends at the box's bottom is drawn", {0, 0, 320, 32}, "A\nB", plain, {{0, 0, 2, 1}, {0, 16, 2, 2}}},
         {"markers switch the set and take no room", {0, 0, 320, 200}, "a<b>c", plain, {{0, 0, 4, 1}, {16, 0, 12, 2}, {32, 0, 4, 3}}},
         // The word measures 5 cells, so it wraps in a box 64 wide; after "<" the rest measures 3.
         {"markers count when a word is measured", {0, 0, 64, 100}, "x a<bcd", plain, {{0, 0, 5, 8}, {0, 16, 4, 1}, {16, 16, 12, 2}, {32, 16, 12, 3}, {48, 16, 12, 4}}},

@@ -30,10 +30,11 @@ TEST(TimelineFile, TheBuiltInTimelineWrittenOutDrawsAsTheCompiledRules) {
     ASSERT_EQ(timeline.scenes.size(), size_t{kSceneCount});
     ASSERT_EQ(timeline.images.size(), size_t{kImageCount});
     // The file lies beside its images, as the compiled list's data/ folder.
-    EXPECT_EQ("data/" + timeline.soundtrack, kSoundtrack);
+    EXPECT_EQ(besideFile("data", timeline.soundtrack), kSoundtrack);
     for (int n = 0; n < kImageCount; ++n) {
-        EXPECT_EQ("data/" + timeline.images[n], ImageList[n]);
+        EXPECT_EQ(besideFile("data", timeline.images[n]), ImageList[n]);
     }
+    EXPECT_EQ(besideFile("data", "/srv/s1.tga"), "/srv/s1.tga") << "an absolute path stays";
     for (int s = 0; s < kSceneCount; ++s) {
         EXPECT_EQ(timeline.scenes[s].end, SceneTimeline[s]) << "scene " << s;
         EXPECT_EQ(timeline.scenes[s].scroller.has_value(), s == 1) << "scene " << s;
