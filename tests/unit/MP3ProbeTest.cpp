@@ -21,6 +21,8 @@ TEST(MP3Probe, KnowsLayerThreeStreamsAndTagsFromOtherData) {
     const std::string text = "mapfile xspace yspace\n";
     const std::vector<std::tuple<const char*, std::vector<uint8_t>, bool>> cases = {
         {"shorter than a frame", frames(mpeg1, 100, 1), true},
+        {"a frame and 3 bytes, too few for the next header", frames(mpeg1, 420, 1), true},
+        {"3 bytes of a header", {0xFF, 0xFB, 0x90}, false},
         {"layer II", frames(layer2, 417, 3), false},
         {"ID3 tag", {'I', 'D', '3', 3, 0, 0, 0, 0, 1, 0}, true},
         {"tag size with its high bit set", {'I', 'D', '3', 3, 0, 0, 0x80, 0, 1, 0}, false},
