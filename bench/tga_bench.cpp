@@ -7,6 +7,11 @@
 // allocator the decoder uses (large buffers in fresh mappings), as a start-up that loads each
 // picture once sees it. stb_image reads each file into memory with one read() and allocates its
 // output for every load. Prints the ratios at the end.
+//
+// What bounds type 10 is not memory: each packet's length is in its first byte, so the next
+// packet's place waits on a load and a few adds, one packet after another whatever is done with
+// the pixels: the artwork here has 666,000 packets (6.3 pixels each on average), and each costs
+// about 3.5 ns on a 2-core EPYC. A run-or-raw choice made without a branch measured the same.
 #include "resources/core/TGALoader.h"
 #include "tools/common/TGAWriter.h"
 
@@ -221,8 +226,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf("\n2048 x 2048%22s %10s %10s %10s\n", "stb/ours", "warm", "cold", "(ours/limit)");
-    std::printf("goals: stb/ours >= 3; ours/limit <= 1.3 for type 2, <= 2.5 warm and 2 cold for "
-                "type 10 artwork\n");
+    std::printf("goals: stb/ours >= 3; ours/limit <= 1.3 for type 2, <= 2 for type 10 artwork\n");
     for (const auto& [name, file] : files) {
         if (reporter.times.count("ours/" + name + "/warm") == 0) {
             continue; // left out by --benchmark_filter
@@ -233,7 +237,7 @@ int main(int argc, char** argv) {
         const double stb = t("stb/" + name) / t("ours/" + name + "/cold");
         const bool artwork = name.find("artwork") != std::string::npos;
         const bool met = stb >= 3 && (!file.runLength ? warm <= 1.3 && cold <= 1.3
-                                      : artwork       ? warm <= 2.5 && cold <= 2.0
+                                      : artwork       ? warm <= 2.0 && cold <= 2.0
                                                       : true);
         std::printf("%-32s %10.2f %10.2f %10.2f   %s\n", name.c_str(), stb, warm, cold,
                     met ? "met" : "MISSED");
