@@ -1,11 +1,13 @@
 #include "tools/common/ChildProcess.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <string_view>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -66,7 +68,8 @@ std::string findProgram(const std::string& name) {
     return "";
 }
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool ownGroup)
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool ownGroup,
+                           const std::vector<std::string>& environment)
     : m_ownGroup(ownGroup) {
     // A write to a child that has ended fails with EPIPE instead of killing us.
     std::signal(SIGPIPE, SIG_IGN);
@@ -93,6 +96,22 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool ownGroup)
         args.push_back(const_cast<char*>(arg.c_str()));
     }
     args.push_back(nullptr);
+    // Made before the fork: the child of a threaded process must not allocate.
+    std::vector<char*> env;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string_view name(*entry, std::strcspn(*entry, "="));
+        const bool replaced =
+            std::any_of(environment.begin(), environment.end(), [&](const std::string& set) {
+                return set.compare(0, name.size() + 1, std::string(name) + "=") == 0;
+            });
+        if (!replaced) {
+            env.push_back(*entry);
+        }
+    }
+    for (const std::string& set : environment) {
+        env.push_back(const_cast<char*>(set.c_str()));
+    }
+    env.push_back(nullptr);
 
     // fork rather than posix_spawn, for the death signal. Between fork and exec the child calls
     // only what is safe in a copy of a threaded process, and tells an exec failure through
@@ -118,7 +137,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool ownGroup)
         sigset_t none;
         sigemptyset(&none);
         sigprocmask(SIG_SETMASK, &none, nullptr);
-        execv(program.c_str(), args.data());
+        execve(program.c_str(), args.data(), env.data());
         const int error = errno;
         ssize_t told = ::write(report[1], &error, sizeof error);
         _exit(told == sizeof error ? 127 : 126);
