@@ -1,4 +1,5 @@
 #include "GLTestSupport.h"
+#include "TestData.h"
 #include "TestFiles.h"
 
 #include "resources/TextureLibrary.h"
@@ -17,17 +18,13 @@ RGB cellColour(int f, int row, int column) {
     return {row * 16, column * 16, f == 0 ? 200 : 100};
 }
 
+// Stored top row first: cell row 0 is the first 16 rows.
 std::vector<uint8_t> atlasFile(int f) {
-    TGAImage atlas{256, 256, 4, {}};
-    for (int y = 0; y < 256; ++y) { // stored top row first: cell row 0 is the first 16 rows
-        for (int x = 0; x < 256; ++x) {
-            RGB c = cellColour(f, y / 16, x / 16);
-            atlas.pixels.insert(atlas.pixels.end(),
-                                {static_cast<uint8_t>(c[0]), static_cast<uint8_t>(c[1]),
-                                 static_cast<uint8_t>(c[2]), 255});
-        }
-    }
-    return encodeTGA(atlas, true);
+    auto colour = [f](int x, int y) {
+        const RGB c = cellColour(f, y / 16, x / 16);
+        return std::array{c[0], c[1], c[2], 255};
+    };
+    return encodeTGA(makeImage(256, 256, 4, colour), true);
 }
 
 // A 320 x 200 frame, so one overlay unit is one pixel, over a scratch folder holding data/ with

@@ -1,4 +1,5 @@
 #include "GLTestSupport.h"
+#include "TestData.h"
 #include "TestFiles.h"
 
 #include "draw/ImageQuads.h"
@@ -19,12 +20,8 @@ std::string writeImage(const std::string& name, const TGAImage& image, bool rle 
     return writeScratchFile(name, encodeTGA(image, rle));
 }
 
-TGAImage solid(int width, int height, uint8_t r, uint8_t g, uint8_t b) {
-    TGAImage image{width, height, 3, {}};
-    for (int i = 0; i < width * height; ++i) {
-        image.pixels.insert(image.pixels.end(), {r, g, b});
-    }
-    return image;
+TGAImage solid(int width, int height, int r, int g, int b) {
+    return makeImage(width, height, 3, [=](int, int) { return std::array{r, g, b, 255}; });
 }
 
 std::vector<uint8_t> texImage(GLuint name, int width, int height) {

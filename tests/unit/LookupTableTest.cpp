@@ -1,3 +1,5 @@
+#include "TestData.h"
+
 #include "text/core/LookupTableLoader.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +16,9 @@ Table parse(const std::string& text) {
 
 TEST(LookupTableLoader, ReadsKeysAndRecordsLineByLine) {
     const std::string longline(65535, 'x');
-    std::string manyLines = "a\n", wideLines = "a b c d\n";
-    for (int i = 0; i <= 1 << 20; ++i) {
-        manyLines += "1\n";
-    }
-    for (int i = 0; i <= 256; ++i) {
-        wideLines += longline + "\n"; // each line's one word is every key's value
-    }
+    const std::string manyLines = "a\n" + repeat(std::string("1\n"), (1 << 20) + 1);
+    // Each line's one word is every key's value.
+    const std::string wideLines = "a b c d\n" + repeat(longline + "\n", 257);
     // clang-format off
     const std::vector<std::tuple<const char*, std::string, std::vector<std::string>,
                                  std::vector<std::vector<std::string>>, std::string>>

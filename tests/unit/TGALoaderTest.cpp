@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestFiles.h"
 
 #include "resources/core/TGALoader.h"
@@ -35,25 +36,16 @@ Decoded decodeWay(bool fromFile, const Bytes& file, DecodedImage image = {}) {
 
 // An 18-byte header of the given type, size and depth.
 Bytes header(int type, int width, int height, int depth, uint8_t descriptor = 0) {
-    Bytes b(18, 0);
-    b[2] = static_cast<uint8_t>(type);
-    b[12] = static_cast<uint8_t>(width & 0xFF), b[13] = static_cast<uint8_t>(width >> 8);
-    b[14] = static_cast<uint8_t>(height & 0xFF), b[15] = static_cast<uint8_t>(height >> 8);
-    b[16] = static_cast<uint8_t>(depth), b[17] = descriptor;
-    return b;
+    auto byte = [](int value) { return static_cast<uint8_t>(value); };
+    // clang-format off
+    return {0, 0, byte(type), 0, 0, 0, 0, 0, 0, 0, 0, 0,
+            byte(width), byte(width >> 8), byte(height), byte(height >> 8), byte(depth), descriptor};
+    // clang-format on
 }
 
 Bytes operator+(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
-}
-
-Bytes repeat(const Bytes& pixel, size_t count) {
-    Bytes out;
-    for (size_t i = 0; i < count; ++i) {
-        out = out + pixel;
-    }
-    return out;
 }
 
 // Decodes the bytes from memory, then again both ways, from memory and from a file, into a new
@@ -65,7 +57,7 @@ Decoded decode(const Bytes& file) {
         {"after 1x1 raw", header(2, 1, 1, 24) + Bytes{1, 2, 3}},
         {"after 1x1 run-length", header(10, 1, 1, 32) + Bytes{0x80, 1, 2, 3, 4}},
         {"after 400x400 raw", header(2, 400, 400, 32) + Bytes(400 * 400 * 4, 9)},
-        {"after 400x400 run-length", header(10, 400, 400, 24) + repeat({0xFF, 1, 2, 3}, 1250)},
+        {"after 400x400 run-length", header(10, 400, 400, 24) + repeat(Bytes{0xFF, 1, 2, 3}, 1250)},
     };
     Decoded d = decodeWay(false, file);
     for (const auto& [name, before] : earlier) {
@@ -107,7 +99,7 @@ TEST(TGALoader, RefusesEachBadFileWithItsOwnReportAndNoImage) {
         {"raw, one byte short", header(2, 2, 2, 32) + Bytes(15, 7), "Could not read image data"},
         {"raw, huge image in a small file", header(2, 65535, 65535, 32) + Bytes(42, 7), "Could not read image data"},
         {"raw, wider than any texture", header(2, 16385, 1, 24) + Bytes(3 * 16385, 7), "Image larger than the largest texture"},
-        {"RLE, taller than any texture, in a file that could hold it", header(10, 1, 65535, 24) + repeat({0xFF, 1, 2, 3}, 512), "Image larger than the largest texture"},
+        {"RLE, taller than any texture, in a file that could hold it", header(10, 1, 65535, 24) + repeat(Bytes{0xFF, 1, 2, 3}, 512), "Image larger than the largest texture"},
         {"RLE, ends between packets", header(10, 4, 1, 24) + Bytes{0x81, 1, 2, 3}, "Could not read RLE header"},
         {"RLE, huge image in a small file", header(10, 65535, 65535, 32) + Bytes{0xFF, 1, 2, 3, 4}, "Could not read RLE header"},
         {"RLE, huge image cut in a pixel", header(10, 65535, 65535, 24) + Bytes{0xFF, 1, 2, 3, 5, 1}, "Could not read image data"},
@@ -146,7 +138,7 @@ TEST(TGALoader, DecodesRawAndRunLengthPixelsIntoRGBOrder) {
         {"RLE raw packet of 128", header(10, 128, 1, 24) + Bytes{127} + repeat(abc, 128), 128, 1, 24, repeat(cba, 128)},
         {"RLE 32, packets mixed", header(10, 3, 1, 32) + Bytes{0x81, 1, 2, 3, 4, 0, 9, 8, 7, 6}, 3, 1, 32, Bytes{3, 2, 1, 4, 3, 2, 1, 4, 7, 8, 9, 6}},
         // A run of 4 in a 3-wide image fills row 0 and the first pixel of row 1.
-        {"RLE packet across a row end", header(10, 3, 2, 24) + Bytes{0x83} + abc + Bytes{0x81, 9, 9, 9}, 3, 2, 24, repeat(cba, 4) + repeat({9, 9, 9}, 2)},
+        {"RLE packet across a row end", header(10, 3, 2, 24) + Bytes{0x83} + abc + Bytes{0x81, 9, 9, 9}, 3, 2, 24, repeat(cba, 4) + repeat(Bytes{9, 9, 9}, 2)},
         {"raw, as wide as the largest texture", header(2, 16384, 1, 24) + Bytes(49152, 7), 16384, 1, 24, Bytes(49152, 7)},
         {"raw, extra bytes after the pixels", header(2, 1, 1, 24) + abc + Bytes(100, 0xEE), 1, 1, 24, cba},
         {"RLE, a long tail after a small image", header(10, 1, 1, 24) + Bytes{0x80} + abc + Bytes(600, 0x85), 1, 1, 24, cba},
@@ -165,29 +157,17 @@ TEST(TGALoader, DecodesRawAndRunLengthPixelsIntoRGBOrder) {
     }
 }
 
-// A pattern with runs (a whole row, longer than one packet holds), lone pixels and (at 32 bits)
-// varying alpha.
-TGAImage pattern(int width, int height, int bytesPerPixel) {
-    TGAImage image{width, height, bytesPerPixel, {}};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            bool flat = (x / 37 + y / 5) % 3 == 0 || y == 0;
-            image.pixels.push_back(flat ? 200 : static_cast<uint8_t>((x * 7 + y * 13) ^ (x * y)));
-            image.pixels.push_back(static_cast<uint8_t>(flat ? 10 : x));
-            image.pixels.push_back(static_cast<uint8_t>(y));
-            if (bytesPerPixel == 4) {
-                image.pixels.push_back(static_cast<uint8_t>(flat ? 255 : x + y));
-            }
-        }
-    }
-    return image;
-}
-
 // Files of one image, raw and run-length, from our writer and from ImageMagick (a writer we did not
 // write, which stores the top row first whatever its descriptor says), decode to its pixels.
 TEST(TGALoader, EveryWritersRawAndRunLengthFilesDecodeToTheImage) {
     for (int n : {3, 4}) {
-        const TGAImage image = pattern(301, 257, n);
+        // Runs (a whole row, longer than one packet holds), lone pixels and (at 32 bits) varying
+        // alpha.
+        const TGAImage image = makeImage(301, 257, n, [](int x, int y) {
+            const bool flat = (x / 37 + y / 5) % 3 == 0 || y == 0;
+            return std::array{flat ? 200 : (x * 7 + y * 13) ^ (x * y), flat ? 10 : x, y,
+                              flat ? 255 : x + y};
+        });
         const std::string pam = "P7\nWIDTH 301\nHEIGHT 257\nDEPTH " + std::to_string(n) +
                                 "\nMAXVAL 255\nTUPLTYPE " + (n == 4 ? "RGB_ALPHA" : "RGB") +
                                 "\nENDHDR\n";

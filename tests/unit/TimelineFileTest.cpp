@@ -1,5 +1,7 @@
-#include "app/core/TimelineFile.h"
+#include "TestData.h"
+
 #include "app/core/ImageList.h"
+#include "app/core/TimelineFile.h"
 
 #include <gtest/gtest.h>
 
@@ -57,10 +59,8 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
     const std::string head = "soundtrack = 'm.mp3'\nimages = ['a.tga', 'b.tga']\n";
     const std::string scene = "[[scene]]\nend = 10\n";
     const std::string dots(300, '.');
-    std::string images1025 = "soundtrack = 'm.mp3'\nimages = [";
-    for (int i = 0; i < 1025; ++i) {
-        images1025 += "'i.tga',";
-    }
+    const std::string images1025 =
+        "soundtrack = 'm.mp3'\nimages = [" + repeat(std::string("'i.tga',"), 1025);
     const std::string notKey =
         "expected one of the keys end, image, changes, flipbook, scroller in a scene, not ";
     // clang-format off
