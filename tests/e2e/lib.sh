@@ -149,8 +149,6 @@ break_file() {
     header) cp "$3" "$2" && printf '\x03' | dd of="$2" bs=1 seek=2 conv=notrunc 2>/dev/null ;;
     folder) mkdir "$2" ;;
     fifo) mkfifo "$2" ;;
-    # 16385 x 16385 in runs of 128: a file that could hold the image, past any texture
-    huge) { printf '\0\0\x0a\0\0\0\0\0\0\0\0\0\x01\x40\x01\x40\x18\0'; head -c 8400000 /dev/zero | tr '\0' '\377'; } >"$2" ;;
     esac
 }
 
