@@ -1,5 +1,7 @@
 #include "draw/ImageQuads.h"
 
+#include "draw/core/ScrollerFootprint.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -41,8 +43,7 @@ void scrollerProjection() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     // Near plane 0 flattens depth; nothing reads depth. The aspect ignores the screen's shape.
-    const float aspect = 1.33f;
-    gluPerspective(90.0, aspect, 0.0, 10.0);
+    gluPerspective(90.0, kScrollerAspect, 0.0, -kScrollerFarZ);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -54,15 +55,14 @@ void scrollerPlane(float position, int32_t text) {
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(text));
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
     scrollerProjection();
-    // The far edge lies on the far plane, 10 ahead and 8 up; the near edge one unit below the eye.
     glBegin(GL_QUADS);
     glTexCoord2f(0.0f, position - 1.0f);
-    glVertex3f(-1.0f, 8.0f, -10.0f);
+    glVertex3f(-kScrollerHalfWidth, kScrollerFarY, kScrollerFarZ);
     glTexCoord2f(1.0f, position - 1.0f);
-    glVertex3f(1.0f, 8.0f, -10.0f);
+    glVertex3f(kScrollerHalfWidth, kScrollerFarY, kScrollerFarZ);
     glTexCoord2f(1.0f, position);
-    glVertex3f(1.0f, -1.0f, 0.0f);
+    glVertex3f(kScrollerHalfWidth, kScrollerNearY, 0.0f);
     glTexCoord2f(0.0f, position);
-    glVertex3f(-1.0f, -1.0f, 0.0f);
+    glVertex3f(-kScrollerHalfWidth, kScrollerNearY, 0.0f);
     glEnd();
 }

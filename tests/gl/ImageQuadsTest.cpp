@@ -1,6 +1,7 @@
 #include "GLTestSupport.h"
 
 #include "draw/ImageQuads.h"
+#include "draw/core/ScrollerFootprint.h"
 
 namespace {
 
@@ -47,6 +48,38 @@ TEST_F(Scroller, FarEdgeLiesAt80PercentUpAndSpans0075EitherSideOfTheCentre) {
     EXPECT_TRUE(regionIs(218, 41, 400, 43, {0, 0, 0}));
     // The plane widens toward the viewer and runs out of the bottom of the screen.
     EXPECT_TRUE(regionIs(0, 399, 400, 400, {255, 255, 255}));
+}
+
+// The capture copies back only the footprint under the scroller: every pixel the plane lights
+// lies in it, at any size, and it leaves out much of the screen.
+TEST(ScrollerFootprint, HoldsEveryPixelThePlaneLightsAndLittleMore) {
+    for (const auto& [width, height] : std::vector<std::pair<int, int>>{
+             {160, 90}, {333, 127}, {400, 400}, {1280, 720}, {3840, 2160}}) {
+        HeadlessContext context(width, height);
+        ASSERT_TRUE(context.ok()) << context.error();
+        uploadTexture(kText, 1, 1, {255, 255, 255});
+        glEnable(GL_TEXTURE_2D);
+        glClear(GL_COLOR_BUFFER_BIT);
+        scrollerPlane(1.0f, kText);
+        const std::vector<uint8_t> pixels = context.readPixels();
+        std::vector<bool> inside(pixels.size() / 3, false);
+        for (const PixelRect& r : scrollerFootprint(width, height)) {
+            for (int y = r.y; y < r.y + r.height; ++y) {
+                for (int x = r.x; x < r.x + r.width; ++x) {
+                    inside[static_cast<size_t>(height - 1 - y) * width + x] = true;
+                }
+            }
+        }
+        size_t lit = 0, held = 0, outside = 0;
+        for (size_t i = 0; i < inside.size(); ++i) {
+            lit += pixels[i * 3] > 0;
+            held += inside[i];
+            outside += pixels[i * 3] > 0 && !inside[i];
+        }
+        EXPECT_EQ(outside, 0u) << width << "x" << height;
+        EXPECT_GT(lit, inside.size() / 2) << width << "x" << height;
+        EXPECT_LT(held, lit * 6 / 5) << width << "x" << height;
+    }
 }
 
 TEST_F(Scroller, TextRowsRiseAwayFromTheViewerAndClampAtTheirEnds) {

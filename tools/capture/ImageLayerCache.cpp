@@ -6,7 +6,8 @@
 
 #include <GL/glext.h>
 
-ImageLayerCache::ImageLayerCache(int width, int height) : m_width(width), m_height(height) {
+ImageLayerCache::ImageLayerCache(int width, int height)
+    : m_whole{{0, 0, width, height}}, m_footprint(scrollerFootprint(width, height)) {
     glGenRenderbuffers(1, &m_image);
     glBindRenderbuffer(GL_RENDERBUFFER, m_image);
     glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
@@ -23,21 +24,24 @@ ImageLayerCache::~ImageLayerCache() {
 void ImageLayerCache::draw(const DemoState& state, const SceneDrawing& drawing) {
     const bool layered = drawing.scroller && glIsEnabled(GL_BLEND) == GL_TRUE;
     if (layered && drawing.image == m_layerImage) {
-        copy(m_framebuffer, 0);
+        copy(m_framebuffer, 0, m_windowHoldsLayer ? m_footprint : m_whole);
     } else {
         drawSceneImage(state, drawing);
         if (layered) {
-            copy(0, m_framebuffer);
+            copy(0, m_framebuffer, m_whole);
             m_layerImage = drawing.image;
         }
     }
+    m_windowHoldsLayer = layered;
     drawSceneScroller(state, drawing);
 }
 
-void ImageLayerCache::copy(GLuint from, GLuint to) {
+void ImageLayerCache::copy(GLuint from, GLuint to, const std::vector<PixelRect>& rects) {
     glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
-    glBlitFramebuffer(0, 0, m_width, m_height, 0, 0, m_width, m_height, GL_COLOR_BUFFER_BIT,
-                      GL_NEAREST);
+    for (const PixelRect& r : rects) {
+        glBlitFramebuffer(r.x, r.y, r.x + r.width, r.y + r.height, r.x, r.y, r.x + r.width,
+                          r.y + r.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
