@@ -21,15 +21,30 @@ ImageLayerCache::~ImageLayerCache() {
     glDeleteRenderbuffers(1, &m_image);
 }
 
+namespace {
+// How the image's texture treats its top and bottom edges. The scroller clamps its text's, so an
+// image that is also a scroller's text draws differently once a scroller has carried it.
+GLint edgeMode(const DemoState& state, const SceneDrawing& drawing) {
+    GLint mode = 0;
+    if (drawing.image >= 0) {
+        glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(state.imageSlots[drawing.image]));
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &mode);
+    }
+    return mode;
+}
+} // namespace
+
 void ImageLayerCache::draw(const DemoState& state, const SceneDrawing& drawing) {
     const bool layered = drawing.scroller && glIsEnabled(GL_BLEND) == GL_TRUE;
-    if (layered && drawing.image == m_layerImage) {
+    const GLint edges = layered ? edgeMode(state, drawing) : 0;
+    if (layered && drawing.image == m_layerImage && edges == m_layerEdges) {
         copy(m_framebuffer, 0, m_windowHoldsLayer ? m_footprint : m_whole);
     } else {
         drawSceneImage(state, drawing);
         if (layered) {
             copy(0, m_framebuffer, m_whole);
             m_layerImage = drawing.image;
+            m_layerEdges = edges;
         }
     }
     m_windowHoldsLayer = layered;

@@ -27,5 +27,6 @@ class ImageLayerCache {
     std::vector<PixelRect> m_whole, m_footprint;
     bool m_windowHoldsLayer = false; // outside the footprint, since the last frame
     GLuint m_image = 0, m_framebuffer = 0;
-    int m_layerImage = -2; // the image under the scroller the cache holds; none yet
+    int m_layerImage = -2;  // the image under the scroller the cache holds; none yet
+    GLint m_layerEdges = 0; // its texture's edge mode when it was drawn
 };
