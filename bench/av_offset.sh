@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# make av-offset: how far the sound is from the picture on a real sound server. A PulseAudio
+# make measure, its last part: how far the sound is from the picture on a real sound server. A PulseAudio
 # server of our own plays into a null sink; a show of our own changes its picture from black to
 # white and back every 2 s while its soundtrack clicks at the same moments; bench/av_probe.cpp
 # records the sink's monitor and watches the screen. Three runs: a default one, one from
@@ -7,20 +7,31 @@
 # picture (positive: the sound comes after the picture) and the goal: at most 45 ms ahead and
 # 125 ms behind. usage: bench/av_offset.sh BUILD
 set -euo pipefail
+for tool in xvfb-run pulseaudio pactl parec convert ffmpeg xdotool; do
+    command -v "$tool" >/dev/null ||
+        { echo "av-offset: $tool not found (scripts/install-deps measure installs it)" >&2; exit 1; }
+done
 if [ -z "${INTRO_UNDER_XVFB:-}" ]; then
     INTRO_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 320x240x24 -noreset" "$0" "$@"
 fi
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
-server=
-trap '[ -z "$server" ] || kill "$server" 2>/dev/null; rm -rf "$work"' EXIT
+# Whatever ends the run, the server, the recorder and the intro end with it, and the folder goes.
+cleanup() {
+    local running
+    running=$(jobs -p)
+    [ -z "$running" ] || kill -KILL $running 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 cd "$work"
 
 export HOME=$work XDG_RUNTIME_DIR=$work/runtime PULSE_RUNTIME_PATH=$work/runtime/pulse
 mkdir -m 700 runtime
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=file:"$work/pulse.log" \
     --load=module-native-protocol-unix --load="module-null-sink sink_name=out" &
-server=$!
 for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null || { echo "av-offset: the sound server did not start" >&2; exit 1; }
 
@@ -45,7 +56,7 @@ measure() {
     # client asking for low latency renders a second or more ahead, and a new stream is heard
     # only after that.
     timeout $((seconds + 3)) parec -d out.monitor --raw --format=s16le --rate=44100 --channels=1 \
-        --latency-msec=5 | "$build/av_probe" 44100 160 120 $((seconds + 1)) >"$name.txt" &
+        --latency-msec=5 2>/dev/null | "$build/av_probe" 44100 160 120 $((seconds + 1)) >"$name.txt" &
     local probe=$!
     sleep 1
     SDL_AUDIODRIVER=pulseaudio "$build/intro" --timeline show/timeline.toml "$@" >/dev/null 2>intro.err &
