@@ -124,8 +124,8 @@ capture: deps-capture
 measure: deps-measure
 	$(MAKE) build
 	cd $(BUILD) && ./music_clock
-	bench/startup.sh $(BUILD)
 	bench/av_offset.sh $(BUILD)
+	bench/startup.sh $(BUILD)
 
 # Capture speed as a ratio to real time, the whole intro at 60 fps at three sizes, at a constant
 # frame rate (the default) and at a variable one.
