@@ -10,25 +10,13 @@ cat >show.toml <<'TOML'
 soundtrack = "data/vorn.mp3"
 images = ["data/intro.tga", "data/scrolltext.tga", "data/s1.tga", "data/font_bold.tga",
   "data/font_mono.tga"]
-[[scene]]
-end = 1000
-image = 0
-scroller = { text = 1, pace = 2000 }
-[[scene]]
-end = 1500
-image = 2
-[[scene]]
-end = 2500
-image = 0
-scroller = { text = 1, pace = 2000 }
-[[scene]]
-end = 3000
-image = 3
-scroller = { text = 4, pace = 500 }
-[[scene]]
-end = 3500
-image = 3
-scroller = { text = 3, pace = 700 }
+scene = [
+  { end = 1000, image = 0, scroller = { text = 1, pace = 2000 } },
+  { end = 1500, image = 2 },
+  { end = 2500, image = 0, scroller = { text = 1, pace = 2000 } },
+  { end = 3000, image = 3, scroller = { text = 4, pace = 500 } },
+  { end = 3500, image = 3, scroller = { text = 3, pace = 700 } },
+]
 TOML
 while read -r frames span; do
     for way in fast every-frame; do
