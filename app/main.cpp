@@ -42,6 +42,9 @@ void play(const Show& show, DemoState& state, Display& display, Music& music, Mu
     }
     while (!state.quit) {
         const uint32_t wall = clockMs();
+        if (playbackPastLastTime(playback, wall)) {
+            break;
+        }
         const uint32_t now = playbackTime(playback, wall);
         const SceneDrawing drawing = planFrame(show, state, now);
         drawScene(state, drawing);

@@ -3,9 +3,16 @@
 #include "app/core/KeyCodes.h"
 
 #include <algorithm>
+#include <limits>
 
 uint32_t playbackTime(const Playback& playback, uint32_t wall) {
-    return playback.paused ? playback.pausedAt : static_cast<uint32_t>(wall - playback.origin);
+    return playback.paused ? playback.pausedAt
+                           : static_cast<uint32_t>(std::clamp<int64_t>(
+                                 wall - playback.origin, 0, std::numeric_limits<uint32_t>::max()));
+}
+
+bool playbackPastLastTime(const Playback& playback, uint32_t wall) {
+    return !playback.paused && wall - playback.origin > std::numeric_limits<uint32_t>::max();
 }
 
 void seekPlayback(Playback& playback, uint32_t time, uint32_t wall) {

@@ -15,8 +15,12 @@ struct Playback {
     uint32_t pausedAt = 0; // the intro time held while paused
 };
 
-// The intro time at a wall clock value.
+// The intro time at a wall clock value; never past the last millisecond a time can hold.
 uint32_t playbackTime(const Playback& playback, uint32_t wall);
+
+// Whether the clock has run past the last millisecond a time can hold: every timeline has ended
+// by then, even one whose last scene ends at that millisecond.
+bool playbackPastLastTime(const Playback& playback, uint32_t wall);
 
 // Makes the intro time at wall read time.
 void seekPlayback(Playback& playback, uint32_t time, uint32_t wall);

@@ -89,6 +89,16 @@ TEST(Playback, PauseAndSeekMoveTheClockAndTheSceneFollows) {
     seekPlayback(playback, 159000, 0);
     applyDevKey(playback, kKeyRight, 0, 160000);
     EXPECT_EQ(playbackTime(playback, 0), 160000u) << "never past the end";
+    // From the last milliseconds a time can hold, the time stops at the last; one more and every
+    // timeline is over, unless paused.
+    seekPlayback(playback, UINT32_MAX - 5, 1000);
+    for (auto [wall, time, past] :
+         {std::tuple{1005u, UINT32_MAX, false}, {1006u, UINT32_MAX, true}}) {
+        EXPECT_EQ(playbackTime(playback, wall), time) << wall;
+        EXPECT_EQ(playbackPastLastTime(playback, wall), past) << wall;
+    }
+    playback.paused = true;
+    EXPECT_FALSE(playbackPastLastTime(playback, 1006));
 
     DemoState state;
     state.scene = 12; // skipped ahead with Enter; a seek forgets it
