@@ -1,6 +1,7 @@
 #include "resources/TextureLibrary.h"
 
 #include "resources/core/Check.h"
+#include "resources/core/MemoryRoom.h"
 
 #include <algorithm>
 #include <utility>
@@ -85,10 +86,16 @@ bool TextureLibrary::upload(std::unique_ptr<Texture> texture) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(texture->format()),
-                 static_cast<GLsizei>(texture->width()), static_cast<GLsizei>(texture->height()), 0,
-                 texture->format(), GL_UNSIGNED_BYTE, texture->imageData());
-    const bool uploaded = glGetError() == GL_NO_ERROR;
+    // The driver keeps its own copy, four bytes a texel whatever the image's depth.
+    const uint64_t driverCopy = uint64_t{texture->width()} * texture->height() * 4;
+    const bool room = roomFor(driverCopy, memoryRoom());
+    if (room) {
+        glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(texture->format()),
+                     static_cast<GLsizei>(texture->width()),
+                     static_cast<GLsizei>(texture->height()), 0, texture->format(),
+                     GL_UNSIGNED_BYTE, texture->imageData());
+    }
+    const bool uploaded = room && glGetError() == GL_NO_ERROR;
     if (!INTRO_CHECK(uploaded && "Could not upload texture")) {
         return false;
     }

@@ -1,6 +1,7 @@
 #include "resources/core/TGALoader.h"
 
 #include "resources/core/Check.h"
+#include "resources/core/MemoryRoom.h"
 #include "resources/core/RegularFile.h"
 #include "resources/core/TGAPixels.h"
 
@@ -63,10 +64,10 @@ bool packetsTooShort(const Header& header, uint64_t dataSize) {
 }
 
 // Makes buffer hold at least size bytes, keeping it when it already does (from an earlier load);
-// false after a report when there is no memory for it.
+// false after a report when there is no memory for it, or too little would be left.
 bool reserve(PixelBuffer& buffer, uint64_t& capacity, uint64_t size) {
     if (buffer == nullptr || capacity < size) {
-        buffer = allocatePixelBuffer(size);
+        buffer = roomFor(size, memoryRoom()) ? allocatePixelBuffer(size) : nullptr;
         capacity = buffer != nullptr ? size : 0;
     }
     if (buffer == nullptr) {

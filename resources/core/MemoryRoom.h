@@ -1,0 +1,26 @@
+/// @file
+/// MemoryRoom: how much more memory this process can take before the machine or its own limit
+/// runs short. Large images are refused while there is still room for the GL driver's own work:
+/// a driver that runs out mid-draw ends the process, where a refused image only draws white.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+/// What a large image must leave free: the driver's own needs for drawing.
+constexpr uint64_t kMemoryReserve = uint64_t{256} << 20;
+/// Smaller allocations are not checked: 1024 of them cannot exhaust a machine that runs the intro.
+constexpr uint64_t kCheckedAllocation = uint64_t{1} << 20;
+
+/// Bytes the kernel counts as available without swapping, from the text of /proc/meminfo; none
+/// when the text does not say.
+std::optional<uint64_t> availableMemory(const std::string& meminfo);
+
+/// The room left now: the least of the machine's available memory and what this process's
+/// address-space limit leaves; none when neither is known.
+std::optional<uint64_t> memoryRoom();
+
+/// Whether bytes more can be taken from room and leave the reserve; always for small amounts, and
+/// where the room is not known.
+bool roomFor(uint64_t bytes, const std::optional<uint64_t>& room);

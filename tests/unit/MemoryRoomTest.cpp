@@ -1,0 +1,51 @@
+#include "resources/core/MemoryRoom.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+TEST(MemoryRoom, ReadsTheAvailableMemoryAndKeepsTheReserveFree) {
+    const std::vector<std::pair<std::string, std::optional<uint64_t>>> meminfo = {
+        {"MemTotal:       24000000 kB\nMemFree:  100 kB\nMemAvailable:    2000 kB\n", 2048000},
+        {"MemTotal:       24000000 kB\nMemFree:  100 kB\n", std::nullopt}, // an old kernel
+        {"MemAvailable: 2000 MB\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [text, bytes] : meminfo) {
+        EXPECT_EQ(availableMemory(text), bytes) << text;
+    }
+    const uint64_t image = kCheckedAllocation;
+    const std::vector<std::tuple<uint64_t, std::optional<uint64_t>, bool>> fits = {
+        {image, image + kMemoryReserve, true},
+        {image, image + kMemoryReserve - 1, false},
+        {image - 1, 0, true}, // too small to matter
+        {image, std::nullopt, true},
+    };
+    for (const auto& [bytes, room, fit] : fits) {
+        EXPECT_EQ(roomFor(bytes, room), fit) << bytes << " in " << room.value_or(0);
+    }
+}
+
+// Under an address-space limit, the room is at most what the limit leaves.
+TEST(MemoryRoom, AnAddressSpaceLimitBoundsTheRoom) {
+    ASSERT_TRUE(memoryRoom().has_value()) << "no MemAvailable in /proc/meminfo";
+    uint64_t pages = 0;
+    ASSERT_TRUE(std::ifstream("/proc/self/statm") >> pages);
+    const uint64_t left = uint64_t{64} << 20;
+    struct rlimit before, tight;
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &before), 0);
+    tight = before;
+    tight.rlim_cur = pages * static_cast<uint64_t>(sysconf(_SC_PAGESIZE)) + left;
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
+    const std::optional<uint64_t> limited = memoryRoom();
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &before), 0);
+    ASSERT_TRUE(limited.has_value());
+    EXPECT_LE(*limited, left);
+    EXPECT_FALSE(roomFor(kCheckedAllocation, limited));
+}
+
+} // namespace
