@@ -201,6 +201,8 @@ void walkPackets(benchmark::State& state, BenchFile file) {
 // Collects each run's time per iteration to print the ratios after the usual table.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
+    // Colours only on a terminal: a reporter made here does not read --benchmark_color.
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_ColorTabular : OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -262,7 +264,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf("\n%-32s %10s %10s %10s   %-6s %10s %10s\n", "2048 x 2048", "stb/ours", "warm",
-                "cold", "", "walk/limit", "ours/walk");
+                "cold", "goal", "walk/limit", "ours/walk");
     std::printf("warm, cold: ours/limit; walk: the packet headers alone, one after another\n");
     std::printf("goals: stb/ours >= 3; ours/limit <= 1.3 for type 2, <= 2 for type 10 artwork\n");
     for (const auto& [name, file] : files) {
