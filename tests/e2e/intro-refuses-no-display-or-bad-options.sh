@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # With no display the intro refuses to play invisibly (exit code 1) and says why; a bad option
-# stops it with exit code 2 and its usage, before any window or sound; --help prints the usage.
+# stops it with exit code 2 and its usage, before any window or sound; --help prints the usage,
+# and --version (the capture tool's too) the program's name and version.
 source "$(dirname "$0")/lib.sh" "$1"
 
 use_data vorn.mp3
@@ -10,3 +11,6 @@ grep -qx "intro: no X11 or Wayland display could be opened (DISPLAY is not set);
 expect_failure 2 "intro: unknown option '--fullscreen'" "$BUILD/intro" --fullscreen
 grep -q '^usage: intro' err.txt || fail "no usage after a bad option"
 "$BUILD/intro" --help | grep -q -- '--dev' || fail "--help prints no usage"
+for program in intro intro-capture; do
+    [[ "$("$BUILD/$program" --version)" =~ ^$program\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "$program --version"
+done

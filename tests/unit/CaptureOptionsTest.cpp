@@ -44,6 +44,8 @@ TEST(CaptureOptions, TakesAStillOrAVideoWithItsDefaults) {
                   std::tie(c.still, c.everyFrame, c.variableRate, c.help, c.at, c.from, c.to, c.fps,
                            c.width, c.height, c.data));
     }
+    const Parsed version = parse({"--fps", "x", "--version"});
+    EXPECT_TRUE(version.ok && version.options.version && !version.options.help) << version.error;
 }
 
 TEST(CaptureOptions, RefusesMistakesWithAReason) {

@@ -2,6 +2,7 @@
 
 #include "app/core/CommandLine.h"
 
+#include <algorithm>
 #include <set>
 
 std::string captureUsage(const std::string& program) {
@@ -10,7 +11,7 @@ std::string captureUsage(const std::string& program) {
            "       " + indent + " --output FILE.png\n" + "       " + program +
            " [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n" + "       " + indent +
            " [--variable-rate] [--data DIR | --timeline FILE] --output FILE.mp4\n" + "       " +
-           program + " --help\n" +
+           program + " --help | --version\n" +
            "It reads DIR, else data/ in the working directory, else the installed data; or plays\n"
            "the timeline in FILE with its images and music.\n"
            "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000 (a timeline's end); a\n"
@@ -34,6 +35,10 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
             options.help = true;
             return true;
         }
+    }
+    if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+        options.version = true;
+        return true;
     }
     for (size_t i = 0; i < args.size();) {
         const std::string& name = args[i++];

@@ -13,6 +13,7 @@ struct CaptureOptions {
     bool everyFrame = false;   // draw and send every frame, as a check on the repeated ones
     bool variableRate = false; // encode each picture once, held by its timestamp
     bool help = false;
+    bool version = false;
     uint32_t at = 0;
     uint32_t from = 0;
     uint32_t to = 160000; // the built-in timeline's end; a timeline file's when not given

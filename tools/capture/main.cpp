@@ -19,8 +19,10 @@ int run(const std::string& program, const std::vector<std::string>& args) {
                      captureUsage(program).c_str());
         return 2;
     }
-    if (options.help) {
-        if (!printAll(captureUsage(program))) {
+    if (options.help || options.version) {
+        const std::string text =
+            options.help ? captureUsage(program) : program + " " INTRO_VERSION "\n";
+        if (!printAll(text)) {
             std::fprintf(stderr, "%s: could not write to standard output\n", program.c_str());
             return 1;
         }
