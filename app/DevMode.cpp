@@ -68,7 +68,7 @@ DevMode::DevMode(TextureLibrary& textures, const DataFolder& data, Music& music,
       m_timeline(timelinePath.empty() ? std::vector<std::string>() : std::vector{timelinePath}) {}
 
 void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
-                        std::optional<uint32_t> message, uint32_t wall) {
+                        std::optional<uint32_t> message, uint64_t wall) {
     const DevRequest request =
         message ? applyDevKey(playback, *message, wall, m_show.end()) : DevRequest::None;
     followDevRequest(m_music, m_drift, request, playback, wall);
@@ -83,7 +83,7 @@ void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawi
     drawOverlay(state, drawing, playbackTime(playback, wall), playback.paused);
 }
 
-bool DevMode::reloadChanged(DemoState& state, uint32_t wall) {
+bool DevMode::reloadChanged(DemoState& state, uint64_t wall) {
     if (wall - m_lastPoll < kPollMs) {
         return false;
     }

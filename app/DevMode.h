@@ -59,12 +59,12 @@ class DevMode {
     // at the new time), reloads changed images and the changed timeline file (the clock and music
     // go on; the scene follows the clock) and draws the overlay.
     void afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
-                   std::optional<uint32_t> message, uint32_t wall);
+                   std::optional<uint32_t> message, uint64_t wall);
 
   private:
     // Looks at the files at most every 250 ms (wall is the clock in ms); true when the show
     // changed.
-    bool reloadChanged(DemoState& state, uint32_t wall);
+    bool reloadChanged(DemoState& state, uint64_t wall);
     // A timeline that does not read or make sense is reported once and the show plays on.
     bool reloadTimeline(DemoState& state);
     void drawOverlay(const DemoState& state, const SceneDrawing& drawing, uint32_t time,
@@ -79,5 +79,5 @@ class DevMode {
     std::string m_timelinePath;
     FileWatch m_images;
     FileWatch m_timeline;
-    uint32_t m_lastPoll = 0;
+    uint64_t m_lastPoll = 0;
 };

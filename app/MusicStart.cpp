@@ -16,7 +16,7 @@ MusicError startMusic(Music& music, MusicDrift& drift, const std::string& soundt
 }
 
 void followDevRequest(Music& music, MusicDrift& drift, DevRequest request, const Playback& playback,
-                      uint32_t wall) {
+                      uint64_t wall) {
     switch (request) {
     case DevRequest::Pause:
         music.pause();
@@ -39,7 +39,7 @@ void followDevRequest(Music& music, MusicDrift& drift, DevRequest request, const
 }
 
 void keepMusicWithPicture(Music& music, MusicDrift& drift, const Playback& playback,
-                          uint32_t wall) {
+                          uint64_t wall) {
     if (playback.paused || !music.playing()) {
         drift.interrupt();
         return;

@@ -17,8 +17,8 @@ MusicError startMusic(Music& music, MusicDrift& drift, const std::string& soundt
 // it, or sends it to the playback's time (paused again if the playback is: a seek that restarted
 // ended music must not play it while paused).
 void followDevRequest(Music& music, MusicDrift& drift, DevRequest request, const Playback& playback,
-                      uint32_t wall);
+                      uint64_t wall);
 
 // Sends the music to the playback's time when the sound output has let it fall behind; looks
 // only while both play.
-void keepMusicWithPicture(Music& music, MusicDrift& drift, const Playback& playback, uint32_t wall);
+void keepMusicWithPicture(Music& music, MusicDrift& drift, const Playback& playback, uint64_t wall);

@@ -41,7 +41,7 @@ void play(const Show& show, DemoState& state, Display& display, Music& music, Mu
         resetPicture(show, state, start);
     }
     while (!state.quit) {
-        const uint32_t wall = clockMs();
+        const uint64_t wall = clockMs();
         if (playbackPastLastTime(playback, wall)) {
             break;
         }

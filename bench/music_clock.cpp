@@ -35,7 +35,7 @@ int main() {
     double worst = 0, total = 0;
     constexpr int kSteps = 50;
     for (int i = 0; i < kSteps; ++i) {
-        const uint32_t wall = clockMs();
+        const uint64_t wall = clockMs();
         followDevRequest(music, drift,
                          applyDevKey(playback, keys[random() % 5], wall, Show().end()), playback,
                          wall);

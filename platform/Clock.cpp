@@ -7,8 +7,8 @@ namespace {
 const std::chrono::steady_clock::time_point kProcessStart = std::chrono::steady_clock::now();
 } // namespace
 
-uint32_t clockMs() {
+uint64_t clockMs() {
     auto elapsed = std::chrono::steady_clock::now() - kProcessStart;
-    return static_cast<uint32_t>(
+    return static_cast<uint64_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }

@@ -5,5 +5,6 @@
 
 #include <cstdint>
 
-/// Milliseconds since the process started, truncated to unsigned 32 bits.
-uint32_t clockMs();
+/// Milliseconds since the process started. 64 bits: a 32-bit count would go round after 49.7
+/// days, in the middle of a timeline that long.
+uint64_t clockMs();

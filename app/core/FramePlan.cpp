@@ -12,7 +12,7 @@ SceneDrawing planFrame(const Show& show, DemoState& state, uint32_t now) {
 void handleMessage(const Show& show, DemoState& state, std::optional<uint32_t> message,
                    uint32_t now) {
     if (message && applyKeyMessage(state, *message & kKeyCodeMask, show.sceneCount())) {
-        std::printf("%i\n", static_cast<int>(now));
+        std::printf("%u\n", now);
         std::fflush(stdout);
     }
 }

@@ -5,22 +5,24 @@
 #include <algorithm>
 #include <limits>
 
-uint32_t playbackTime(const Playback& playback, uint32_t wall) {
+uint32_t playbackTime(const Playback& playback, uint64_t wall) {
     return playback.paused ? playback.pausedAt
-                           : static_cast<uint32_t>(std::clamp<int64_t>(
-                                 wall - playback.origin, 0, std::numeric_limits<uint32_t>::max()));
+                           : static_cast<uint32_t>(
+                                 std::clamp<int64_t>(static_cast<int64_t>(wall) - playback.origin,
+                                                     0, std::numeric_limits<uint32_t>::max()));
 }
 
-bool playbackPastLastTime(const Playback& playback, uint32_t wall) {
-    return !playback.paused && wall - playback.origin > std::numeric_limits<uint32_t>::max();
+bool playbackPastLastTime(const Playback& playback, uint64_t wall) {
+    return !playback.paused &&
+           static_cast<int64_t>(wall) - playback.origin > std::numeric_limits<uint32_t>::max();
 }
 
-void seekPlayback(Playback& playback, uint32_t time, uint32_t wall) {
-    playback.origin = int64_t{wall} - time;
+void seekPlayback(Playback& playback, uint32_t time, uint64_t wall) {
+    playback.origin = static_cast<int64_t>(wall) - time;
     playback.pausedAt = time;
 }
 
-DevRequest applyDevKey(Playback& playback, uint32_t message, uint32_t wall, uint32_t end) {
+DevRequest applyDevKey(Playback& playback, uint32_t message, uint64_t wall, uint32_t end) {
     if ((message & kKeyReleased) != 0) {
         return DevRequest::None;
     }

@@ -89,16 +89,24 @@ TEST(Playback, PauseAndSeekMoveTheClockAndTheSceneFollows) {
     seekPlayback(playback, 159000, 0);
     applyDevKey(playback, kKeyRight, 0, 160000);
     EXPECT_EQ(playbackTime(playback, 0), 160000u) << "never past the end";
-    // From the last milliseconds a time can hold, the time stops at the last; one more and every
-    // timeline is over, unless paused.
-    seekPlayback(playback, UINT32_MAX - 5, 1000);
-    for (auto [wall, time, past] :
-         {std::tuple{1005u, UINT32_MAX, false}, {1006u, UINT32_MAX, true}}) {
+    // The time stops at the last millisecond it can hold, and one more ends every timeline, unless
+    // paused; the wall clock itself runs on past 32 bits (49.7 days), from a seek or from 0.
+    constexpr uint64_t kWrap = uint64_t{1} << 32;
+    // time sought, at wall; then a later wall, the time and whether it is past the last
+    const std::vector<std::tuple<uint32_t, uint64_t, uint64_t, uint32_t, bool>> ends = {
+        {UINT32_MAX - 5, 1000, 1005, UINT32_MAX, false},
+        {UINT32_MAX - 5, 1000, 1006, UINT32_MAX, true},
+        {0, 0, kWrap - 1, UINT32_MAX, false},
+        {0, 0, kWrap, UINT32_MAX, true},
+        {1000, kWrap - 10, kWrap + 10, 1020, false},
+    };
+    for (const auto& [sought, at, wall, time, past] : ends) {
+        seekPlayback(playback, sought, at);
         EXPECT_EQ(playbackTime(playback, wall), time) << wall;
         EXPECT_EQ(playbackPastLastTime(playback, wall), past) << wall;
     }
     playback.paused = true;
-    EXPECT_FALSE(playbackPastLastTime(playback, 1006));
+    EXPECT_FALSE(playbackPastLastTime(playback, kWrap * 2));
 
     DemoState state;
     state.scene = 12; // skipped ahead with Enter; a seek forgets it

@@ -59,6 +59,11 @@ TEST(Keyboard, EnterAndSpaceActOnEverySecondMessageOfTheSharedCounter) {
     EXPECT_FALSE(state.quit);
     handleMessage(Show(), state, kKeyEscape, 38000);
     EXPECT_TRUE(state.quit);
+    testing::internal::CaptureStdout();
+    for (int press = 0; press < 2; ++press) {
+        handleMessage(Show(), state, kKeySpace, UINT32_MAX);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "4294967295\n") << "past 2^31 ms too";
     state.scene = 12; // Enter never moves past the end of the timeline
     for (int i = 0; i < 10; ++i) {
         applyKeyMessage(state, kKeyEnter, kSceneCount);
