@@ -44,7 +44,7 @@ TEST(CaptureOptions, TakesAStillOrAVideoWithItsDefaults) {
                   std::tie(c.still, c.everyFrame, c.variableRate, c.help, c.at, c.from, c.to, c.fps,
                            c.width, c.height, c.data));
     }
-    const Parsed version = parse({"--fps", "x", "--version"});
+    const Parsed version = parse({"--fps", "30", "--version"});
     EXPECT_TRUE(version.ok && version.options.version && !version.options.help) << version.error;
 }
 
@@ -72,6 +72,7 @@ TEST(CaptureOptions, RefusesMistakesWithAReason) {
         {{"--to", "4294967295", "--every-frame", "--output", "v.mp4"}, "at most 86400000 ms after"},
         {{"--at", "1", "--variable-rate", "--output", "a.png"}, "a still takes --at"},
         {{"--data", "d", "--timeline", "t", "--output", "v.mp4"}, "exclude each other"},
+        {{"--version", "--loud"}, "unknown option '--loud'"},
     };
     // clang-format on
     for (const auto& [args, reason] : cases) {

@@ -2,7 +2,6 @@
 
 #include "app/core/CommandLine.h"
 
-#include <algorithm>
 #include <set>
 
 std::string captureUsage(const std::string& program) {
@@ -36,15 +35,12 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
             return true;
         }
     }
-    if (std::find(args.begin(), args.end(), "--version") != args.end()) {
-        options.version = true;
-        return true;
-    }
     for (size_t i = 0; i < args.size();) {
         const std::string& name = args[i++];
         static const std::set<std::string> known = {
             "--at",          "--from",          "--to",   "--fps",      "--size",
-            "--every-frame", "--variable-rate", "--data", "--timeline", "--output"};
+            "--every-frame", "--variable-rate", "--data", "--timeline", "--output",
+            "--version"};
         if (known.count(name) == 0) {
             error = "unknown option '" + name + "'";
             return false;
@@ -53,8 +49,10 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
             error = "option " + name + " given twice";
             return false;
         }
-        if (name == "--every-frame" || name == "--variable-rate") {
-            (name == "--every-frame" ? options.everyFrame : options.variableRate) = true;
+        if (name == "--every-frame" || name == "--variable-rate" || name == "--version") {
+            (name == "--every-frame"     ? options.everyFrame
+             : name == "--variable-rate" ? options.variableRate
+                                         : options.version) = true;
             continue;
         }
         if (i >= args.size()) {
@@ -93,6 +91,9 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
              : name == "--from" ? options.from
                                 : options.to) = static_cast<uint32_t>(number);
         }
+    }
+    if (options.version) {
+        return true; // the options given were read without a mistake; nothing else is needed
     }
     options.toGiven = given.count("--to") > 0;
     if (given.count("--data") + given.count("--timeline") > 1) {
