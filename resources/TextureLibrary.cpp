@@ -88,7 +88,7 @@ bool TextureLibrary::upload(std::unique_ptr<Texture> texture) {
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     // The driver keeps its own copy, four bytes a texel whatever the image's depth.
     const uint64_t driverCopy = uint64_t{texture->width()} * texture->height() * 4;
-    const bool room = roomFor(driverCopy, memoryRoom());
+    const bool room = roomLeftFor(driverCopy);
     if (room) {
         glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(texture->format()),
                      static_cast<GLsizei>(texture->width()),

@@ -35,5 +35,9 @@ std::optional<uint64_t> memoryRoom() {
 }
 
 bool roomFor(uint64_t bytes, const std::optional<uint64_t>& room) {
-    return bytes < kCheckedAllocation || !room || bytes + kMemoryReserve <= *room;
+    return !room || bytes + kMemoryReserve <= *room;
+}
+
+bool roomLeftFor(uint64_t bytes) {
+    return bytes < kCheckedAllocation || roomFor(bytes, memoryRoom());
 }

@@ -24,6 +24,9 @@ std::optional<uint64_t> availableMemory(const std::string& meminfo);
 /// address-space limit leaves; none when neither is known.
 std::optional<uint64_t> memoryRoom();
 
-/// Whether bytes more can be taken from room and leave the reserve; always for small amounts, and
-/// where the room is not known.
+/// Whether bytes more can be taken from room and leave the reserve; always where the room is not
+/// known.
 bool roomFor(uint64_t bytes, const std::optional<uint64_t>& room);
+
+/// Whether bytes more can be taken now: always for small amounts, whose room is not read.
+bool roomLeftFor(uint64_t bytes);

@@ -67,7 +67,7 @@ bool packetsTooShort(const Header& header, uint64_t dataSize) {
 // false after a report when there is no memory for it, or too little would be left.
 bool reserve(PixelBuffer& buffer, uint64_t& capacity, uint64_t size) {
     if (buffer == nullptr || capacity < size) {
-        buffer = roomFor(size, memoryRoom()) ? allocatePixelBuffer(size) : nullptr;
+        buffer = roomLeftFor(size) ? allocatePixelBuffer(size) : nullptr;
         capacity = buffer != nullptr ? size : 0;
     }
     if (buffer == nullptr) {
