@@ -2,6 +2,7 @@
 
 #include "app/core/CommandLine.h"
 
+#include <map>
 #include <set>
 
 std::string captureUsage(const std::string& program) {
@@ -49,10 +50,12 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
             error = "option " + name + " given twice";
             return false;
         }
-        if (name == "--every-frame" || name == "--variable-rate" || name == "--version") {
-            (name == "--every-frame"     ? options.everyFrame
-             : name == "--variable-rate" ? options.variableRate
-                                         : options.version) = true;
+        static const std::map<std::string, bool CaptureOptions::*> flags = {
+            {"--every-frame", &CaptureOptions::everyFrame},
+            {"--variable-rate", &CaptureOptions::variableRate},
+            {"--version", &CaptureOptions::version}};
+        if (const auto flag = flags.find(name); flag != flags.end()) {
+            options.*(flag->second) = true;
             continue;
         }
         if (i >= args.size()) {
