@@ -1,6 +1,7 @@
 #include "app/ImagePreload.h"
 
 #include "resources/core/Check.h"
+#include "resources/core/ImageFile.h"
 
 #include <utility>
 
@@ -18,7 +19,7 @@ void ImagePreload::decodeAll(std::vector<std::string> paths) {
         Image image;
         DecodedImage decoded;
         holdCheckReports(&image.reports);
-        if (readTGAFile(paths[n], kLargestTextureSide, decoded)) {
+        if (readImageFile(paths[n], kLargestTextureSide, decoded)) {
             image.decoded = std::move(decoded);
         }
         holdCheckReports(nullptr);

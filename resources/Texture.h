@@ -26,6 +26,8 @@ class Texture {
     GLuint texId() const { return m_texid; }
     /// Decoded pixels, R, G, B (, A), rows in file order.
     const uint8_t* imageData() const { return m_imagedata.get(); }
+    /// Whether the first row of imageData is the picture's top row; else it is the bottom row.
+    bool topRowFirst() const { return m_topRowFirst; }
     const std::string& fileName() const { return m_filename; }
 
   private:
@@ -33,6 +35,7 @@ class Texture {
     uint32_t m_height;
     uint32_t m_bpp;
     GLenum m_format;
+    bool m_topRowFirst;
     GLuint m_texid;
     PixelBuffer m_imagedata;
     std::string m_filename;

@@ -1,6 +1,7 @@
 #include "resources/TextureLibrary.h"
 
 #include "resources/core/Check.h"
+#include "resources/core/ImageFile.h"
 #include "resources/core/MemoryRoom.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ std::unique_ptr<Texture> decodeTexture(const std::string& filename, int32_t slot
         return nullptr;
     }
     DecodedImage image;
-    if (!readTGAFile(filename, largestTextureSide(), image)) {
+    if (!readImageFile(filename, largestTextureSide(), image)) {
         return nullptr;
     }
     return std::make_unique<Texture>(filename, std::move(image), static_cast<GLuint>(slotnumber));

@@ -32,10 +32,11 @@ class TextureLibrary {
     TextureLibrary(const TextureLibrary&) = delete;
     TextureLibrary& operator=(const TextureLibrary&) = delete;
 
-    /// Loads filename (read as TGA whatever its extension) and returns its slot number, the GL
-    /// texture name it was uploaded under. When the file does not decode, the loader has reported
-    /// why; the slot stays reserved and empty, nothing is uploaded, and its number is returned all
-    /// the same, so later loads keep their numbers and drawing it shows no texture.
+    /// Loads filename (TGA, PNG or JPEG, told apart by their first bytes, whatever the extension)
+    /// and returns its slot number, the GL texture name it was uploaded under. When the file does
+    /// not decode, the loader has reported why; the slot stays reserved and empty, nothing is
+    /// uploaded, and its number is returned all the same, so later loads keep their numbers and
+    /// drawing it shows no texture.
     int32_t load(const std::string& filename);
 
     /// The same for an image decoded ahead (with the loader's own largest side), or one that did

@@ -25,14 +25,15 @@ const unsigned char rleSignature[kFileHeaderSize] = {0, 0, 10, 0, 0, 0, 0, 0, 0,
 
 struct Header {
     bool runLength = false;
+    bool topRowFirst = false;
     uint32_t width = 0, height = 0, bpp = 0;
     uint64_t pixelcount() const { return uint64_t{width} * height; }
     uint64_t size() const { return pixelcount() * (bpp / 8); }
 };
 
 // Checks the first bytes of a file (available of them, at most 18 needed): the file header, its
-// signature, then the info header: width (2), height (2), depth in bits, descriptor (never
-// examined).
+// signature, then the info header: width (2), height (2), depth in bits, descriptor (of which
+// only the top-left origin bit is read).
 bool parseHeader(const uint8_t* data, size_t available, Header& header) {
     if (available < kFileHeaderSize) {
         INTRO_CHECK(false && "Could not read file header");
@@ -50,6 +51,7 @@ bool parseHeader(const uint8_t* data, size_t available, Header& header) {
     header.width = data[12] + 256u * data[13];
     header.height = data[14] + 256u * data[15];
     header.bpp = data[16];
+    header.topRowFirst = (data[17] & 0x20) != 0;
     if (header.width == 0 || header.height == 0 || (header.bpp != 24 && header.bpp != 32)) {
         INTRO_CHECK(false && "Invalid texture information");
         return false;
@@ -90,6 +92,7 @@ bool allocatePixels(const Header& header, uint32_t largestSide, DecodedImage& im
     image.width = header.width;
     image.height = header.height;
     image.bpp = header.bpp;
+    image.topRowFirst = header.topRowFirst;
     return true;
 }
 

@@ -2,8 +2,9 @@
 /// TGALoader: decodes a Truevision TGA file into plain pixels. Accepts exactly uncompressed
 /// (type 2) and run-length encoded (type 10) true-colour images at 24 or 32 bits with no image ID,
 /// no colour map and a zero origin, no wider or taller than the largest texture side it is given;
-/// refuses anything else with a check report. Rows stay in the order the file stores them;
-/// pixels come out as R, G, B (, A). Knows nothing of GL: Texture uploads what it yields.
+/// refuses anything else with a check report. Rows stay in the order the file stores them, and
+/// the descriptor's origin bit says whether that is top row first; pixels come out as R, G, B
+/// (, A). Knows nothing of GL: Texture uploads what it yields.
 #pragma once
 
 #include <cstddef>
@@ -28,6 +29,8 @@ struct DecodedImage {
     uint32_t width = 0;
     uint32_t height = 0;
     uint32_t bpp = 0; // 24 or 32
+    /// Whether the first row in pixels is the picture's top row; else it is the bottom row.
+    bool topRowFirst = false;
     PixelBuffer pixels;
     uint64_t capacity = 0; // bytes in pixels; a later load into the same image reuses them
     /// Run-length packets as readTGAFile reads them from a file, kept like pixels.

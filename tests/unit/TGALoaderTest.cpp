@@ -1,11 +1,14 @@
 #include "TestData.h"
 #include "TestFiles.h"
 
+#include "resources/core/ImageFile.h"
 #include "resources/core/TGALoader.h"
 #include "tools/common/TGAWriter.h"
 
 #include <gtest/gtest.h>
+#include <stb_image_write.h>
 
+#include <algorithm>
 #include <regex>
 
 namespace {
@@ -24,14 +27,41 @@ struct Decoded {
     }
 };
 
-// Decodes from memory, or from a file holding the bytes.
-Decoded decodeWay(bool fromFile, const Bytes& file, DecodedImage image = {}) {
+// How bytes reach a decoder: from memory or from a file holding them; to the TGA decoder, or to
+// the one that tells formats apart by their first bytes, which must treat a TGA file alike.
+struct Way {
+    bool fromFile;
+    bool anyFormat;
+};
+const std::vector<Way> kEveryWay = {{false, false}, {true, false}, {false, true}, {true, true}};
+// PNG and JPEG files, which only the decoder of any format takes.
+const std::vector<Way> kAnyFormatWays = {{false, true}, {true, true}};
+
+Decoded decodeWay(Way way, const Bytes& file, DecodedImage image = {}) {
     Decoded d{false, std::move(image), {}};
     testing::internal::CaptureStderr();
-    d.ok = fromFile ? readTGAFile(writeScratchFile("image.tga", file), kLargestTextureSide, d.image)
-                    : decodeTGA(file.data(), file.size(), kLargestTextureSide, d.image);
+    if (way.fromFile) {
+        d.ok = (way.anyFormat ? readImageFile : readTGAFile)(writeScratchFile("image", file),
+                                                             kLargestTextureSide, d.image);
+    } else {
+        d.ok = (way.anyFormat ? decodeImage : decodeTGA)(file.data(), file.size(),
+                                                         kLargestTextureSide, d.image);
+    }
     d.report = testing::internal::GetCapturedStderr();
     return d;
+}
+
+void append(void* bytes, void* data, int size) {
+    const auto* from = static_cast<const uint8_t*>(data);
+    static_cast<Bytes*>(bytes)->insert(static_cast<Bytes*>(bytes)->end(), from, from + size);
+}
+
+// A picture of 1 (grey), 2 (grey, alpha), 3 or 4 bytes a pixel, its first row on top, as a PNG.
+Bytes encodePNG(const TGAImage& image) {
+    Bytes png;
+    EXPECT_TRUE(stbi_write_png_to_func(append, &png, image.width, image.height, image.bytesPerPixel,
+                                       image.pixels.data(), image.width * image.bytesPerPixel));
+    return png;
 }
 
 // An 18-byte header of the given type, size and depth.
@@ -48,40 +78,75 @@ Bytes operator+(Bytes a, const Bytes& b) {
     return a;
 }
 
-// Decodes the bytes from memory, then again both ways, from memory and from a file, into a new
-// image and into images that already hold a smaller or a larger picture of either type, and
-// expects the same outcome every way: an image's earlier buffer never shows through.
-Decoded decode(const Bytes& file) {
+// The picture, its first row on top, as a PAM file (ImageMagick's input); its path.
+std::string writePAM(const TGAImage& image) {
+    const char* tupleTypes[] = {"", "GRAYSCALE", "GRAYSCALE_ALPHA", "RGB", "RGB_ALPHA"};
+    const std::string header = "P7\nWIDTH " + std::to_string(image.width) + "\nHEIGHT " +
+                               std::to_string(image.height) + "\nDEPTH " +
+                               std::to_string(image.bytesPerPixel) + "\nMAXVAL 255\nTUPLTYPE " +
+                               tupleTypes[image.bytesPerPixel] + "\nENDHDR\n";
+    return writeScratchFile("source.pam", Bytes(header.begin(), header.end()) + image.pixels);
+}
+
+// The picture written by ImageMagick in a format (JPEG, PNG8 for a palette, ...) with options;
+// the file's bytes.
+Bytes byMagick(const TGAImage& image, const std::string& options, const std::string& format) {
+    const std::string picture = scratchPath("picture");
+    const std::string command =
+        "convert " + writePAM(image) + " " + options + " " + format + ":" + picture;
+    EXPECT_EQ(runCommand(command), 0) << command;
+    const std::string bytes = readFile(picture);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+// At quality 100 ImageMagick keeps every chroma sample: flat 8x8 blocks come back within
+// rounding. (stb_image_write's JPEG encoder shifts negative values, which the sanitized build
+// stops at.)
+Bytes encodeJPEG(const TGAImage& image) {
+    return byMagick(image, "-quality 100", "JPEG");
+}
+
+// Decodes the bytes the first way, then again every way, into a new image and into images that
+// already hold a smaller or a larger picture of another format or row order, and expects the same
+// outcome every way: an image's earlier buffer or row order never shows through.
+Decoded decode(const Bytes& file, const std::vector<Way>& ways = kEveryWay) {
     const std::vector<std::pair<const char*, Bytes>> earlier = {
         {"new image", {}},
-        {"after 1x1 raw", header(2, 1, 1, 24) + Bytes{1, 2, 3}},
+        {"after 1x1 raw, top row first", header(2, 1, 1, 24, 0x20) + Bytes{1, 2, 3}},
         {"after 1x1 run-length", header(10, 1, 1, 32) + Bytes{0x80, 1, 2, 3, 4}},
         {"after 400x400 raw", header(2, 400, 400, 32) + Bytes(400 * 400 * 4, 9)},
         {"after 400x400 run-length", header(10, 400, 400, 24) + repeat(Bytes{0xFF, 1, 2, 3}, 1250)},
+        {"after 1x1 PNG", encodePNG({1, 1, 3, {1, 2, 3}})},
     };
-    Decoded d = decodeWay(false, file);
+    Decoded d = decodeWay(ways[0], file);
     for (const auto& [name, before] : earlier) {
-        for (bool fromFile : {false, true}) {
-            SCOPED_TRACE(testing::Message() << name << (fromFile ? ", file" : ", memory"));
+        for (const Way way : ways) {
+            SCOPED_TRACE(testing::Message() << name << (way.fromFile ? ", file" : ", memory")
+                                            << (way.anyFormat ? ", any format" : ", TGA"));
             DecodedImage image =
-                before.empty() ? DecodedImage() : decodeWay(fromFile, before).image;
+                before.empty() ? DecodedImage() : decodeWay({way.fromFile, true}, before).image;
             EXPECT_EQ(image.pixels != nullptr, !before.empty());
-            Decoded again = decodeWay(fromFile, file, std::move(image));
+            Decoded again = decodeWay(way, file, std::move(image));
             EXPECT_EQ(again.ok, d.ok);
             EXPECT_EQ(again.report, d.report);
-            EXPECT_EQ(std::tie(again.image.width, again.image.height, again.image.bpp),
-                      std::tie(d.image.width, d.image.height, d.image.bpp));
+            EXPECT_EQ(std::tie(again.image.width, again.image.height, again.image.bpp,
+                               again.image.topRowFirst),
+                      std::tie(d.image.width, d.image.height, d.image.bpp, d.image.topRowFirst));
             EXPECT_EQ(again.pixels(), d.pixels());
         }
     }
     return d;
 }
 
-void expectReport(const Decoded& d, const std::string& message) {
+void expectReport(const Decoded& d, const std::string& message,
+                  const std::string& unit = "TGALoader.cpp") {
     EXPECT_FALSE(d.ok);
-    const std::string quoted = std::regex_replace(message, std::regex(R"([.()\\])"), R"(\$&)");
-    EXPECT_TRUE(std::regex_match(d.report, std::regex("Assertion failed: false && \"" + quoted +
-                                                      "\", file TGALoader\\.cpp, line [0-9]+\n")))
+    auto quote = [](const std::string& text) {
+        return std::regex_replace(text, std::regex(R"([.()\\])"), R"(\$&)");
+    };
+    EXPECT_TRUE(
+        std::regex_match(d.report, std::regex("Assertion failed: false && \"" + quote(message) +
+                                              "\", file " + quote(unit) + ", line [0-9]+\n")))
         << d.report;
 }
 
@@ -168,11 +233,7 @@ TEST(TGALoader, EveryWritersRawAndRunLengthFilesDecodeToTheImage) {
             return std::array{flat ? 200 : (x * 7 + y * 13) ^ (x * y), flat ? 10 : x, y,
                               flat ? 255 : x + y};
         });
-        const std::string pam = "P7\nWIDTH 301\nHEIGHT 257\nDEPTH " + std::to_string(n) +
-                                "\nMAXVAL 255\nTUPLTYPE " + (n == 4 ? "RGB_ALPHA" : "RGB") +
-                                "\nENDHDR\n";
-        const std::string source =
-            writeScratchFile("source.pam", Bytes(pam.begin(), pam.end()) + image.pixels);
+        const std::string source = writePAM(image);
         for (bool rle : {false, true}) {
             SCOPED_TRACE(testing::Message() << n << " bytes per pixel, rle " << rle);
             const std::string magick = scratchPath("magick.tga");
@@ -189,6 +250,120 @@ TEST(TGALoader, EveryWritersRawAndRunLengthFilesDecodeToTheImage) {
             }
         }
     }
+}
+
+// The decoded pixels with the picture's top row first, whichever row the decoder stored first.
+Bytes topRowFirst(const Decoded& d) {
+    const Bytes pixels = d.pixels();
+    if (d.image.topRowFirst) {
+        return pixels;
+    }
+    const size_t row = size_t{d.image.bpp / 8} * d.image.width;
+    Bytes flipped;
+    for (size_t y = d.image.height; y-- > 0;) {
+        flipped.insert(flipped.end(), pixels.begin() + long(y * row),
+                       pixels.begin() + long((y + 1) * row));
+    }
+    return flipped;
+}
+
+// The largest difference between two pictures' bytes; 256 when their sizes differ.
+int largestDifference(const Bytes& a, const Bytes& b) {
+    if (a.size() != b.size()) {
+        return 256;
+    }
+    int largest = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        largest = std::max(largest, std::abs(a[i] - b[i]));
+    }
+    return largest;
+}
+
+TEST(ImageFile, EveryFormatDecodesToThePictureOnceItsFlagPutsTheTopRowFirst) {
+    // Flat 8x8 blocks, a different pair at the top and at the bottom, each with its own alpha.
+    auto block = [](int x, int y) {
+        const std::array<std::array<int, 4>, 4> blocks = {
+            {{200, 40, 40, 255}, {40, 200, 40, 128}, {40, 40, 200, 0}, {220, 220, 60, 64}}};
+        return blocks[size_t(x / 8 + 2 * (y / 8))];
+    };
+    auto picture = [&](int n, const auto& colour) { return makeImage(16, 16, n, colour); };
+    const TGAImage rgb = picture(3, block);
+    const TGAImage rgba = picture(4, block);
+    // Grey pictures take their level from red; as the decoder gives them, R, G, B (, A).
+    auto grey = [&](int x, int y) {
+        const std::array<int, 4> c = block(x, y);
+        return std::array{c[0], c[3], 0, 0};
+    };
+    auto greyAsColour = [&](int x, int y) {
+        const std::array<int, 4> c = block(x, y);
+        return std::array{c[0], c[0], c[0], c[3]};
+    };
+    TGAImage topFirst = rgb;
+    topFirst.topFirst = true;
+    const TGAImage bottomFirst = picture(3, [&](int x, int y) { return block(x, 15 - y); });
+    // clang-format off
+    const std::vector<std::tuple<const char*, Bytes, uint32_t, Bytes, int>> cases = {
+        {"PNG", encodePNG(rgb), 24, rgb.pixels, 0},
+        {"JPEG", encodeJPEG(rgb), 24, rgb.pixels, 2},
+        {"TGA, top row first", encodeTGA(topFirst, false), 24, rgb.pixels, 0},
+        {"TGA run-length, bottom row first", encodeTGA(bottomFirst, true), 24, rgb.pixels, 0},
+        {"PNG with alpha", encodePNG(rgba), 32, rgba.pixels, 0},
+        {"grey PNG", encodePNG(picture(1, grey)), 24, picture(3, greyAsColour).pixels, 0},
+        {"grey PNG with alpha", encodePNG(picture(2, grey)), 32, picture(4, greyAsColour).pixels, 0},
+        {"grey JPEG", encodeJPEG(picture(1, grey)), 24, picture(3, greyAsColour).pixels, 2},
+        {"palette PNG", byMagick(rgb, "", "PNG8"), 24, rgb.pixels, 0},
+    };
+    // clang-format on
+    for (const auto& [name, file, bpp, pixels, tolerance] : cases) {
+        SCOPED_TRACE(name);
+        Decoded d = decode(file, kAnyFormatWays);
+        ASSERT_TRUE(d.ok) << d.report;
+        EXPECT_EQ(d.report, "");
+        EXPECT_EQ(std::tie(d.image.width, d.image.height, d.image.bpp),
+                  std::make_tuple(16u, 16u, bpp));
+        EXPECT_LE(largestDifference(topRowFirst(d), pixels), tolerance);
+    }
+}
+
+TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
+    auto first = [](const Bytes& b, size_t n) { return Bytes(b.begin(), b.begin() + long(n)); };
+    auto noise = [](int x, int y) { return std::array{x * 37 ^ y * 11, x * y, x + 7 * y, 255}; };
+    const Bytes png = encodePNG(makeImage(32, 32, 3, noise));
+    const Bytes jpeg = encodeJPEG(makeImage(32, 32, 3, noise));
+    // The signature and the header chunk alone: refused for its size, the pixels never looked for.
+    constexpr size_t kPNGHeader = 33;
+    auto offsetOf = [](const Bytes& b, const Bytes& part) {
+        return size_t(std::search(b.begin(), b.end(), part.begin(), part.end()) - b.begin());
+    };
+    // The first byte of the compressed pixels, which begin with a zlib header, changed.
+    Bytes brokenZlib = png;
+    ++brokenZlib[offsetOf(png, {'I', 'D', 'A', 'T'}) + 4];
+    // The first Huffman table's sixteen counts (after its marker, length and class) all 255: far
+    // more symbols than a table has room for.
+    Bytes manySymbols = jpeg;
+    std::fill_n(manySymbols.begin() + long(offsetOf(jpeg, {0xFF, 0xC4}) + 5), 16, 0xFF);
+    // clang-format off
+    const std::vector<std::tuple<const char*, Bytes, const char*>> cases = {
+        {"PNG wider than any texture", first(encodePNG(makeImage(20000, 1, 3, noise)), kPNGHeader), "Image larger than the largest texture"},
+        {"PNG taller than any texture", first(encodePNG(makeImage(1, 16385, 1, noise)), kPNGHeader), "Image larger than the largest texture"},
+        {"PNG signature alone", first(png, 8), "Could not decode PNG or JPEG image"},
+        {"PNG cut in its pixel data", first(png, png.size() / 2), "Could not decode PNG or JPEG image"},
+        {"PNG with a broken zlib header", brokenZlib, "Could not decode PNG or JPEG image"},
+        {"JPEG cut in its header", first(jpeg, 20), "Could not decode PNG or JPEG image"},
+        {"JPEG Huffman table of 4080 symbols", manySymbols, "Could not decode PNG or JPEG image"},
+        {"JPEG cut in its pixel data", first(jpeg, jpeg.size() / 2), "Could not decode PNG or JPEG image"},
+    };
+    // clang-format on
+    for (const auto& [name, file, message] : cases) {
+        SCOPED_TRACE(name);
+        expectReport(decode(file, kAnyFormatWays), message, "ImageFile.cpp");
+    }
+    // A file that cannot be opened is reported as the TGA reader always reported it.
+    Decoded missing{false, {}, {}};
+    testing::internal::CaptureStderr();
+    missing.ok = readImageFile(scratchPath("missing.png"), kLargestTextureSide, missing.image);
+    missing.report = testing::internal::GetCapturedStderr();
+    expectReport(missing, "could not open texture file");
 }
 
 } // namespace

@@ -1,0 +1,189 @@
+#include "resources/core/ImageFile.h"
+
+#include "resources/core/Check.h"
+#include "resources/core/MemoryRoom.h"
+#include "resources/core/RegularFile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <sys/stat.h>
+
+// stb_image's own copy, private to this file: nothing else can change its settings (such as
+// flipping on load, left off) or meet its symbols. It reads from memory only and allocates with
+// malloc, so that the pixels it returns become a PixelBuffer as they are. Its assertions are
+// reachable from hostile files in this version; a file must never end the process, so they are
+// left out in every build, as release builds leave them out anyway.
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
+#define STBI_NO_STDIO
+#define STBI_NO_FAILURE_STRINGS
+#define STBI_ASSERT(condition) static_cast<void>(0)
+#define STBI_MALLOC(size) std::malloc(size)
+#define STBI_REALLOC(pointer, size) std::realloc(pointer, size)
+#define STBI_FREE(pointer) std::free(pointer)
+#include <stb_image.h>
+
+namespace {
+constexpr uint8_t kPNGSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr uint8_t kJPEGSignature[] = {0xFF, 0xD8, 0xFF};
+constexpr size_t kLongestSignature = sizeof kPNGSignature;
+// A PNG or JPEG file is held whole while it is decoded; none of a texture's size needs more.
+constexpr uint64_t kLargestFile = uint64_t{256} << 20;
+
+template <size_t N>
+bool startsWith(const uint8_t* data, size_t size, const uint8_t (&signature)[N]) {
+    return size >= N && std::memcmp(data, signature, N) == 0;
+}
+
+bool isPNGOrJPEG(const uint8_t* data, size_t size) {
+    return startsWith(data, size, kPNGSignature) || startsWith(data, size, kJPEGSignature);
+}
+
+// Whether no table of a DHT segment has more than 256 symbols. stb_image (2.27) stores a table's
+// symbols, however many, into room for 256 before it checks anything; the tables are read here as
+// it reads them: a class and slot byte, sixteen counts, then as many symbols as they add up to,
+// until the segment's length is spent (or passed), bytes past the end of the data being 0.
+bool huffmanTablesFit(const uint8_t* data, size_t size, size_t at, int64_t length) {
+    auto byte = [&](size_t i) { return i < size ? data[i] : 0; };
+    for (int64_t left = length; left > 0;) {
+        size_t symbols = 0;
+        for (size_t count = 1; count <= 16; ++count) {
+            symbols += byte(at + count);
+        }
+        if (symbols > 256) {
+            return false;
+        }
+        at += 17 + symbols;
+        left -= static_cast<int64_t>(17 + symbols);
+    }
+    return true;
+}
+
+// Whether every Huffman table stb_image could read from a JPEG fits: its segments are walked by
+// their lengths, as stb_image walks them, and the bytes between them (entropy-coded data, or junk
+// it scans past) byte by byte, so that a table it could find anywhere is looked at, up to the
+// end-of-image marker, where it stops reading.
+bool jpegHuffmanTablesFit(const uint8_t* data, size_t size) {
+    size_t at = sizeof kJPEGSignature - 1; // after the start-of-image marker
+    while (at < size) {
+        if (data[at] != 0xFF) {
+            ++at;
+            continue;
+        }
+        while (at < size && data[at] == 0xFF) {
+            ++at; // fill bytes before a marker
+        }
+        const uint8_t marker = at < size ? data[at++] : 0xD9;
+        if (marker == 0xD9) {
+            return true;
+        }
+        // A stuffed zero in entropy-coded data, and the markers that carry no segment.
+        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8) ||
+            at + 2 > size) {
+            continue;
+        }
+        const size_t length = size_t{data[at]} << 8 | data[at + 1];
+        if (marker == 0xC4 && !huffmanTablesFit(data, size, at + 2, int64_t(length) - 2)) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
+uint64_t pixelBytes(int width, int height, int channels) {
+    return uint64_t{static_cast<uint32_t>(width)} * static_cast<uint32_t>(height) *
+           static_cast<uint32_t>(channels);
+}
+
+bool noMemory() {
+    INTRO_CHECK(false && "Could not allocate memory for image");
+    return false;
+}
+
+bool notDecoded() {
+    INTRO_CHECK(false && "Could not decode PNG or JPEG image");
+    return false;
+}
+
+// Size and memory are checked on the header alone, before any pixel is decoded.
+bool decodePNGOrJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide,
+                          DecodedImage& image) {
+    if (size > kLargestFile) {
+        return noMemory();
+    }
+    const int length = static_cast<int>(size);
+    int width = 0, height = 0, channels = 0;
+    const bool jpeg = startsWith(data, size, kJPEGSignature);
+    if ((jpeg && !jpegHuffmanTablesFit(data, size)) ||
+        !stbi_info_from_memory(data, length, &width, &height, &channels)) {
+        return notDecoded();
+    }
+    if (static_cast<uint32_t>(width) > largestSide || static_cast<uint32_t>(height) > largestSide) {
+        INTRO_CHECK(false && "Image larger than the largest texture");
+        return false;
+    }
+    // Grey becomes R, G, B; grey with alpha R, G, B, A.
+    const int wanted = channels == 2 || channels == 4 ? 4 : 3;
+    // While it decodes, stb_image holds the rows it inflated or the planes it decoded beside the
+    // pixels it returns.
+    if (!roomLeftFor(2 * pixelBytes(width, height, wanted))) {
+        return noMemory();
+    }
+    stbi_uc* pixels = stbi_load_from_memory(data, length, &width, &height, &channels, wanted);
+    if (pixels == nullptr) {
+        return notDecoded();
+    }
+    image.pixels.reset(pixels);
+    image.capacity = pixelBytes(width, height, wanted);
+    image.width = static_cast<uint32_t>(width);
+    image.height = static_cast<uint32_t>(height);
+    image.bpp = 8u * static_cast<uint32_t>(wanted);
+    image.topRowFirst = true;
+    return true;
+}
+
+bool decodePNGOrJPEG(const uint8_t* data, size_t size, uint32_t largestSide, DecodedImage& image) {
+    if (!decodePNGOrJPEGParts(data, size, largestSide, image)) {
+        image = DecodedImage();
+        return false;
+    }
+    return true;
+}
+
+struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+} // namespace
+
+bool decodeImage(const uint8_t* data, size_t size, uint32_t largestSide, DecodedImage& image) {
+    return isPNGOrJPEG(data, size) ? decodePNGOrJPEG(data, size, largestSide, image)
+                                   : decodeTGA(data, size, largestSide, image);
+}
+
+bool readImageFile(const std::string& f, uint32_t largestSide, DecodedImage& image) {
+    std::unique_ptr<std::FILE, CloseFile> file(openRegularFile(f.c_str()));
+    uint8_t first[kLongestSignature];
+    const size_t available = file ? std::fread(first, 1, sizeof first, file.get()) : 0;
+    if (!isPNGOrJPEG(first, available)) {
+        // Read again from its start by the TGA reader, which reads no more of it than it needs.
+        file.reset();
+        return readTGAFile(f, largestSide, image);
+    }
+    struct stat info;
+    const uint64_t fileSize =
+        fstat(fileno(file.get()), &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
+    PixelBuffer bytes =
+        fileSize <= kLargestFile && roomLeftFor(fileSize) ? allocatePixelBuffer(fileSize) : nullptr;
+    if (bytes == nullptr) {
+        image = DecodedImage();
+        return noMemory();
+    }
+    std::rewind(file.get());
+    const size_t got = std::fread(bytes.get(), 1, fileSize, file.get());
+    return decodePNGOrJPEG(bytes.get(), got, largestSide, image);
+}
