@@ -60,11 +60,10 @@ std::vector<size_t> FileWatch::changed() {
     return changed;
 }
 
-DevMode::DevMode(TextureLibrary& textures, const DataFolder& data, Music& music, MusicDrift& drift,
-                 Show& show, const std::string& timelinePath)
-    : m_textures(textures), m_music(music), m_drift(drift), m_fonts(textures, data),
-      m_currentFonts(m_fonts), m_show(show), m_timelinePath(timelinePath),
-      m_images(show.imagePaths()),
+DevMode::DevMode(TextureLibrary& textures, FontSet& fonts, const DataFolder& data, Music& music,
+                 MusicDrift& drift, Show& show, const std::string& timelinePath)
+    : m_textures(textures), m_music(music), m_drift(drift), m_fonts(fonts), m_data(data),
+      m_show(show), m_timelinePath(timelinePath), m_images(show.imagePaths()),
       m_timeline(timelinePath.empty() ? std::vector<std::string>() : std::vector{timelinePath}) {}
 
 void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
@@ -102,7 +101,7 @@ bool DevMode::reloadChanged(DemoState& state, uint64_t wall) {
 bool DevMode::reloadTimeline(DemoState& state) {
     Timeline timeline;
     std::string error;
-    if (!loadTimeline(m_timelinePath, timeline, error)) {
+    if (!loadShowTimeline(m_timelinePath, m_data, timeline, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return false;
     }

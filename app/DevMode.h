@@ -51,8 +51,9 @@ class DevMode {
   public:
     // The show is the one the frame loop plays; with a timeline file, a saved change to it
     // replaces the show.
-    DevMode(TextureLibrary& textures, const DataFolder& data, Music& music, MusicDrift& drift,
-            Show& show, const std::string& timelinePath);
+    // The fonts print the overlay; a timeline file's text layers find theirs in data's table.
+    DevMode(TextureLibrary& textures, FontSet& fonts, const DataFolder& data, Music& music,
+            MusicDrift& drift, Show& show, const std::string& timelinePath);
 
     // The hook of the frame loop, after the frame is drawn and its message removed: applies the
     // scene writers' keys to the playback and the music (after a seek the frame is drawn again,
@@ -73,8 +74,8 @@ class DevMode {
     TextureLibrary& m_textures;
     Music& m_music;
     MusicDrift& m_drift;
-    FontSet m_fonts;
-    CurrentFontSet m_currentFonts;
+    FontSet& m_fonts;
+    const DataFolder& m_data;
     Show& m_show;
     std::string m_timelinePath;
     FileWatch m_images;

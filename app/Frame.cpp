@@ -1,8 +1,13 @@
 #include "app/Frame.h"
 
 #include "draw/ImageQuads.h"
+#include "resources/TextureLibrary.h"
+#include "text/FontSet.h"
+#include "text/TextPrinter.h"
 
 #include <GL/gl.h>
+
+#include <cmath>
 
 void drawSceneImage(const DemoState& state, const SceneDrawing& drawing) {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -16,15 +21,66 @@ void drawSceneImage(const DemoState& state, const SceneDrawing& drawing) {
     }
 }
 
-void drawSceneScroller(const DemoState& state, const SceneDrawing& drawing) {
+namespace {
+void drawLayer(const DemoState& state, const LayerDrawing& layer) {
+    if (!(layer.alpha > 0.0f)) {
+        return; // it would change no pixel
+    }
+    const Rect box{layer.box[0], layer.box[1], layer.box[2], layer.box[3]};
+    const float colour[3] = {layer.colour[0] / 255.0f, layer.colour[1] / 255.0f,
+                             layer.colour[2] / 255.0f};
+    switch (layer.kind) {
+    case LayerKind::Picture: {
+        const int32_t slot = state.imageSlots[layer.image];
+        const Texture* texture = getTexture(slot);
+        GLint viewport[4] = {0, 0, 1, 1};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        const float aspect =
+            texture ? static_cast<float>(texture->width()) / static_cast<float>(texture->height())
+                    : 0.0f;
+        showPicture(slot,
+                    placePicture(box, layer.fit, aspect,
+                                 static_cast<float>(viewport[2]) / static_cast<float>(viewport[3])),
+                    texture && texture->topRowFirst(), texture && texture->bpp() == 32,
+                    layer.alpha);
+        break;
+    }
+    case LayerKind::Colour:
+        showColour(box, colour, layer.alpha);
+        break;
+    case LayerKind::Text:
+        if (layer.font < fontCount()) {
+            glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT);
+            glEnable(GL_BLEND);
+            glColor4f(colour[0], colour[1], colour[2], layer.alpha);
+            // The box in the units of an overlay the text's size makes.
+            const float units[4] = {320.0f / layer.size, 200.0f / layer.size, 320.0f / layer.size,
+                                    200.0f / layer.size};
+            int place[4];
+            for (size_t n = 0; n < 4; ++n) {
+                place[n] = static_cast<int>(std::lround(layer.box[n] * units[n]));
+            }
+            printTextSized(layer.size, place[0], place[1], place[2], place[3], layer.text,
+                           layer.font);
+            glPopAttrib();
+        }
+        break;
+    }
+}
+} // namespace
+
+void drawSceneOverImage(const DemoState& state, const SceneDrawing& drawing) {
     if (drawing.scroller) {
         scrollerPlane(drawing.scrollPosition, state.imageSlots[drawing.text]);
+    }
+    for (const LayerDrawing& layer : drawing.layers) {
+        drawLayer(state, layer);
     }
 }
 
 void drawScene(const DemoState& state, const SceneDrawing& drawing) {
     drawSceneImage(state, drawing);
-    drawSceneScroller(state, drawing);
+    drawSceneOverImage(state, drawing);
 }
 
 void resetPicture(const Show& show, const DemoState& state, uint32_t time) {

@@ -5,10 +5,10 @@
 #include "app/core/FramePlan.h"
 
 // Draws what a plan says, on a cleared screen with both matrices reset: the image, then the
-// scroller over it. The two halves can be had apart, for a caller that keeps the first.
+// scroller and the layers over it. The first part can be had apart, for a caller that keeps it.
 void drawScene(const DemoState& state, const SceneDrawing& drawing);
 void drawSceneImage(const DemoState& state, const SceneDrawing& drawing);
-void drawSceneScroller(const DemoState& state, const SceneDrawing& drawing);
+void drawSceneOverImage(const DemoState& state, const SceneDrawing& drawing);
 
 // Puts the GL state the scenes before time leave behind in place, as a run from the start would
 // have it at time (the scroller's blending only once the scroller has been): for a run that

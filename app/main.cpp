@@ -17,6 +17,7 @@
 #include "platform/ProgramFolder.h"
 #include "resources/TextureLibrary.h"
 #include "resources/core/DataFolder.h"
+#include "text/FontSet.h"
 
 #include <csignal>
 #include <cstdio>
@@ -82,8 +83,8 @@ int main(int argc, char** argv) {
     }
     DataFolder data;
     std::vector<std::string> tried;
-    // A timeline file brings its own images and music; the data folder then only lends --dev
-    // its fonts.
+    // A timeline file brings its own images and music; the data folder then only lends its
+    // fonts, to text layers and --dev.
     if (!chooseDataFolder(options.data, {installedDataFolder()}, kSoundtrack, data, tried) &&
         options.timeline.empty()) {
         std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
@@ -135,9 +136,17 @@ int main(int argc, char** argv) {
     TextureLibrary textures;
     const CurrentTextureLibrary currentTextures(textures);
     loadImageList(show, state, textures, &preload);
+    // The fonts load after the images, which keep their slots; only a show that writes text, or
+    // --dev's overlay, needs them.
+    std::optional<FontSet> fonts;
+    std::optional<CurrentFontSet> currentFonts;
+    if (options.dev || show.writesText()) {
+        currentFonts.emplace(fonts.emplace(textures, data));
+    }
     std::unique_ptr<DevMode> dev;
     if (options.dev) {
-        dev = std::make_unique<DevMode>(textures, data, music, drift, show, options.timeline);
+        dev =
+            std::make_unique<DevMode>(textures, *fonts, data, music, drift, show, options.timeline);
     }
     if (options.start > 0) {
         music.seek(options.start);

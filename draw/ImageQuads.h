@@ -6,6 +6,8 @@
 /// additive blending on for the rest of the run.
 #pragma once
 
+#include "draw/core/PicturePlace.h"
+
 #include <cstdint>
 
 /// Full-screen quad with the texture named slot (0 binds no texture: the current colour shows).
@@ -13,6 +15,16 @@ void showImage(int32_t slot);
 
 /// Quad with its bottom-left corner at (x, y) and the given size, in clip units.
 void showImageAt(int32_t slot, float x, float y, float width, float height);
+
+/// A picture placed as a layer: the part place.picture of the texture named slot, upright (its
+/// rows top first when topRowFirst, else bottom first) in place.screen, at opacity alpha over
+/// what is drawn (and by its own alpha channel when translucent), its edges clamped rather than
+/// wrapped. Leaves the blending as it found it.
+void showPicture(int32_t slot, const PicturePlace& place, bool topRowFirst, bool translucent,
+                 float alpha);
+
+/// A plain colour (red, green, blue from 0 to 1) over the box, at opacity alpha.
+void showColour(const Rect& box, const float (&colour)[3], float alpha);
 
 /// Loads the scroller's perspective and model-view matrices and turns on additive blending.
 void scrollerProjection();

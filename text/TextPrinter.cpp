@@ -26,9 +26,9 @@ void emitGlyph(const GlyphQuad& q) {
     glVertex2i(q.left, q.bottom);
     glEnd();
 }
-} // namespace
 
-void beginOverlay() {
+// The overlay, width x height units over the whole viewport.
+void beginOverlayOf(double width, double height) {
     glPushAttrib(GL_ENABLE_BIT | GL_TRANSFORM_BIT | GL_VIEWPORT_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_FOG);
@@ -37,28 +37,15 @@ void beginOverlay() {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluOrtho2D(0, 320, 200, 0);
+    gluOrtho2D(0, width, height, 0);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
 }
 
-void endOverlay() {
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glPopAttrib();
-}
-
-void printText(int x, int y, int width, int height, const std::string& text, int font) {
-    const int saved = currentFont();
-    setCurrentFont(font);
-    ScopeExit restore{[saved] { setCurrentFont(saved); }};
-    drawText(x, y, width, height, text);
-}
-
-void drawText(int x, int y, int width, int height, const std::string& text) {
-    beginOverlay();
+// Text with the current font on an overlay of 320 / size x 200 / size units.
+void drawTextSized(double size, int x, int y, int width, int height, const std::string& text) {
+    beginOverlayOf(320.0 / size, 200.0 / size);
     ScopeExit pop{[] { endOverlay(); }}; // also when the font lookup throws
     if (getFontSetSingleton() == nullptr) {
         return; // no font set to print with
@@ -76,4 +63,32 @@ void drawText(int x, int y, int width, int height, const std::string& text) {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, atlas->texId());
     layoutText({x, y, width, height}, text, metrics, emitGlyph);
+}
+} // namespace
+
+void beginOverlay() {
+    beginOverlayOf(320, 200);
+}
+
+void endOverlay() {
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glPopAttrib();
+}
+
+void printText(int x, int y, int width, int height, const std::string& text, int font) {
+    printTextSized(1.0f, x, y, width, height, text, font);
+}
+
+void drawText(int x, int y, int width, int height, const std::string& text) {
+    drawTextSized(1.0, x, y, width, height, text);
+}
+
+void printTextSized(float size, int x, int y, int width, int height, const std::string& text,
+                    int font) {
+    const int saved = currentFont();
+    setCurrentFont(font);
+    ScopeExit restore{[saved] { setCurrentFont(saved); }};
+    drawTextSized(size, x, y, width, height, text);
 }

@@ -16,6 +16,11 @@ void printText(int x, int y, int width, int height, const std::string& text, int
 /// The same with the current font index.
 void drawText(int x, int y, int width, int height, const std::string& text);
 
+/// printText at size times the glyphs' usual size: on an overlay of 320 / size x 200 / size
+/// units, in which the box is given.
+void printTextSized(float size, int x, int y, int width, int height, const std::string& text,
+                    int font);
+
 /// The overlay's GL state around the drawing; always called as a pair.
 void beginOverlay();
 void endOverlay();

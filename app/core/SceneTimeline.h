@@ -3,8 +3,10 @@
 #pragma once
 
 #include "app/core/DemoState.h"
+#include "app/core/Layer.h"
 
 #include <cstdint>
+#include <vector>
 
 constexpr int kSceneCount = 13;
 
@@ -22,15 +24,18 @@ void advanceTimeline(DemoState& state, uint32_t now);
 void advanceScenes(DemoState& state, uint32_t now, const uint32_t* ends, int32_t count);
 
 // What one scene draws: a full-screen image (an image number, or -1 for nothing) and, in scene 1,
-// the scroller plane at a scroll position, carrying a text image.
+// the scroller plane at a scroll position, carrying a text image; a timeline file's scene may
+// add layers over both.
 struct SceneDrawing {
     int image = -1;
     bool scroller = false;
     float scrollPosition = 0.0f;
     int text = -1;
+    std::vector<LayerDrawing> layers{};
     bool operator==(const SceneDrawing& other) const {
         return image == other.image && scroller == other.scroller &&
-               scrollPosition == other.scrollPosition && text == other.text;
+               scrollPosition == other.scrollPosition && text == other.text &&
+               layers == other.layers;
     }
 };
 

@@ -2,6 +2,11 @@
 
 #include "app/core/ImageList.h"
 #include "app/core/TimelineFile.h"
+#include "resources/core/RegularFile.h"
+#include "text/core/LookupTableLoader.h"
+
+#include <cstdio>
+#include <memory>
 
 #include <utility>
 
@@ -35,6 +40,35 @@ SceneDrawing Show::drawing(int32_t scene, uint32_t elapsed) const {
     return m_timeline ? timelineDrawing(*m_timeline, scene, elapsed) : sceneDrawing(scene, elapsed);
 }
 
+std::vector<std::string> fontNames(const DataFolder& data) {
+    const std::string path = data.path("data/fonts.data");
+    // The table's loader reports a missing file itself; here a missing table is an answer.
+    std::FILE* file = openRegularFile(path.c_str());
+    if (file == nullptr) {
+        return {};
+    }
+    std::fclose(file);
+    std::unique_ptr<LookupTable> table = loadLookupTable(path);
+    std::vector<std::string> names;
+    for (int32_t font = 0; font < table->recordCount(); ++font) {
+        std::string name = table->getString(font, "mapfile");
+        name = name.substr(name.rfind('/') + 1);
+        names.push_back(name.substr(0, name.rfind('.')));
+    }
+    return names;
+}
+
+bool loadShowTimeline(const std::string& path, const DataFolder& data, Timeline& timeline,
+                      std::string& error) {
+    Timeline read;
+    if (!loadTimeline(path, read, error) ||
+        (writesText(read) && !bindFonts(read, fontNames(data), error))) {
+        return false;
+    }
+    timeline = std::move(read);
+    return true;
+}
+
 bool chooseShow(const std::string& timelinePath, const DataFolder& data, Show& show,
                 std::string& error) {
     if (timelinePath.empty()) {
@@ -42,7 +76,7 @@ bool chooseShow(const std::string& timelinePath, const DataFolder& data, Show& s
         return true;
     }
     Timeline timeline;
-    if (!loadTimeline(timelinePath, timeline, error)) {
+    if (!loadShowTimeline(timelinePath, data, timeline, error)) {
         return false;
     }
     show = Show(std::move(timeline), folderOf(timelinePath));

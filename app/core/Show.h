@@ -36,6 +36,8 @@ class Show {
     const std::string& imagePath(int image) const { return m_images[static_cast<size_t>(image)]; }
     const std::vector<std::string>& imagePaths() const { return m_images; }
     const std::string& soundtrackPath() const { return m_soundtrack; }
+    // Whether a scene writes text with the data's fonts.
+    bool writesText() const { return m_timeline && ::writesText(*m_timeline); }
 
   private:
     std::optional<Timeline> m_timeline;
@@ -43,6 +45,14 @@ class Show {
     std::vector<std::string> m_images;
     std::string m_soundtrack;
 };
+
+// The names of the data's fonts, in the order of its font table: each atlas file's name without
+// its folder and extension ("font_bold" for data/font_bold.tga). None without a font table.
+std::vector<std::string> fontNames(const DataFolder& data);
+
+// Reads a timeline file, its text layers' fonts found among the data's.
+bool loadShowTimeline(const std::string& path, const DataFolder& data, Timeline& timeline,
+                      std::string& error);
 
 // The show a program plays: the built-in timeline with its files in data when timelinePath is
 // empty, else the timeline file's. False, with the file's one-line report in error, when the

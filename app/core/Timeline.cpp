@@ -1,5 +1,7 @@
 #include "app/core/Timeline.h"
 
+#include <algorithm>
+
 // Whole milliseconds compare as the built-in rules' single-precision quotients do: those come to
 // the same as the integer forms for every elapsed value. Only the scroll position keeps the
 // quotient, since it is drawn, not compared.
@@ -25,5 +27,51 @@ SceneDrawing timelineDrawing(const Timeline& timeline, int32_t scene, uint32_t e
         drawing.scrollPosition = elapsedQuotient(elapsed, rules.scroller->pace);
         drawing.text = rules.scroller->text;
     }
+    for (const Layer& layer : rules.layers) {
+        drawing.layers.push_back(layer.at(elapsed));
+    }
     return drawing;
+}
+
+bool writesText(const Timeline& timeline) {
+    for (const TimelineScene& scene : timeline.scenes) {
+        for (const Layer& layer : scene.layers) {
+            if (layer.kind == LayerKind::Text) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool bindFonts(Timeline& timeline, const std::vector<std::string>& fontNames, std::string& error) {
+    std::string names;
+    for (const std::string& name : fontNames) {
+        names += (names.empty() ? "" : ", ") + name;
+    }
+    for (TimelineScene& scene : timeline.scenes) {
+        for (Layer& layer : scene.layers) {
+            if (layer.kind != LayerKind::Text) {
+                continue;
+            }
+            if (fontNames.empty()) {
+                error = layer.fontPlace +
+                        ": expected a font table for the text (fonts.data in the data folder; "
+                        "name the folder with --data)";
+                return false;
+            }
+            if (!layer.fontName.empty()) {
+                auto found = std::find(fontNames.begin(), fontNames.end(), layer.fontName);
+                layer.font =
+                    found == fontNames.end() ? -1 : static_cast<int>(found - fontNames.begin());
+            }
+            if (layer.font < 0 || static_cast<size_t>(layer.font) >= fontNames.size()) {
+                error = layer.fontPlace + ": expected 'font' to be a font number from 0 to " +
+                        std::to_string(fontNames.size() - 1) + " or one of the names " + names;
+                return false;
+            }
+            layer.fontName.clear();
+        }
+    }
+    return true;
 }

@@ -2,6 +2,7 @@
 // questions as SceneTimeline answers for the built-in one, asked of data: pure, no GL, no clock.
 #pragma once
 
+#include "app/core/Layer.h"
 #include "app/core/SceneTimeline.h"
 
 #include <cstdint>
@@ -37,14 +38,25 @@ struct TimelineScene {
     std::vector<ImageChange> changes;
     std::optional<FlipBook> flipBook;
     std::optional<Scroller> scroller;
+    std::vector<Layer> layers; // drawn in order over the image and the scroller
 };
 
-// Paths as the file writes them: relative ones are relative to the file.
+// Paths as the file writes them: relative ones are relative to the file. Images named in the
+// file are numbered in the order of their names.
 struct Timeline {
     std::string soundtrack;
     std::vector<std::string> images;
+    std::vector<std::string> imageNames; // empty when the file lists its images by number
     std::vector<TimelineScene> scenes;
 };
+
+// Whether any scene writes text, and so needs the data's fonts.
+bool writesText(const Timeline& timeline);
+
+// Puts the font of each text layer named by name in its place, the names being the font table's
+// in order, and checks numbered ones against it. False, with a one-line report in error
+// (FILE:LINE:COLUMN: what was expected), when a font is not in the table.
+bool bindFonts(Timeline& timeline, const std::vector<std::string>& fontNames, std::string& error);
 
 // What the scene draws at elapsed ms into it (elapsed wraps as in sceneDrawing). A scene index
 // outside the timeline draws nothing.

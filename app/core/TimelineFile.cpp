@@ -17,10 +17,13 @@
 
 #include "resources/core/RegularFile.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <initializer_list>
+#include <optional>
 
 namespace {
 
@@ -39,6 +42,13 @@ std::string oneLine(std::string_view text) {
 
 std::string inQuotes(std::string_view key) {
     return "'" + std::string(key) + "'";
+}
+
+// A bound as a person writes it: 0.015625, not 0.015625000000.
+std::string shortNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
 }
 
 // Reads the tables of one file into a Timeline, stopping at the first mistake.
@@ -111,12 +121,177 @@ class Reader {
         return ok;
     }
 
+    // An image number, or a name of the [images] table when the file names its images.
     bool image(const toml::node& node, const std::string& label, int& out) {
+        if (m_imageNames != nullptr) {
+            const toml::value<std::string>* name = node.as_string();
+            auto found = name ? std::find(m_imageNames->begin(), m_imageNames->end(), name->get())
+                              : m_imageNames->end();
+            if (found == m_imageNames->end()) {
+                return fail(node.source(), "expected " + label + " to name a picture of [images]");
+            }
+            out = static_cast<int>(found - m_imageNames->begin());
+            return true;
+        }
         int64_t value = 0;
         bool ok = integer(node, label, 0, static_cast<int64_t>(m_imageCount) - 1, "an image number",
                           value);
         out = static_cast<int>(value);
         return ok;
+    }
+
+    // A finite number from low to high, an integer or not.
+    bool number(const toml::node& node, const std::string& label, double low, double high,
+                double& out) {
+        const std::optional<double> value = node.is_number() ? node.value<double>() : std::nullopt;
+        if (!value || !std::isfinite(*value) || *value < low || *value > high) {
+            return fail(node.source(), "expected " + label + " to be a number from " +
+                                           shortNumber(low) + " to " + shortNumber(high));
+        }
+        out = *value;
+        return true;
+    }
+
+    // One of names, the index of which goes to out.
+    bool oneOf(const toml::node& node, const std::string& label,
+               std::initializer_list<std::string_view> names, int& out) {
+        const toml::value<std::string>* value = node.as_string();
+        std::string list;
+        int index = 0;
+        for (std::string_view name : names) {
+            if (value && value->get() == name) {
+                out = index;
+                return true;
+            }
+            list += (index++ == 0 ? "" : ", ") + std::string(name);
+        }
+        return fail(node.source(), "expected " + label + " to be one of " + list);
+    }
+
+    // A value over the scene: a number, or keys [ms, value] or [ms, value, "interpolation"] in
+    // time order. A vector's keys give all its components at once: [ms, [a, b, ...]].
+    bool keys(const toml::node& node, const std::string& label, double low, double high, Track* out,
+              size_t components) {
+        const toml::array* list = array(node, label, kTimelineKeys);
+        if (!list) {
+            return false;
+        }
+        for (size_t n = 0; n < components; ++n) {
+            out[n].keys.clear();
+        }
+        int64_t previous = -1;
+        for (const toml::node& entry : *list) {
+            const toml::array* key = entry.as_array();
+            if (!key || key->size() < 2 || key->size() > 3) {
+                return fail(entry.source(), "expected each key of " + label +
+                                                " to be [ms, value] or [ms, value, "
+                                                "\"interpolation\"]");
+            }
+            Key read;
+            if (!time(*key->get(0), "a key's time", read.time)) {
+                return false;
+            }
+            if (int64_t{read.time} <= previous) {
+                return fail(key->get(0)->source(), "expected each key later than the one before");
+            }
+            previous = read.time;
+            int interpolation = static_cast<int>(Interpolation::Linear);
+            if (key->size() == 3 && !oneOf(*key->get(2), "a key's interpolation",
+                                           {"step", "linear", "smooth", "ramp"}, interpolation)) {
+                return false;
+            }
+            read.interpolation = static_cast<Interpolation>(interpolation);
+            const toml::node& value = *key->get(1);
+            const toml::array* vector = components > 1 ? value.as_array() : nullptr;
+            if (components > 1 && (!vector || vector->size() != components)) {
+                return fail(value.source(), "expected a key's value to be a list of " +
+                                                std::to_string(components) + " numbers");
+            }
+            for (size_t n = 0; n < components; ++n) {
+                if (!number(vector ? *vector->get(n) : value, "a key's value", low, high,
+                            read.value)) {
+                    return false;
+                }
+                out[n].keys.push_back(read);
+            }
+        }
+        return true;
+    }
+
+    bool track(const toml::node& node, const std::string& label, double low, double high,
+               Track& out) {
+        if (node.is_array()) {
+            return keys(node, label, low, high, &out, 1);
+        }
+        double value = 0.0;
+        if (!number(node, label, low, high, value)) {
+            return false;
+        }
+        out = Track::of(value);
+        return true;
+    }
+
+    // A vector of tracks: each component a number or keys, or keys of whole vectors.
+    template <size_t N>
+    bool tracks(const toml::node& node, const std::string& label, double low, double high,
+                std::array<Track, N>& out) {
+        const toml::array* list = node.as_array();
+        const toml::array* first = list && !list->empty() ? list->get(0)->as_array() : nullptr;
+        if (first && first->size() >= 2 && first->get(1)->is_array()) {
+            return keys(node, label, low, high, out.data(), N);
+        }
+        if (!list || list->size() != N) {
+            return fail(node.source(), "expected " + label + " to be a list of " +
+                                           std::to_string(N) + " numbers or keys");
+        }
+        for (size_t n = 0; n < N; ++n) {
+            if (!track(*list->get(n), "each of " + label, low, high, out[n])) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool colour(const toml::node& node, Colour& out) {
+        const toml::array* list = node.as_array();
+        if (!list || list->size() != out.size()) {
+            return fail(node.source(), "expected 'colour' to be [red, green, blue]");
+        }
+        for (size_t n = 0; n < out.size(); ++n) {
+            int64_t value = 0;
+            if (!integer(*list->get(n), "each of 'colour'", 0, 255, "a whole number", value)) {
+                return false;
+            }
+            out[n] = static_cast<uint8_t>(value);
+        }
+        return true;
+    }
+
+    // Printable ASCII and line ends: the glyphs the printer's fonts hold.
+    bool text(const toml::node& node, std::string& out) {
+        const toml::value<std::string>* value = node.as_string();
+        if (!value || value->get().size() > kTimelineTextBytes) {
+            return fail(node.source(), "expected 'text' to be a string of at most " +
+                                           std::to_string(kTimelineTextBytes) + " bytes");
+        }
+        out = value->get();
+        for (size_t n = 0; n < out.size(); ++n) {
+            const auto c = static_cast<unsigned char>(out[n]);
+            if (c != '\n' && (c < 0x20 || c > 0x7e)) {
+                char code[8];
+                std::snprintf(code, sizeof code, "0x%02x", c);
+                return fail(node.source(), "expected 'text' to hold printable ASCII and line "
+                                           "ends, the fonts' glyphs, not the byte " +
+                                               std::string(code) + " at byte " +
+                                               std::to_string(n + 1));
+            }
+        }
+        return true;
+    }
+
+    std::string place(const toml::source_region& where) const {
+        return oneLine(m_name) + ":" + std::to_string(where.begin.line) + ":" +
+               std::to_string(where.begin.column);
     }
 
     bool path(const toml::node& node, const std::string& label, std::string& out) {
@@ -172,17 +347,29 @@ class Reader {
     }
 
     bool timeline(const toml::table& root, Timeline& out) {
-        if (!onlyKeys(root, {"soundtrack", "images", "scene"}, "the file")) {
+        // Read first: a newer file may hold keys this reader does not know.
+        int64_t version = 1;
+        if (const toml::node* node = root.get("version");
+            node && !integer(*node, "'version'", 1, kTimelineVersion,
+                             "a format version this reader knows,", version)) {
+            return false;
+        }
+        if (!onlyKeys(root, {"version", "soundtrack", "images", "scene"}, "the file")) {
             return false;
         }
         const toml::node* soundtrack = required(root, "soundtrack", "the file");
         if (!soundtrack || !path(*soundtrack, "'soundtrack'", out.soundtrack)) {
             return false;
         }
-        if (!eachOf(required(root, "images", "the file"), "images", kTimelineImages,
-                    [&](const toml::node& entry, const std::string& label) {
-                        return path(entry, label, out.images.emplace_back());
-                    })) {
+        const toml::node* images = required(root, "images", "the file");
+        if (images && images->is_table()) {
+            if (!namedImages(*images->as_table(), out)) {
+                return false;
+            }
+        } else if (!eachOf(images, "images", kTimelineImages,
+                           [&](const toml::node& entry, const std::string& label) {
+                               return path(entry, label, out.images.emplace_back());
+                           })) {
             return false;
         }
         m_imageCount = out.images.size();
@@ -201,8 +388,29 @@ class Reader {
     }
 
   private:
+    // [images]: names to files, numbered in the order of their names.
+    bool namedImages(const toml::table& table, Timeline& out) {
+        if (table.empty() || table.size() > kTimelineImages) {
+            return fail(table.source(), "expected [images] to name 1 to " +
+                                            std::to_string(kTimelineImages) + " pictures");
+        }
+        for (auto&& [name, file] : table) {
+            if (name.str().empty() || name.str().size() > kTimelineNameBytes) {
+                return fail(name.source(), "expected a picture's name of 1 to " +
+                                               std::to_string(kTimelineNameBytes) + " bytes");
+            }
+            out.imageNames.emplace_back(name.str());
+            if (!path(file, inQuotes(name.str()), out.images.emplace_back())) {
+                return false;
+            }
+        }
+        m_imageNames = &out.imageNames;
+        return true;
+    }
+
     bool scene(const toml::table& table, std::vector<TimelineScene>& scenes) {
-        if (!onlyKeys(table, {"end", "image", "changes", "flipbook", "scroller"}, "a scene")) {
+        if (!onlyKeys(table, {"end", "image", "changes", "flipbook", "scroller", "layer"},
+                      "a scene")) {
             return false;
         }
         TimelineScene& scene = scenes.emplace_back();
@@ -233,8 +441,83 @@ class Reader {
                 return false;
             }
         }
-        if (const toml::node* scroller = table.get("scroller")) {
-            return this->scroller(*scroller, scene.scroller.emplace());
+        if (const toml::node* scroller = table.get("scroller");
+            scroller && !this->scroller(*scroller, scene.scroller.emplace())) {
+            return false;
+        }
+        if (const toml::node* layers = table.get("layer")) {
+            const toml::array* list = array(*layers, "'layer'", kTimelineLayers);
+            if (!list) {
+                return false;
+            }
+            for (const toml::node& entry : *list) {
+                const toml::table* layer = this->table(entry, "each 'layer'");
+                if (!layer || !this->layer(*layer, scene.layers.emplace_back())) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    // A picture (with 'image'), text (with 'text') or a plain colour (with neither).
+    bool layer(const toml::table& table, Layer& out) {
+        const toml::node* image = table.get("image");
+        const toml::node* text = table.get("text");
+        out.kind = image ? LayerKind::Picture : text ? LayerKind::Text : LayerKind::Colour;
+        const bool known =
+            out.kind == LayerKind::Picture
+                ? onlyKeys(table, {"image", "fit", "box", "alpha"}, "a picture layer")
+            : out.kind == LayerKind::Text
+                ? onlyKeys(table, {"text", "font", "size", "colour", "box", "alpha"},
+                           "a text layer")
+                : onlyKeys(table, {"colour", "box", "alpha"}, "a colour layer");
+        if (!known) {
+            return false;
+        }
+        int fit = 0;
+        const toml::node* colour =
+            out.kind == LayerKind::Colour
+                ? required(table, "colour", "a layer without an image or text")
+                : table.get("colour");
+        if ((out.kind == LayerKind::Colour && !colour) ||
+            (image && !this->image(*image, "'image'", out.image)) ||
+            (table.contains("fit") &&
+             !oneOf(*table.get("fit"), "'fit'", {"stretch", "contain", "cover"}, fit)) ||
+            (colour && !this->colour(*colour, out.colour)) ||
+            (text && !this->text(*text, out.text)) ||
+            (table.contains("size") &&
+             !track(*table.get("size"), "'size'", 1.0 / 64, 64, out.size)) ||
+            (table.contains("box") && !tracks(*table.get("box"), "'box'", -16, 16, out.box)) ||
+            (table.contains("alpha") && !track(*table.get("alpha"), "'alpha'", 0, 1, out.alpha))) {
+            return false;
+        }
+        out.fit = static_cast<Fit>(fit);
+        for (size_t n : {2, 3}) {
+            for (const Key& key : out.box[n].keys) {
+                if (key.value < 0) {
+                    return fail(table.get("box")->source(),
+                                "expected the box's width and height to be 0 or more");
+                }
+            }
+        }
+        if (text) {
+            const toml::node* font = table.get("font");
+            out.fontPlace = place((font ? font : text)->source());
+            if (font && font->is_string()) {
+                const std::string& name = font->as_string()->get();
+                if (name.empty() || name.size() > kTimelineNameBytes) {
+                    return fail(font->source(), "expected 'font' to be a font's number or name");
+                }
+                out.fontName = name;
+            } else if (font) {
+                int64_t number = 0;
+                // The font table's own count is checked once it is read (bindFonts).
+                if (!integer(*font, "'font'", 0, INT32_MAX, "a font number", number)) {
+                    return false;
+                }
+                out.font = static_cast<int>(number);
+            }
         }
         return true;
     }
@@ -304,6 +587,7 @@ class Reader {
     const std::string* m_folder;
     std::string m_error;
     size_t m_imageCount = 0;
+    const std::vector<std::string>* m_imageNames = nullptr; // when the file names its images
 };
 
 } // namespace

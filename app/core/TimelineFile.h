@@ -17,6 +17,12 @@ constexpr size_t kTimelineChanges = 256; // per scene
 constexpr size_t kTimelineFrames = 4096; // per flip-book
 constexpr size_t kTimelinePathBytes = 4096;
 constexpr size_t kTimelineKeyDots = 256; // in a line, outside strings: a key's nested tables
+constexpr size_t kTimelineLayers = 64;   // per scene
+constexpr size_t kTimelineKeys = 1024;   // per track
+constexpr size_t kTimelineTextBytes = 4096;
+constexpr size_t kTimelineNameBytes = 256; // an image's or a font's name
+// The newest format this reader knows; a file may say which it needs with 'version'.
+constexpr int64_t kTimelineVersion = 2;
 
 // Parses text, naming the file name in errors. On a mistake returns false with the one-line
 // report in error and leaves timeline as it was.

@@ -2,7 +2,8 @@
 # Frames drawn once and repeated by the encoder decode the same as frames all drawn: across the
 # scroller, a switch inside scene 2, still scenes and the flip-book; and in a timeline that comes
 # back to the scroller over the same picture after a scene without it, then carries a picture as
-# its own text (the scroller clamps its text's edges, which changes how the picture draws).
+# its own text (the scroller clamps its text's edges, which changes how the picture draws); and
+# layers that fade, move and write over a still picture, changing every frame.
 source "$(dirname "$0")/lib.sh" "$1"
 
 make_solid_data
@@ -16,6 +17,10 @@ scene = [
   { end = 2500, image = 0, scroller = { text = 1, pace = 2000 } },
   { end = 3000, image = 3, scroller = { text = 4, pace = 500 } },
   { end = 3500, image = 3, scroller = { text = 3, pace = 700 } },
+  { end = 4500, image = 2, layer = [
+    { image = 0, fit = "contain", box = [[0, [0, 0, 1, 1]], [600, [0.5, 0.2, 0.4, 0.4], "smooth"]] },
+    { text = "FADE <IN>", font = 1, size = 2, alpha = [[0, 0], [500, 1, "ramp"]] },
+    { colour = [0, 0, 0], alpha = [[700, 0], [1000, 1]] } ] },
 ]
 TOML
 while read -r frames span; do
@@ -28,6 +33,6 @@ while read -r frames span; do
         fail "$span: frames drawn once differ from frames drawn every time"
 done <<'SPANS'
 470 --from 37000 --to 84000
-35 --timeline show.toml
+45 --timeline show.toml
 SPANS
 expect_no_partials

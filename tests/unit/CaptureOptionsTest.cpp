@@ -71,7 +71,6 @@ TEST(CaptureOptions, RefusesMistakesWithAReason) {
         {{"--from", "5", "--to", "86400006", "--output", "v.mp4"}, "a video spans at most 24 hours"},
         {{"--to", "4294967295", "--every-frame", "--output", "v.mp4"}, "at most 86400000 ms after"},
         {{"--at", "1", "--variable-rate", "--output", "a.png"}, "a still takes --at"},
-        {{"--data", "d", "--timeline", "t", "--output", "v.mp4"}, "exclude each other"},
         {{"--version", "--loud"}, "unknown option '--loud'"},
     };
     // clang-format on

@@ -61,8 +61,10 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
     const std::string dots(300, '.');
     const std::string images1025 =
         "soundtrack = 'm.mp3'\nimages = [" + repeat(std::string("'i.tga',"), 1025);
+    const std::string named = "soundtrack = 'm.mp3'\n[images]\na = 'a.tga'\nb = 'b.tga'\n";
+    const std::string layer = "[[scene.layer]]\n";
     const std::string notKey =
-        "expected one of the keys end, image, changes, flipbook, scroller in a scene, not ";
+        "expected one of the keys end, image, changes, flipbook, scroller, layer in a scene, not ";
     // clang-format off
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"soundtrack = \n", "t:1:14: Error while parsing key-value pair: expected value, saw '\\n'"},
@@ -91,6 +93,31 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         {"a" + dots, "t:1:258: expected at most 256 dots in a line outside strings and comments"},
         // dots in comments and strings are not keys
         {"#" + dots + "\nsoundtrack = '" + dots + "'\nimages = ['a']\n" + scene + "x = '''\n" + dots + "'''\n", "t:6:1: " + notKey + "'x'"},
+        // a newer format is refused before its unknown keys are
+        {"version = 3\nplanes = 1\n" + head + scene, "t:1:11: expected 'version' to be a format version this reader knows, from 1 to 2"},
+        // pictures by name
+        {named + scene + "image = 'c'\n", "t:7:9: expected 'image' to name a picture of [images]"},
+        {named + scene + "image = 0\n", "t:7:9: expected 'image' to name a picture of [images]"},
+        {"soundtrack = 'm.mp3'\n[images]\n" + scene, "t:2:1: expected [images] to name 1 to 1024 pictures"},
+        // layers and their values
+        {head + scene + layer + "image = 0\ncolour = [1, 2, 3]\n", "t:7:1: expected one of the keys image, fit, box, alpha in a picture layer, not 'colour'"},
+        {head + scene + layer + "alpha = 1\n", "t:5:1: expected the key 'colour' in a layer without an image or text"},
+        {head + scene + layer + "image = 0\nfit = 'fill'\n", "t:7:7: expected 'fit' to be one of stretch, contain, cover"},
+        {head + scene + layer + "colour = [0, 0, 256]\n", "t:6:17: expected each of 'colour' to be a whole number from 0 to 255"},
+        {head + scene + layer + "image = 0\nalpha = nan\n", "t:7:9: expected 'alpha' to be a number from 0 to 1"},
+        {head + scene + layer + "image = 0\nalpha = 1.5\n", "t:7:9: expected 'alpha' to be a number from 0 to 1"},
+        {head + scene + layer + "image = 0\nbox = [0, 0, inf, 1]\n", "t:7:14: expected each of 'box' to be a number from -16 to 16"},
+        {head + scene + layer + "image = 0\nbox = [0, 0, -1, 1]\n", "t:7:7: expected the box's width and height to be 0 or more"},
+        {head + scene + layer + "image = 0\nbox = [0, 0, 1]\n", "t:7:7: expected 'box' to be a list of 4 numbers or keys"},
+        {head + scene + layer + "image = 0\nbox = [[0, [0, 0, 1]]]\n", "t:7:12: expected a key's value to be a list of 4 numbers"},
+        {head + scene + layer + "image = 0\nalpha = [[100, 0], [100, 1]]\n", "t:7:21: expected each key later than the one before"},
+        {head + scene + layer + "image = 0\nalpha = [[0, 0, 'bounce']]\n", "t:7:17: expected a key's interpolation to be one of step, linear, smooth, ramp"},
+        {head + scene + layer + "image = 0\nalpha = [[0]]\n", "t:7:10: expected each key of 'alpha' to be [ms, value] or [ms, value, \"interpolation\"]"},
+        {head + scene + layer + "image = 0\nalpha = [" + repeat(std::string("[0, 0],"), 1025) + "]\n", "t:7:9: expected 'alpha' to be a list of 1 to 1024 entries"},
+        {head + scene + layer + "text = 'x'\nsize = 0\n", "t:7:8: expected 'size' to be a number from 0.015625 to 64"},
+        {head + scene + layer + "text = \"caf\\u00e9\"\n", "t:6:8: expected 'text' to hold printable ASCII and line ends, the fonts' glyphs, not the byte 0xc3 at byte 4"},
+        {head + scene + layer + "text = '" + std::string(4097, 'x') + "'\n", "t:6:8: expected 'text' to be a string of at most 4096 bytes"},
+        {head + scene + repeat(layer + "colour = [0, 0, 0]\n", 65), "t:5:1: expected 'layer' to be a list of 1 to 64 entries"},
     };
     // clang-format on
     for (const auto& [text, expected] : cases) {
@@ -101,6 +128,101 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         EXPECT_FALSE(parseTimeline(text, "t", timeline, error));
         EXPECT_EQ(error, expected);
         EXPECT_EQ(timeline.soundtrack, "kept") << "a mistake changes nothing";
+    }
+}
+
+// A file that uses every key of the layers: pictures by name (numbered in the order of their
+// names), the three kinds of layer with their defaults, keys of single values and of whole boxes.
+TEST(TimelineFile, LayersReadWithTheirDefaultsAndChangeOverTheScene) {
+    const std::string text = R"(version = 2
+soundtrack = "m.mp3"
+[images]
+sky = "sky.jpg"
+city = "city.png"
+
+[[scene]]
+end = 4000
+image = "sky"
+[[scene.layer]]
+image = "city"
+fit = "cover"
+box = [[0, [0, 0, 1, 1]], [1000, [0.5, 0.5, 0.5, 0.5], "step"]]
+alpha = [[0, 0], [2000, 1, "smooth"]]
+[[scene.layer]]
+colour = [0, 0, 0]
+[[scene.layer]]
+text = "HELLO"
+font = "mono"
+size = [[0, 1], [1000, 3]]
+box = [0.1, [[0, 0.2], [500, 0.4]], 0.8, 0.3]
+)";
+    Timeline timeline;
+    std::string error;
+    ASSERT_TRUE(parseTimeline(text, "t", timeline, error)) << error;
+    EXPECT_EQ(timeline.imageNames, (std::vector<std::string>{"city", "sky"}));
+    EXPECT_EQ(timeline.images, (std::vector<std::string>{"city.png", "sky.jpg"}));
+    const std::vector<Layer>& layers = timeline.scenes[0].layers;
+    ASSERT_EQ(layers.size(), 3u);
+    EXPECT_EQ(layers[2].fontName, "mono");
+    EXPECT_EQ(layers[2].fontPlace, "t:19:8");
+    EXPECT_TRUE(writesText(timeline));
+
+    const SceneDrawing start = timelineDrawing(timeline, 0, 0);
+    EXPECT_EQ(start.image, 1);
+    ASSERT_EQ(start.layers.size(), 3u);
+    LayerDrawing picture{LayerKind::Picture, 0, Fit::Cover};
+    picture.alpha = 0.0f;
+    EXPECT_TRUE(start.layers[0] == picture);
+    const LayerDrawing colour{LayerKind::Colour, -1, Fit::Stretch, {0, 0, 0}};
+    EXPECT_TRUE(start.layers[1] == colour) << "a colour layer covers the screen, opaque";
+    LayerDrawing words{LayerKind::Text, -1, Fit::Stretch, {255, 255, 255}, "HELLO"};
+    words.box = {0.1f, 0.2f, 0.8f, 0.3f};
+    EXPECT_TRUE(start.layers[2] == words) << "text is white, at the printer's own size";
+
+    const SceneDrawing later = timelineDrawing(timeline, 0, 1000);
+    picture.alpha = 0.5f;
+    picture.box = {0.5f, 0.5f, 0.5f, 0.5f};
+    EXPECT_TRUE(later.layers[0] == picture) << later.layers[0].alpha;
+    EXPECT_EQ(later.layers[2].size, 3.0f);
+    EXPECT_EQ(later.layers[2].box[1], 0.4f);
+    EXPECT_FALSE(timelineDrawing(timeline, 0, 999) == later) << "a fading scene changes each ms";
+}
+
+// A text layer's font is looked up in the data's font table once that is read.
+TEST(TimelineFile, FontsAreFoundByNumberOrNameInTheFontTable) {
+    const std::string head = "soundtrack = 'm.mp3'\nimages = ['a.tga']\n[[scene]]\nend = 1\n"
+                             "[[scene.layer]]\ntext = 'x'\n";
+    const std::vector<std::string> fonts = {"font_bold", "font_mono"};
+    const std::string noTable = "expected a font table for the text (fonts.data in the data "
+                                "folder; name the folder with --data)";
+    const std::string known = "expected 'font' to be a font number from 0 to 1 or one of the "
+                              "names font_bold, font_mono";
+    struct Case {
+        std::string font;
+        std::vector<std::string> table;
+        int bound;          // -1: refused
+        std::string report; // when refused
+    };
+    const std::vector<Case> cases = {
+        {"", fonts, 0, ""},
+        {"font = 1\n", fonts, 1, ""},
+        {"font = 'font_mono'\n", fonts, 1, ""},
+        {"font = 2\n", fonts, -1, "t:7:8: " + known},
+        {"font = 'serif'\n", fonts, -1, "t:7:8: " + known},
+        {"font = 0\n", {}, -1, "t:7:8: " + noTable},
+        {"", {}, -1, "t:6:8: " + noTable},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.font);
+        Timeline timeline;
+        std::string error;
+        ASSERT_TRUE(parseTimeline(head + c.font, "t", timeline, error)) << error;
+        EXPECT_EQ(bindFonts(timeline, c.table, error), c.bound >= 0);
+        if (c.bound >= 0) {
+            EXPECT_EQ(timeline.scenes[0].layers[0].font, c.bound);
+        } else {
+            EXPECT_EQ(error, c.report);
+        }
     }
 }
 

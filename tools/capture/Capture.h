@@ -13,5 +13,8 @@ constexpr int kImagesMissing = 3;
 
 // Each returns the process's exit code, after printing any failure as one line on stderr, under
 // the program's name. On a failure the output is as it was.
-int captureStill(const std::string& program, const CaptureOptions& options, const Show& show);
-int captureVideo(const std::string& program, const CaptureOptions& options, const Show& show);
+// A show that writes text prints with data's fonts.
+int captureStill(const std::string& program, const CaptureOptions& options, const Show& show,
+                 const DataFolder& data);
+int captureVideo(const std::string& program, const CaptureOptions& options, const Show& show,
+                 const DataFolder& data);

@@ -7,13 +7,13 @@
 
 std::string captureUsage(const std::string& program) {
     const std::string indent(program.size(), ' ');
-    return "usage: " + program + " --at MS [--size WxH] [--data DIR | --timeline FILE]\n" +
+    return "usage: " + program + " --at MS [--size WxH] [--data DIR] [--timeline FILE]\n" +
            "       " + indent + " --output FILE.png\n" + "       " + program +
            " [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n" + "       " + indent +
-           " [--variable-rate] [--data DIR | --timeline FILE] --output FILE.mp4\n" + "       " +
+           " [--variable-rate] [--data DIR] [--timeline FILE] --output FILE.mp4\n" + "       " +
            program + " --help | --version\n" +
            "It reads DIR, else data/ in the working directory, else the installed data; or plays\n"
-           "the timeline in FILE with its images and music.\n"
+           "the timeline in FILE with its images and music, its text in the fonts of the data.\n"
            "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000 (a timeline's end); a\n"
            "video spans at most 24 hours. Exit code 3: written, but some images did not load and\n"
            "show white.\n"
@@ -99,10 +99,6 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
         return true; // the options given were read without a mistake; nothing else is needed
     }
     options.toGiven = given.count("--to") > 0;
-    if (given.count("--data") + given.count("--timeline") > 1) {
-        error = "--data and --timeline exclude each other: a timeline names its own files";
-        return false;
-    }
     if (options.output.empty()) {
         error = "--output is required";
         return false;

@@ -48,7 +48,7 @@ void ImageLayerCache::draw(const DemoState& state, const SceneDrawing& drawing) 
         }
     }
     m_windowHoldsLayer = layered;
-    drawSceneScroller(state, drawing);
+    drawSceneOverImage(state, drawing);
 }
 
 void ImageLayerCache::copy(GLuint from, GLuint to, const std::vector<PixelRect>& rects) {

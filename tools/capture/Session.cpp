@@ -6,10 +6,14 @@
 
 #include <cstdio>
 
-Session::Session(const CaptureOptions& options, const Show& show, uint32_t until)
+Session::Session(const CaptureOptions& options, const Show& show, const DataFolder& data,
+                 uint32_t until)
     : context(options.width, options.height), images(show.imageCount()) {
     if (context.ok()) {
         missing = loadImageList(show, state, textures);
+        if (show.writesText()) {
+            currentFonts.emplace(fonts.emplace(textures, data));
+        }
         resetPicture(show, state, until);
     }
 }

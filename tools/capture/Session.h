@@ -6,18 +6,25 @@
 #include "app/core/Show.h"
 #include "platform/HeadlessContext.h"
 #include "resources/TextureLibrary.h"
+#include "resources/core/DataFolder.h"
+#include "text/FontSet.h"
 #include "tools/capture/CaptureOptions.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
-// The intro's start-up on a context of the requested size: the image list loaded and the
-// scenes before "until" replayed. The textures go before the context that holds them.
+// The intro's start-up on a context of the requested size: the image list loaded, then the
+// data's fonts for a show that writes text, and the scenes before "until" replayed. The
+// textures go before the context that holds them.
 struct Session {
-    Session(const CaptureOptions& options, const Show& show, uint32_t until);
+    Session(const CaptureOptions& options, const Show& show, const DataFolder& data,
+            uint32_t until);
     HeadlessContext context;
     TextureLibrary textures;
     CurrentTextureLibrary current{textures};
+    std::optional<FontSet> fonts;
+    std::optional<CurrentFontSet> currentFonts;
     DemoState state;
     int images;
     int missing = 0; // images that did not load, drawn untextured

@@ -7,14 +7,15 @@
 
 #include <cstdio>
 
-int captureStill(const std::string& program, const CaptureOptions& options, const Show& show) {
+int captureStill(const std::string& program, const CaptureOptions& options, const Show& show,
+                 const DataFolder& data) {
     // Opened before any work, so that an output that cannot be written is found out first.
     OutputFile file(options.output);
     std::string reason;
     if (!file.open(reason)) {
         return failCapture(program, "cannot write " + options.output + ": " + reason);
     }
-    Session session(options, show, options.at);
+    Session session(options, show, data, options.at);
     if (!session.context.ok()) {
         return failCapture(program, "no offscreen GL context");
     }

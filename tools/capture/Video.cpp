@@ -69,7 +69,8 @@ std::string tunablesWithHugePages() {
 }
 } // namespace
 
-int captureVideo(const std::string& program, const CaptureOptions& options, const Show& show) {
+int captureVideo(const std::string& program, const CaptureOptions& options, const Show& show,
+                 const DataFolder& data) {
     if (findProgram("ffmpeg").empty()) {
         return failCapture(program,
                            "ffmpeg not found: it encodes the video (Debian package ffmpeg)");
@@ -96,7 +97,7 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     if (!file.open(reason)) {
         return failCapture(program, "cannot write " + options.output + ": " + reason);
     }
-    Session session(options, show, options.from);
+    Session session(options, show, data, options.from);
     if (!session.context.ok()) {
         return failCapture(program, "no offscreen GL context");
     }

@@ -30,8 +30,10 @@ int run(const std::string& program, const std::vector<std::string>& args) {
     }
     DataFolder data;
     std::vector<std::string> tried;
-    if (options.timeline.empty() &&
-        !chooseDataFolder(options.data, {installedDataFolder()}, kSoundtrack, data, tried)) {
+    // A timeline file brings its own images and music; the data folder then only lends its
+    // fonts to text layers, which say so when there are none.
+    if (!chooseDataFolder(options.data, {installedDataFolder()}, kSoundtrack, data, tried) &&
+        options.timeline.empty()) {
         std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
                      joinFolders(tried).c_str());
         return 1;
@@ -49,8 +51,8 @@ int run(const std::string& program, const std::vector<std::string>& args) {
                      error.c_str(), show.end(), captureUsage(program).c_str());
         return 2;
     }
-    return options.still ? captureStill(program, options, show)
-                         : captureVideo(program, options, show);
+    return options.still ? captureStill(program, options, show, data)
+                         : captureVideo(program, options, show, data);
 }
 } // namespace
 

@@ -1,0 +1,52 @@
+// Layer: what a timeline file's scene draws over its image, in order: a picture placed in a box,
+// a plain colour, or text written by the font printer, each with its opacity. Boxes are screen
+// fractions from the top-left corner. Values that may change over the scene are tracks; a layer
+// asked at a time gives a LayerDrawing, the plain values the GL side draws. Pure: no GL.
+#pragma once
+
+#include "app/core/Track.h"
+#include "draw/core/PicturePlace.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+enum class LayerKind : uint8_t { Picture, Colour, Text };
+
+using Colour = std::array<uint8_t, 3>; // red, green, blue, 0 to 255
+using Box = std::array<float, 4>;      // x, y, width, height
+
+struct LayerDrawing {
+    LayerKind kind = LayerKind::Picture;
+    int image = -1; // a picture layer's image number
+    Fit fit = Fit::Stretch;
+    Colour colour{255, 255, 255};
+    std::string text{};
+    int font = 0;
+    float size = 1.0f; // text: a multiple of the printer's own size
+    Box box{0.0f, 0.0f, 1.0f, 1.0f};
+    float alpha = 1.0f;
+    bool operator==(const LayerDrawing& o) const {
+        return kind == o.kind && image == o.image && fit == o.fit && colour == o.colour &&
+               text == o.text && font == o.font && size == o.size && box == o.box &&
+               alpha == o.alpha;
+    }
+};
+
+struct Layer {
+    LayerKind kind = LayerKind::Picture;
+    int image = -1;
+    Fit fit = Fit::Stretch;
+    Colour colour{255, 255, 255};
+    std::string text{};
+    // A text layer's font: its number, or its name until the font table has been asked (see
+    // bindFonts); where the file names it, FILE:LINE:COLUMN, for a report then.
+    int font = 0;
+    std::string fontName;
+    std::string fontPlace;
+    Track size = Track::of(1.0);
+    std::array<Track, 4> box{Track::of(0.0), Track::of(0.0), Track::of(1.0), Track::of(1.0)};
+    Track alpha = Track::of(1.0);
+
+    LayerDrawing at(uint32_t elapsed) const;
+};

@@ -1,0 +1,22 @@
+// PicturePlace: where a picture goes in a box on the screen, and which part of it shows, for the
+// three ways a picture can fill a box. Pure: no GL.
+#pragma once
+
+#include <cstdint>
+
+// A rectangle in fractions of the screen or of a picture, from the top-left corner.
+struct Rect {
+    float x, y, width, height;
+};
+
+// How a picture fills its box: stretched to it, whole inside it (keeping its shape, centred), or
+// covering it (keeping its shape, centred, its overhang cut off).
+enum class Fit : uint8_t { Stretch, Contain, Cover };
+
+struct PicturePlace {
+    Rect screen;  // where it is drawn
+    Rect picture; // the part of the picture drawn there
+};
+
+// Aspects are width over height in pixels; a degenerate box or picture is stretched.
+PicturePlace placePicture(const Rect& box, Fit fit, float pictureAspect, float screenAspect);

@@ -1,0 +1,107 @@
+#include "GLTestSupport.h"
+#include "TestFiles.h"
+
+#include "app/Frame.h"
+#include "resources/TextureLibrary.h"
+#include "text/FontSet.h"
+#include "tools/common/PNGWriter.h"
+#include "tools/common/TGAWriter.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr RGB kBlack = {0, 0, 0};
+
+class Layers : public GLTest {
+  protected:
+    // Draws the layers alone, over the cleared screen, with the images loaded from files.
+    void draw(const std::vector<std::string>& files, const std::vector<LayerDrawing>& layers) {
+        for (const std::string& file : files) {
+            m_state.imageSlots.push_back(m_textures.load(file));
+        }
+        SceneDrawing drawing;
+        drawing.layers = layers;
+        drawScene(m_state, drawing);
+        grab();
+    }
+    const DataFolder m_data{INTRO_DATA_DIR};
+    TextureLibrary m_textures;
+    CurrentTextureLibrary m_current{m_textures};
+    DemoState m_state{false, 0, {}};
+};
+
+LayerDrawing pictureLayer(int image, Fit fit = Fit::Stretch) {
+    LayerDrawing layer;
+    layer.image = image;
+    layer.fit = fit;
+    return layer;
+}
+
+// A 16 x 16 picture of four 8 x 8 blocks, red, green / blue, white, saved as an image viewer shows
+// it in each format and row order: every one stands upright in a layer.
+TEST_F(Layers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
+    const RGB quarters[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
+    std::vector<uint8_t> topFirst;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const RGB& c = quarters[(y / 8) * 2 + x / 8];
+            topFirst.insert(topFirst.end(), c.begin(), c.end());
+        }
+    }
+    std::vector<uint8_t> bottomFirst;
+    for (int y = 15; y >= 0; --y) {
+        bottomFirst.insert(bottomFirst.end(), topFirst.begin() + y * 48,
+                           topFirst.begin() + (y + 1) * 48);
+    }
+    std::string error;
+    const std::string png = scratchPath("picture.png"), jpeg = scratchPath("picture.jpg");
+    ASSERT_TRUE(writePNG(png, 16, 16, topFirst, error)) << error;
+    ASSERT_EQ(runCommand("convert " + png + " -quality 100 " + jpeg), 0);
+    const std::vector<std::string> files = {
+        png,
+        jpeg,
+        writeScratchFile("top.tga", encodeTGA({16, 16, 3, topFirst, true}, false)),
+        writeScratchFile("bottom.tga", encodeTGA({16, 16, 3, bottomFirst, false}, true)),
+    };
+    for (int n = 0; n < 4; ++n) {
+        SCOPED_TRACE(files[n]);
+        glClear(GL_COLOR_BUFFER_BIT);
+        m_state.imageSlots.clear();
+        draw({files[n]}, {pictureLayer(0)});
+        // The blocks' insides, clear of where the filter blends them.
+        for (int q = 0; q < 4; ++q) {
+            const int x = (q % 2) * 32 + 6, y = (q / 2) * 32 + 6;
+            EXPECT_TRUE(regionIs(x, y, x + 20, y + 20, quarters[q], 6)) << "quarter " << q;
+        }
+    }
+}
+
+// A wide picture contained in a square screen leaves bands above and below; a black layer at half
+// opacity halves what is under it; text shows in its colour inside its box and nowhere else.
+TEST_F(Layers, ContainedPicturesFadedColoursAndTextKeepToTheirPlaces) {
+    TGAImage wide{32, 16, 3, std::vector<uint8_t>(32 * 16 * 3, 255)};
+    LayerDrawing shade;
+    shade.kind = LayerKind::Colour;
+    shade.colour = {0, 0, 0};
+    shade.alpha = 0.5f;
+    shade.box = {0.0f, 0.0f, 1.0f, 0.5f};
+    LayerDrawing words;
+    words.kind = LayerKind::Text;
+    words.text = "X";
+    words.colour = {255, 0, 0};
+    words.box = {0.5f, 0.0f, 0.5f, 0.25f};
+    words.size = 3.0f;
+    FontSet fonts(m_textures, m_data);
+    CurrentFontSet current(fonts);
+    glClear(GL_COLOR_BUFFER_BIT);
+    draw({writeScratchFile("wide.tga", encodeTGA(wide, false))},
+         {pictureLayer(0, Fit::Contain), shade, words});
+    EXPECT_TRUE(regionIs(0, 0, 32, 15, kBlack)) << "the band above, left of the text";
+    EXPECT_FALSE(regionIs(32, 0, 64, 15, kBlack, 100)) << "the text";
+    EXPECT_TRUE(regionIs(0, 17, 64, 31, {128, 128, 128})) << "half shaded";
+    EXPECT_TRUE(regionIs(0, 33, 64, 47, {255, 255, 255})) << "unshaded";
+    EXPECT_TRUE(regionIs(0, 49, 64, 64, kBlack)) << "the band below";
+}
+
+} // namespace
