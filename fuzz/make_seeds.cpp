@@ -114,5 +114,14 @@ int main(int argc, char** argv) {
                "[[scene]]\nend = 200\nimage = 1\n"
                "changes = [{ at = 20, image = 0 }, { after = 30, image = 1 }]\n"
                "[[scene]]\nend = 300\nflipbook = { frames = [0, 1, 0], pace = 5, after = 1 }\n"));
+    write(root / "timeline" / "layers.toml",
+          text("version = 2\nsoundtrack = \"m.mp3\"\n[images]\nsky = \"a.png\"\nsun = \"b.jpg\"\n"
+               "[[scene]]\nend = 100\nimage = \"sky\"\n"
+               "[[scene.layer]]\nimage = \"sun\"\nfit = \"cover\"\n"
+               "box = [[0, [0, 0, 1, 1]], [50, [0.5, 0.5, 0.5, 0.5], \"smooth\"]]\n"
+               "alpha = [[0, 0], [20, 1, \"ramp\"], [40, 0.5, \"step\"]]\n"
+               "[[scene.layer]]\ncolour = [0, 0, 0]\nalpha = 0.5\n"
+               "[[scene.layer]]\ntext = \"HI <THERE>\"\nfont = \"b\"\nsize = [[0, 1], [90, 4]]\n"
+               "colour = [255, 200, 0]\nbox = [0.1, [[0, 0.2], [50, 0.4]], 0.8, 0.3]\n"));
     return 0;
 }

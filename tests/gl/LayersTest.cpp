@@ -1,4 +1,5 @@
 #include "GLTestSupport.h"
+#include "TestData.h"
 #include "TestFiles.h"
 
 #include "app/Frame.h"
@@ -78,9 +79,13 @@ TEST_F(Layers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
 }
 
 // A wide picture contained in a square screen leaves bands above and below; a black layer at half
-// opacity halves what is under it; text shows in its colour inside its box and nowhere else.
+// opacity halves what is under it; text shows in its colour inside its box and nowhere else; a
+// picture's own alpha blends it even at full opacity.
 TEST_F(Layers, ContainedPicturesFadedColoursAndTextKeepToTheirPlaces) {
     TGAImage wide{32, 16, 3, std::vector<uint8_t>(32 * 16 * 3, 255)};
+    TGAImage glass{4, 4, 4, repeat(std::vector<uint8_t>{0, 0, 255, 128}, 16)};
+    LayerDrawing pane = pictureLayer(1);
+    pane.box = {0.0f, 0.5f, 1.0f, 0.25f};
     LayerDrawing shade;
     shade.kind = LayerKind::Colour;
     shade.colour = {0, 0, 0};
@@ -95,12 +100,13 @@ TEST_F(Layers, ContainedPicturesFadedColoursAndTextKeepToTheirPlaces) {
     FontSet fonts(m_textures, m_data);
     CurrentFontSet current(fonts);
     glClear(GL_COLOR_BUFFER_BIT);
-    draw({writeScratchFile("wide.tga", encodeTGA(wide, false))},
-         {pictureLayer(0, Fit::Contain), shade, words});
+    draw({writeScratchFile("wide.tga", encodeTGA(wide, false)),
+          writeScratchFile("glass.tga", encodeTGA(glass, false))},
+         {pictureLayer(0, Fit::Contain), shade, words, pane});
     EXPECT_TRUE(regionIs(0, 0, 32, 15, kBlack)) << "the band above, left of the text";
     EXPECT_FALSE(regionIs(32, 0, 64, 15, kBlack, 100)) << "the text";
     EXPECT_TRUE(regionIs(0, 17, 64, 31, {128, 128, 128})) << "half shaded";
-    EXPECT_TRUE(regionIs(0, 33, 64, 47, {255, 255, 255})) << "unshaded";
+    EXPECT_TRUE(regionIs(0, 33, 64, 47, {127, 127, 255})) << "unshaded, under the glass";
     EXPECT_TRUE(regionIs(0, 49, 64, 64, kBlack)) << "the band below";
 }
 
