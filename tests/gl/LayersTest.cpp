@@ -43,18 +43,16 @@ LayerDrawing pictureLayer(int image, Fit fit = Fit::Stretch) {
 // it in each format and row order: every one stands upright in a layer.
 TEST_F(Layers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
     const RGB quarters[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
-    std::vector<uint8_t> topFirst;
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            const RGB& c = quarters[(y / 8) * 2 + x / 8];
-            topFirst.insert(topFirst.end(), c.begin(), c.end());
-        }
-    }
-    std::vector<uint8_t> bottomFirst;
-    for (int y = 15; y >= 0; --y) {
-        bottomFirst.insert(bottomFirst.end(), topFirst.begin() + y * 48,
-                           topFirst.begin() + (y + 1) * 48);
-    }
+    // Row y of the picture from its top.
+    auto picture = [&](bool topFirst) {
+        TGAImage image = makeImage(16, 16, 3, [&](int x, int y) {
+            const RGB& c = quarters[((topFirst ? y : 15 - y) / 8) * 2 + x / 8];
+            return std::array{c[0], c[1], c[2], 255};
+        });
+        image.topFirst = topFirst;
+        return image;
+    };
+    const std::vector<uint8_t> topFirst = picture(true).pixels;
     std::string error;
     const std::string png = scratchPath("picture.png"), jpeg = scratchPath("picture.jpg");
     ASSERT_TRUE(writePNG(png, 16, 16, topFirst, error)) << error;
@@ -62,8 +60,8 @@ TEST_F(Layers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
     const std::vector<std::string> files = {
         png,
         jpeg,
-        writeScratchFile("top.tga", encodeTGA({16, 16, 3, topFirst, true}, false)),
-        writeScratchFile("bottom.tga", encodeTGA({16, 16, 3, bottomFirst, false}, true)),
+        writeScratchFile("top.tga", encodeTGA(picture(true), false)),
+        writeScratchFile("bottom.tga", encodeTGA(picture(false), true)),
     };
     for (int n = 0; n < 4; ++n) {
         SCOPED_TRACE(files[n]);

@@ -197,32 +197,23 @@ TEST(TimelineFile, FontsAreFoundByNumberOrNameInTheFontTable) {
                                 "folder; name the folder with --data)";
     const std::string known = "expected 'font' to be a font number from 0 to 1 or one of the "
                               "names font_bold, font_mono";
-    struct Case {
-        std::string font;
-        std::vector<std::string> table;
-        int bound;          // -1: refused
-        std::string report; // when refused
+    // The font a layer writes with, or the report.
+    const std::vector<std::tuple<std::string, std::vector<std::string>, std::string>> cases = {
+        {"", fonts, "0"},
+        {"font = 1\n", fonts, "1"},
+        {"font = 'font_mono'\n", fonts, "1"},
+        {"font = 2\n", fonts, "t:7:8: " + known},
+        {"font = 'serif'\n", fonts, "t:7:8: " + known},
+        {"font = 0\n", {}, "t:7:8: " + noTable},
+        {"", {}, "t:6:8: " + noTable},
     };
-    const std::vector<Case> cases = {
-        {"", fonts, 0, ""},
-        {"font = 1\n", fonts, 1, ""},
-        {"font = 'font_mono'\n", fonts, 1, ""},
-        {"font = 2\n", fonts, -1, "t:7:8: " + known},
-        {"font = 'serif'\n", fonts, -1, "t:7:8: " + known},
-        {"font = 0\n", {}, -1, "t:7:8: " + noTable},
-        {"", {}, -1, "t:6:8: " + noTable},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.font);
+    for (const auto& [font, table, expected] : cases) {
+        SCOPED_TRACE(font);
         Timeline timeline;
         std::string error;
-        ASSERT_TRUE(parseTimeline(head + c.font, "t", timeline, error)) << error;
-        EXPECT_EQ(bindFonts(timeline, c.table, error), c.bound >= 0);
-        if (c.bound >= 0) {
-            EXPECT_EQ(timeline.scenes[0].layers[0].font, c.bound);
-        } else {
-            EXPECT_EQ(error, c.report);
-        }
+        ASSERT_TRUE(parseTimeline(head + font, "t", timeline, error)) << error;
+        const bool bound = bindFonts(timeline, table, error);
+        EXPECT_EQ(bound ? std::to_string(timeline.scenes[0].layers[0].font) : error, expected);
     }
 }
 
