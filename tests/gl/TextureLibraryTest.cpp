@@ -4,7 +4,6 @@
 
 #include "draw/ImageQuads.h"
 #include "resources/TextureLibrary.h"
-#include "tools/common/PNGWriter.h"
 #include "tools/common/TGAWriter.h"
 
 namespace {
@@ -48,21 +47,6 @@ TEST_F(TextureLibraryTest, TheKthLoadReturnsKAndUploadsUnderNameK) {
     for (int k = 1; k <= 4; ++k) {
         EXPECT_EQ(texImage(static_cast<GLuint>(k), 2, 2)[0], shades[k - 1]);
     }
-}
-
-TEST_F(TextureLibraryTest, APNGLoadsTopRowFirstBesideATGAWhoseFlagSaysBottomRowFirst) {
-    const std::vector<uint8_t> rgb = {255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-    std::string error;
-    ASSERT_TRUE(writePNG(scratchPath("picture.png"), 3, 2, rgb, error)) << error;
-    const Texture* png = getTexture(loadTexture(scratchPath("picture.png"), 0.0f));
-    const Texture* tga =
-        getTexture(loadTexture(writeImage("picture.tga", solid(3, 2, 1, 2, 3)), 0.0f));
-    ASSERT_NE(png, nullptr);
-    ASSERT_NE(tga, nullptr);
-    EXPECT_EQ(std::make_tuple(png->width(), png->height(), png->bpp(), png->topRowFirst()),
-              std::make_tuple(3u, 2u, 24u, true));
-    EXPECT_EQ(texImage(png->texId(), 3, 2), rgb);
-    EXPECT_FALSE(tga->topRowFirst());
 }
 
 class NarrowImage : public TextureLibraryTest {
