@@ -19,17 +19,17 @@ class Layers : public GLTest {
     // Draws the layers alone, over the cleared screen, with the images loaded from files.
     void draw(const std::vector<std::string>& files, const std::vector<LayerDrawing>& layers) {
         for (const std::string& file : files) {
-            m_state.imageSlots.push_back(m_textures.load(file));
+            state.imageSlots.push_back(textures.load(file));
         }
         SceneDrawing drawing;
         drawing.layers = layers;
-        drawScene(m_state, drawing);
+        drawScene(state, drawing);
         grab();
     }
-    const DataFolder m_data{INTRO_DATA_DIR};
-    TextureLibrary m_textures;
-    CurrentTextureLibrary m_current{m_textures};
-    DemoState m_state{false, 0, {}};
+    const DataFolder data{INTRO_DATA_DIR};
+    TextureLibrary textures;
+    CurrentTextureLibrary currentTextures{textures};
+    DemoState state{false, 0, {}};
 };
 
 LayerDrawing pictureLayer(int image, Fit fit = Fit::Stretch) {
@@ -66,7 +66,7 @@ TEST_F(Layers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
     for (int n = 0; n < 4; ++n) {
         SCOPED_TRACE(files[n]);
         glClear(GL_COLOR_BUFFER_BIT);
-        m_state.imageSlots.clear();
+        state.imageSlots.clear();
         draw({files[n]}, {pictureLayer(0)});
         // The blocks' insides, clear of where the filter blends them.
         for (int q = 0; q < 4; ++q) {
@@ -95,8 +95,8 @@ TEST_F(Layers, ContainedPicturesFadedColoursAndTextKeepToTheirPlaces) {
     words.colour = {255, 0, 0};
     words.box = {0.5f, 0.0f, 0.5f, 0.25f};
     words.size = 3.0f;
-    FontSet fonts(m_textures, m_data);
-    CurrentFontSet current(fonts);
+    FontSet fonts(textures, data);
+    CurrentFontSet currentFonts(fonts);
     glClear(GL_COLOR_BUFFER_BIT);
     draw({writeScratchFile("wide.tga", encodeTGA(wide, false)),
           writeScratchFile("glass.tga", encodeTGA(glass, false))},
