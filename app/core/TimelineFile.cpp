@@ -236,8 +236,10 @@ class Reader {
     bool tracks(const toml::node& node, const std::string& label, double low, double high,
                 std::array<Track, N>& out) {
         const toml::array* list = node.as_array();
+        // A key of a whole vector starts with its time; a keyed component, with a key.
         const toml::array* first = list && !list->empty() ? list->get(0)->as_array() : nullptr;
-        if (first && first->size() >= 2 && first->get(1)->is_array()) {
+        if (first && first->size() >= 2 && first->get(0)->is_number() &&
+            first->get(1)->is_array()) {
             return keys(node, label, low, high, out.data(), N);
         }
         if (!list || list->size() != N) {

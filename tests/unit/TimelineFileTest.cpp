@@ -154,7 +154,7 @@ colour = [0, 0, 0]
 text = "HELLO"
 font = "mono"
 size = [[0, 1], [1000, 3]]
-box = [0.1, [[0, 0.2], [500, 0.4]], 0.8, 0.3]
+box = [[[0, 0.1], [500, 0.3]], [[0, 0.2], [500, 0.4]], 0.8, 0.3]
 )";
     Timeline timeline;
     std::string error;
@@ -184,6 +184,7 @@ box = [0.1, [[0, 0.2], [500, 0.4]], 0.8, 0.3]
     picture.box = {0.5f, 0.5f, 0.5f, 0.5f};
     EXPECT_TRUE(later.layers[0] == picture) << later.layers[0].alpha;
     EXPECT_EQ(later.layers[2].size, 3.0f);
+    EXPECT_EQ(later.layers[2].box[0], 0.3f) << "a keyed first component is not a key";
     EXPECT_EQ(later.layers[2].box[1], 0.4f);
     EXPECT_FALSE(timelineDrawing(timeline, 0, 999) == later) << "a fading scene changes each ms";
 }

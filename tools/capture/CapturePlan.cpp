@@ -31,7 +31,7 @@ std::vector<PlannedFrame> planVideo(const Show& show, const CaptureOptions& opti
         const uint32_t t = frameTime(options, n);
         const Picture picture{planFrame(show, state, t), blended};
         if (everyFrame || n == 0 || n + 1 == total || !(picture == last)) {
-            frames.push_back({n, t, picture.drawing});
+            frames.push_back({n, t});
         }
         blended |= picture.drawing.scroller;
         last = picture;

@@ -14,10 +14,11 @@
 #include <string>
 #include <vector>
 
+// What the frame draws is worked out again when it is drawn: a day of a fading scene's frames,
+// each with its layers, would not fit in memory.
 struct PlannedFrame {
     uint64_t number; // the video frame it starts
     uint32_t time;   // its clock value
-    SceneDrawing drawing;
 };
 
 // The frames to draw, in order. With everyFrame, every frame is drawn (the slow way, kept to

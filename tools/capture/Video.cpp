@@ -101,7 +101,8 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     if (!session.context.ok()) {
         return failCapture(program, "no offscreen GL context");
     }
-    const DemoState& state = session.state;
+    // The scene index moves on as the frames are drawn, as it moved while they were planned.
+    DemoState state = session.state;
 
     const std::vector<PlannedFrame> frames =
         planVideo(show, options, options.everyFrame, [] { return stopSignalSeen() != 0; });
@@ -150,10 +151,11 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
         if (encoderStopped || stopSignalSeen() != 0) {
             break;
         }
+        const SceneDrawing drawing = planFrame(show, state, f.time);
         if (layers) {
-            layers->draw(state, f.drawing);
+            layers->draw(state, drawing);
         } else {
-            drawScene(state, f.drawing);
+            drawScene(state, drawing);
         }
         ring.read();
         progress.update(f.number + 1, f.time);
