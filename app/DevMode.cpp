@@ -130,9 +130,14 @@ void DevMode::drawOverlay(const DemoState& state, const SceneDrawing& drawing, u
     if (atlas == nullptr) {
         return; // no font to print with
     }
-    const std::string image = drawing.image < 0 ? std::string("-")
-                                                : std::to_string(drawing.image) + " " +
-                                                      imageName(state, m_textures, drawing.image);
+    // A scene of layers alone names its first picture layer's.
+    int shown = drawing.image;
+    for (const LayerDrawing& layer : drawing.layers) {
+        shown = shown < 0 && layer.kind == LayerKind::Picture ? layer.image : shown;
+    }
+    const std::string image =
+        shown < 0 ? std::string("-")
+                  : std::to_string(shown) + " " + imageName(state, m_textures, shown);
     const std::string lines[] = {"scene " + std::to_string(state.scene) + " image " + image,
                                  std::to_string(time) + " ms" + (paused ? " paused" : "")};
     // A font table may give any spacing: the backdrop's size is worked out in 64 bits and kept

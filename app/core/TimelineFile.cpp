@@ -363,15 +363,16 @@ class Reader {
         if (!soundtrack || !path(*soundtrack, "'soundtrack'", out.soundtrack)) {
             return false;
         }
-        const toml::node* images = required(root, "images", "the file");
+        // None for a show of colours and text.
+        const toml::node* images = root.get("images");
         if (images && images->is_table()) {
             if (!namedImages(*images->as_table(), out)) {
                 return false;
             }
-        } else if (!eachOf(images, "images", kTimelineImages,
-                           [&](const toml::node& entry, const std::string& label) {
-                               return path(entry, label, out.images.emplace_back());
-                           })) {
+        } else if (images && !eachOf(images, "images", kTimelineImages,
+                                     [&](const toml::node& entry, const std::string& label) {
+                                         return path(entry, label, out.images.emplace_back());
+                                     })) {
             return false;
         }
         m_imageCount = out.images.size();
@@ -416,7 +417,10 @@ class Reader {
             return false;
         }
         TimelineScene& scene = scenes.emplace_back();
-        const toml::node* end = required(table, "end", "a scene");
+        // Written after a [[scene.layer]], 'end' is the layer's.
+        const toml::node* end = required(
+            table, "end",
+            table.contains("layer") ? "a scene, before its first [[scene.layer]]" : "a scene");
         if (!end || !time(*end, "'end'", scene.end)) {
             return false;
         }
@@ -466,6 +470,9 @@ class Reader {
     bool layer(const toml::table& table, Layer& out) {
         const toml::node* image = table.get("image");
         const toml::node* text = table.get("text");
+        if (image && text) {
+            return fail(table.source(), "expected either 'image' or 'text' in a layer, not both");
+        }
         out.kind = image ? LayerKind::Picture : text ? LayerKind::Text : LayerKind::Colour;
         const bool known =
             out.kind == LayerKind::Picture
@@ -473,7 +480,8 @@ class Reader {
             : out.kind == LayerKind::Text
                 ? onlyKeys(table, {"text", "font", "size", "colour", "box", "alpha"},
                            "a text layer")
-                : onlyKeys(table, {"colour", "box", "alpha"}, "a colour layer");
+                : onlyKeys(table, {"colour", "box", "alpha"},
+                           "a colour layer (one without 'image' or 'text')");
         if (!known) {
             return false;
         }

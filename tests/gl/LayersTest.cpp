@@ -14,7 +14,7 @@ namespace {
 
 constexpr RGB kBlack = {0, 0, 0};
 
-class Layers : public GLTest {
+class SceneLayers : public GLTest {
   protected:
     // Draws the layers alone, over the cleared screen, with the images loaded from files.
     void draw(const std::vector<std::string>& files, const std::vector<LayerDrawing>& layers) {
@@ -41,7 +41,7 @@ LayerDrawing pictureLayer(int image, Fit fit = Fit::Stretch) {
 
 // A 16 x 16 picture of four 8 x 8 blocks, red, green / blue, white, saved as an image viewer shows
 // it in each format and row order: every one stands upright in a layer.
-TEST_F(Layers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
+TEST_F(SceneLayers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
     const RGB quarters[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
     // Row y of the picture from its top.
     auto picture = [&](bool topFirst) {
@@ -79,7 +79,7 @@ TEST_F(Layers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
 // A wide picture contained in a square screen leaves bands above and below; a black layer at half
 // opacity halves what is under it; text shows in its colour inside its box and nowhere else; a
 // picture's own alpha blends it even at full opacity.
-TEST_F(Layers, ContainedPicturesFadedColoursAndTextKeepToTheirPlaces) {
+TEST_F(SceneLayers, ContainedPicturesFadedColoursAndTextKeepToTheirPlaces) {
     TGAImage wide{32, 16, 3, std::vector<uint8_t>(32 * 16 * 3, 255)};
     TGAImage glass{4, 4, 4, repeat(std::vector<uint8_t>{0, 0, 255, 128}, 16)};
     LayerDrawing pane = pictureLayer(1);

@@ -102,6 +102,8 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         // layers and their values
         {head + scene + layer + "image = 0\ncolour = [1, 2, 3]\n", "t:7:1: expected one of the keys image, fit, box, alpha in a picture layer, not 'colour'"},
         {head + scene + layer + "alpha = 1\n", "t:5:1: expected the key 'colour' in a layer without an image or text"},
+        {head + scene + layer + "image = 0\ntext = 'x'\n", "t:5:1: expected either 'image' or 'text' in a layer, not both"},
+        {head + scene + layer + "text = 'x'\n[[scene]]\n" + layer + "end = 20\ncolour = [0, 0, 0]\n", "t:7:1: expected the key 'end' in a scene, before its first [[scene.layer]]"},
         {head + scene + layer + "image = 0\nfit = 'fill'\n", "t:7:7: expected 'fit' to be one of stretch, contain, cover"},
         {head + scene + layer + "colour = [0, 0, 256]\n", "t:6:17: expected each of 'colour' to be a whole number from 0 to 255"},
         {head + scene + layer + "image = 0\nalpha = nan\n", "t:7:9: expected 'alpha' to be a number from 0 to 1"},
@@ -191,8 +193,9 @@ box = [[[0, 0.1], [500, 0.3]], [[0, 0.2], [500, 0.4]], 0.8, 0.3]
 
 // A text layer's font is looked up in the data's font table once that is read.
 TEST(TimelineFile, FontsAreFoundByNumberOrNameInTheFontTable) {
-    const std::string head = "soundtrack = 'm.mp3'\nimages = ['a.tga']\n[[scene]]\nend = 1\n"
-                             "[[scene.layer]]\ntext = 'x'\n";
+    // No images at all: a show of text.
+    const std::string head =
+        "soundtrack = 'm.mp3'\n[[scene]]\nend = 1\n[[scene.layer]]\ntext = 'x'\n";
     const std::vector<std::string> fonts = {"font_bold", "font_mono"};
     const std::string noTable = "expected a font table for the text (fonts.data in the data "
                                 "folder; name the folder with --data)";
@@ -203,10 +206,10 @@ TEST(TimelineFile, FontsAreFoundByNumberOrNameInTheFontTable) {
         {"", fonts, "0"},
         {"font = 1\n", fonts, "1"},
         {"font = 'font_mono'\n", fonts, "1"},
-        {"font = 2\n", fonts, "t:7:8: " + known},
-        {"font = 'serif'\n", fonts, "t:7:8: " + known},
-        {"font = 0\n", {}, "t:7:8: " + noTable},
-        {"", {}, "t:6:8: " + noTable},
+        {"font = 2\n", fonts, "t:6:8: " + known},
+        {"font = 'serif'\n", fonts, "t:6:8: " + known},
+        {"font = 0\n", {}, "t:6:8: " + noTable},
+        {"", {}, "t:5:8: " + noTable},
     };
     for (const auto& [font, table, expected] : cases) {
         SCOPED_TRACE(font);
