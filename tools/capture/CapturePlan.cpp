@@ -39,19 +39,34 @@ std::vector<PlannedFrame> planVideo(const Show& show, const CaptureOptions& opti
     return frames;
 }
 
+namespace {
+// Frames first to last of a run whose number is N + offset.
+struct Piece {
+    uint64_t first, offset;
+};
+
+// The pieces from..to picked by a search on N, so that the expression nests as deep as the
+// logarithm of their count: ffmpeg refuses about a hundred levels.
+std::string pickPiece(const std::vector<Piece>& pieces, size_t from, size_t to) {
+    if (to - from == 1) {
+        return "N+" + std::to_string(pieces[from].offset);
+    }
+    const size_t middle = from + (to - from) / 2;
+    return "if(lt(N," + std::to_string(pieces[middle].first) + ")," +
+           pickPiece(pieces, from, middle) + "," + pickPiece(pieces, middle, to) + ")";
+}
+} // namespace
+
 std::string frameNumberExpression(const std::vector<PlannedFrame>& frames) {
     // Piecewise N + offset: the scroller's frames follow one another, a still's are one apart.
-    std::string expression, closing;
-    uint64_t offset = 0;
+    std::vector<Piece> pieces;
     for (size_t k = 0; k < frames.size(); ++k) {
-        const uint64_t next = frames[k].number - k;
-        if (k > 0 && next != offset) {
-            expression += "if(lt(N," + std::to_string(k) + "),N+" + std::to_string(offset) + ",";
-            closing += ")";
+        const uint64_t offset = frames[k].number - k;
+        if (pieces.empty() || offset != pieces.back().offset) {
+            pieces.push_back({k, offset});
         }
-        offset = next;
     }
-    return expression + "N+" + std::to_string(offset) + closing;
+    return pieces.empty() ? "N" : pickPiece(pieces, 0, pieces.size());
 }
 
 bool encodedFrames(const std::string& progress, uint64_t& frames) {

@@ -30,7 +30,8 @@ std::vector<PlannedFrame> planVideo(const Show& show, const CaptureOptions& opti
                                     const std::function<bool()>& stopRequested = {});
 
 // An ffmpeg setpts expression that stamps the k-th frame sent (N) with the number of the video
-// frame it starts, in frames of the video's rate.
+// frame it starts, in frames of the video's rate; it nests as deep as the logarithm of the number
+// of runs of frames that follow one another.
 std::string frameNumberExpression(const std::vector<PlannedFrame>& frames);
 
 // The video frames a file holds once ffmpeg encoded the first `encoded` frames sent: at a constant

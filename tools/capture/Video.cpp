@@ -25,16 +25,23 @@
 // it starts; at a constant rate its fps filter repeats each until the next, after the colour
 // conversion, so a repeated frame costs the encoder alone.
 namespace {
+// The video's filters: each frame stamped, turned over and converted, and at a constant rate
+// repeated. At a variable rate each picture is encoded once and held by its timestamp.
+std::string videoFilters(const CaptureOptions& options, const std::vector<PlannedFrame>& frames) {
+    return "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p" +
+           (options.variableRate ? "" : ",fps=" + std::to_string(options.fps));
+}
+
+// The filters come from a file (filterScript): at the timeline format's bounds the stamps'
+// expression is megabytes long, past what an argument may hold.
 std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
-                                         const std::vector<PlannedFrame>& frames,
+                                         const std::string& filterScript,
                                          const std::string& soundtrack, const std::string& output) {
     char from[32], length[32];
     std::snprintf(from, sizeof from, "%.3f", options.from / 1000.0);
     std::snprintf(length, sizeof length, "%.6f",
                   static_cast<double>(frameCount(options)) / options.fps);
     const std::string fps = std::to_string(options.fps);
-    // At a variable rate each picture is encoded once and held by its timestamp.
-    const std::string repeat = options.variableRate ? "" : ",fps=" + fps;
     const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
     // File names go behind "file:", so that none is read as an option or another protocol.
     // GL reads rows bottom first; ffmpeg turns them over. The soundtrack is padded with silence
@@ -48,7 +55,7 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
             "-i", "pipe:0",
             "-ss", from, "-i", "file:" + soundtrack,
             "-map", "0:v:0", "-map", "1:a:0?",
-            "-vf", "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p" + repeat,
+            "-filter_script:v", filterScript,
             "-fps_mode", options.variableRate ? "vfr" : "auto",
             "-c:v", "libx264", "-preset", "ultrafast", "-crf", "20",
             "-af", "apad", "-c:a", "aac", "-b:a", "192k", "-shortest", "-t", length,
@@ -114,8 +121,12 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     }
     // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
     // finish a playable file with the frames it has.
-    ChildProcess ffmpeg(ffmpegArguments(options, frames, soundtrack, file.writingPath()), true,
-                        {tunablesWithHugePages()});
+    const ChildScript filters(videoFilters(options, frames));
+    if (!filters.ok()) {
+        return failCapture(program, "cannot write a temporary file: " + filters.error());
+    }
+    ChildProcess ffmpeg(ffmpegArguments(options, filters.path(), soundtrack, file.writingPath()),
+                        true, {tunablesWithHugePages()});
     if (!ffmpeg.started()) {
         return failCapture(program, "cannot start ffmpeg: " + ffmpeg.startError());
     }

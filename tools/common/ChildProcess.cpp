@@ -15,20 +15,22 @@
 #include <unistd.h>
 
 namespace {
+// A temporary file that vanishes once closed, in TMPDIR as the user asks, else /tmp.
+int anonymousFile() {
+    const char* folder = std::getenv("TMPDIR");
+    std::string name =
+        std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/intro-child-XXXXXX";
+    const int fd = mkstemp(name.data());
+    if (fd >= 0) {
+        unlink(name.c_str());
+    }
+    return fd;
+}
+
 bool isExecutableFile(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
            access(path.c_str(), X_OK) == 0;
-}
-
-// A temporary file that vanishes once closed.
-int anonymousFile() {
-    char name[] = "/tmp/intro-child-XXXXXX";
-    int fd = mkstemp(name);
-    if (fd >= 0) {
-        unlink(name);
-    }
-    return fd;
 }
 
 // The tail is what explains a failure or an ending; 4 KiB holds the last lines ffmpeg or lame
@@ -280,4 +282,29 @@ std::string ChildProcess::errorTail(size_t maxLines) const {
         from = text.rfind('\n', from - 1);
     }
     return from == std::string::npos || from == 0 ? text : text.substr(from + 1);
+}
+
+ChildScript::ChildScript(const std::string& text) : m_fd(anonymousFile()) {
+    for (size_t done = 0; m_fd >= 0 && done < text.size();) {
+        const ssize_t written = ::write(m_fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            m_error = std::strerror(written < 0 ? errno : ENOSPC);
+            close(m_fd);
+            m_fd = -1;
+        } else {
+            done += static_cast<size_t>(written);
+        }
+    }
+    if (m_fd < 0 && m_error.empty()) {
+        m_error = std::strerror(errno);
+    }
+}
+
+ChildScript::~ChildScript() {
+    if (m_fd >= 0) {
+        close(m_fd);
+    }
 }

@@ -69,3 +69,22 @@ class ChildProcess {
 
 /// The full path of an executable of that name on the PATH, or "" when there is none.
 std::string findProgram(const std::string& name);
+
+/// Text in a temporary file (in TMPDIR, else /tmp) that vanishes once closed, for a child started
+/// while it is open to read as path(): a file of options too long for an argument.
+class ChildScript {
+  public:
+    explicit ChildScript(const std::string& text);
+    ~ChildScript();
+    ChildScript(const ChildScript&) = delete;
+    ChildScript& operator=(const ChildScript&) = delete;
+
+    /// Whether the whole text was written; else error says why.
+    bool ok() const { return m_fd >= 0; }
+    const std::string& error() const { return m_error; }
+    std::string path() const { return "/dev/fd/" + std::to_string(m_fd); }
+
+  private:
+    int m_fd;
+    std::string m_error;
+};
