@@ -15,6 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/Display.h"
 #include "platform/ProgramFolder.h"
+#include "platform/StandardStreams.h"
 #include "resources/TextureLibrary.h"
 #include "resources/core/DataFolder.h"
 #include "text/FontSet.h"
@@ -61,6 +62,7 @@ void play(const Show& show, DemoState& state, Display& display, Music& music, Mu
 } // namespace
 
 int main(int argc, char** argv) {
+    keepStandardStreams();
     // A closed output pipe is a failed write to report, not a reason to die silently.
     std::signal(SIGPIPE, SIG_IGN);
     const std::string program = programName(argc > 0 ? argv[0] : nullptr, "intro");

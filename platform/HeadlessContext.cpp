@@ -9,7 +9,8 @@
 HeadlessContext::HeadlessContext(int width, int height) : m_width(width), m_height(height) {
     // Software rendering keeps read-back pixels the same from machine to machine.
     setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+    // Over the environment's SDL_VIDEODRIVER, which a desktop session sets for its windows.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "offscreen", SDL_HINT_OVERRIDE);
     // Nothing offscreen reads SDL's quit events: Ctrl-C and kill keep their usual effect, or
     // whatever the program itself makes of them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");

@@ -16,6 +16,11 @@ for name in keep.png keep.mp4; do
         "$BUILD/intro-capture" $([ $name = keep.png ] && echo --at 5 || echo --to 100) --size 64x48 --output $name
     [ "$(cat $name)" = kept ] || fail "a failed capture changed $name"
 done
+# A desktop's video driver in the environment does not reach the offscreen context.
+for driver in wayland x11 dummy kmsdrm; do
+    env -u DISPLAY SDL_VIDEODRIVER=$driver "$BUILD/intro-capture" --at 5 --size 64x48 --output driver.png 2>err.txt ||
+        fail "SDL_VIDEODRIVER=$driver: $(cat err.txt)"
+done
 # A video is written with seeks: it wants a regular file.
 mkfifo fifo.mp4
 expect_failure 1 "cannot write fifo.mp4: a video needs a regular file" "$BUILD/intro-capture" --to 100 --size 64x48 --output fifo.mp4
@@ -24,6 +29,9 @@ expect_failure 1 "could not write to standard output" sh -c '"$0" --help >/dev/f
 mkdir sound-only && cp data/vorn.mp3 sound-only/
 expect_failure 3 "26 of 26 images did not load; the still shows them white" "$BUILD/intro-capture" --at 7500 --size 64x48 --data sound-only --output white.png
 expect_colour "$(pixel_colour white.png 32 24)" 255,255,255 "a still without its images"
+# With standard error closed, the reports go nowhere rather than into the still.
+"$BUILD/intro-capture" --at 7500 --size 64x48 --data sound-only --output closed.png 2>&- || true
+[ "$(head -c 4 closed.png | xxd -p)" = 89504e47 ] || fail "with standard error closed the still holds: $(head -c 60 closed.png)"
 expect_failure 1 "text-overlay: cannot write /dev/full" "$BUILD/text-overlay" /dev/full
 mkdir bin
 expect_failure 1 "ffmpeg not found" env PATH="$WORK/bin" "$BUILD/intro-capture" --to 100 --output x.mp4

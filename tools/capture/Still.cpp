@@ -17,7 +17,7 @@ int captureStill(const std::string& program, const CaptureOptions& options, cons
     }
     Session session(options, show, data, options.at);
     if (!session.context.ok()) {
-        return failCapture(program, "no offscreen GL context");
+        return failCapture(program, "no offscreen GL context: " + session.context.error());
     }
     drawScene(session.state, planFrame(show, session.state, options.at));
     if (!writePNG(file, options.width, options.height, session.context.readPixels(), reason) ||

@@ -106,7 +106,7 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     }
     Session session(options, show, data, options.from);
     if (!session.context.ok()) {
-        return failCapture(program, "no offscreen GL context");
+        return failCapture(program, "no offscreen GL context: " + session.context.error());
     }
     // The scene index moves on as the frames are drawn, as it moved while they were planned.
     DemoState state = session.state;

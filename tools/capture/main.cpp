@@ -3,6 +3,7 @@
 #include "app/core/CommandLine.h"
 #include "app/core/ImageList.h"
 #include "platform/ProgramFolder.h"
+#include "platform/StandardStreams.h"
 #include "resources/core/DataFolder.h"
 #include "tools/capture/Capture.h"
 
@@ -57,6 +58,7 @@ int run(const std::string& program, const std::vector<std::string>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    keepStandardStreams();
     // A closed output pipe is a failed write to report, not a reason to die silently.
     std::signal(SIGPIPE, SIG_IGN);
     const std::string program = programName(argc > 0 ? argv[0] : nullptr, "intro-capture");
