@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Interrupted, intro-capture leaves the frames so far as a playable file, and its exit code names
-# the signal.
+# Interrupted, intro-capture leaves the frames so far as a playable file, or no still and no
+# temporary file, and its exit code names the signal.
 source "$(dirname "$0")/lib.sh" "$1"
 
 make_solid_data
-for signal in INT TERM; do
+for signal in INT TERM HUP; do
     rm -f long.mp4
     start_long_capture
     kill -"$signal" "$INTRO_PID"
@@ -13,5 +13,17 @@ for signal in INT TERM; do
     [ "$EXIT_CODE" = $((128 + $(kill -l "$signal"))) ] && [ "$held" -gt 0 ] &&
         grep -q "interrupted: long.mp4 is partial, it holds $held of 9600 frames" err.txt ||
         fail "SIG$signal: exit code $EXIT_CODE, $held frames: $(cat err.txt)"
+done
+# A still stopped while its images load: held (SIGSTOP) once its temporary file is there, and so
+# never finished before the signal, which it takes on waking.
+{ printf '\0\0\2\0\0\0\0\0\0\0\0\0\0\40\0\40\30\0' && head -c $((8192 * 8192 * 3)) /dev/zero; } >data/s1.tga
+for signal in INT TERM HUP; do
+    start_intro "$BUILD/intro-capture" --at 70000 --size 64x48 --output still.png
+    wait_until "the still's temporary file" test -e ".still.png.$INTRO_PID.partial"
+    kill -STOP "$INTRO_PID" && kill -"$signal" "$INTRO_PID" && kill -CONT "$INTRO_PID"
+    wait_for_exit 20
+    [ "$EXIT_CODE" = $((128 + $(kill -l "$signal"))) ] && [ ! -e still.png ] &&
+        grep -q "interrupted: still.png was not written" err.txt ||
+        fail "a still on SIG$signal: exit code $EXIT_CODE: $(cat err.txt)"
 done
 expect_no_partials

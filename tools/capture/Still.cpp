@@ -2,13 +2,21 @@
 #include "app/core/FramePlan.h"
 #include "tools/capture/Capture.h"
 #include "tools/capture/Session.h"
+#include "tools/capture/StopSignals.h"
 #include "tools/common/OutputFile.h"
 #include "tools/common/PNGWriter.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 int captureStill(const std::string& program, const CaptureOptions& options, const Show& show,
                  const DataFolder& data) {
+    // Caught before the output is opened, so that a stop never leaves its temporary file.
+    if (catchStopSignals() < 0) {
+        return failCapture(program,
+                           std::string("cannot catch stop signals: ") + std::strerror(errno));
+    }
     // Opened before any work, so that an output that cannot be written is found out first.
     OutputFile file(options.output);
     std::string reason;
@@ -20,6 +28,11 @@ int captureStill(const std::string& program, const CaptureOptions& options, cons
         return failCapture(program, "no offscreen GL context: " + session.context.error());
     }
     drawScene(session.state, planFrame(show, session.state, options.at));
+    if (stopSignalSeen() != 0) {
+        std::fprintf(stderr, "%s: interrupted: %s was not written\n", program.c_str(),
+                     options.output.c_str());
+        return 128 + stopSignalSeen();
+    }
     if (!writePNG(file, options.width, options.height, session.context.readPixels(), reason) ||
         !file.commit(reason)) {
         return failCapture(program, "cannot write " + options.output + ": " + reason);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <initializer_list>
 #include <unistd.h>
 
 namespace {
@@ -26,8 +27,9 @@ int catchStopSignals() {
     struct sigaction action = {};
     action.sa_handler = noteStopSignal;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaction(signal, &action, nullptr);
+    }
     return stopPipe[0];
 }
 

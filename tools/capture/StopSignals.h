@@ -1,5 +1,5 @@
-// StopSignals: SIGINT and SIGTERM end a capture gracefully: the capture stops at the next frame
-// and finishes what it has, and ffmpeg's unbounded waits end too, through a pipe that the
+// StopSignals: SIGINT, SIGTERM and SIGHUP end a capture gracefully: the capture stops at the next
+// frame and finishes what it has, and ffmpeg's unbounded waits end too, through a pipe that the
 // handler makes readable.
 #pragma once
 
@@ -8,7 +8,7 @@
 // How long ffmpeg is given to finish once asked: whatever it does, we are gone within two.
 constexpr std::chrono::milliseconds kStopGrace{500};
 
-// Catches both signals from now on. Returns the end of the pipe to watch, or -1 when there is
+// Catches the three signals from now on. Returns the end of the pipe to watch, or -1 when there is
 // none (errno says why).
 int catchStopSignals();
 
