@@ -21,6 +21,10 @@ for driver in wayland x11 dummy kmsdrm; do
     env -u DISPLAY SDL_VIDEODRIVER=$driver "$BUILD/intro-capture" --at 5 --size 64x48 --output driver.png 2>err.txt ||
         fail "SDL_VIDEODRIVER=$driver: $(cat err.txt)"
 done
+# A soundtrack with no sound in it is refused, as the intro refuses it, not filmed silent.
+printf 'soundtrack = "data/s1.tga"\nimages = ["data/s1.tga"]\n[[scene]]\nend = 1000\nimage = 0\n' >mute.toml
+expect_failure 1 "Stream map '1:a:0' matches no streams" "$BUILD/intro-capture" --timeline mute.toml --fps 10 --size 64x48 --output mute.mp4
+[ ! -e mute.mp4 ] || fail "a soundtrack without sound gave a video"
 # A video is written with seeks: it wants a regular file.
 mkfifo fifo.mp4
 expect_failure 1 "cannot write fifo.mp4: a video needs a regular file" "$BUILD/intro-capture" --to 100 --size 64x48 --output fifo.mp4
