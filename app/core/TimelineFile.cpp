@@ -18,9 +18,11 @@
 #include "resources/core/RegularFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
@@ -701,6 +703,7 @@ bool parseTimeline(std::string_view text, const std::string& name, Timeline& tim
 bool loadTimeline(const std::string& path, Timeline& timeline, std::string& error) {
     // A FIFO or a device is never opened: a read there could wait forever.
     std::FILE* file = openRegularFile(path.c_str());
+    const int openError = errno;
     // One byte past the limit is enough to refuse the file.
     std::string text(kTimelineFileBytes + 1, '\0');
     const size_t read = file != nullptr ? std::fread(text.data(), 1, text.size(), file) : 0;
@@ -709,7 +712,10 @@ bool loadTimeline(const std::string& path, Timeline& timeline, std::string& erro
         std::fclose(file);
     }
     if (!readable) {
-        error = oneLine(path) + ":1:1: expected a readable file";
+        error = oneLine(path) + ":1:1: expected a readable file: " +
+                (file == nullptr && openError == EINVAL ? "not a regular file"
+                 : file == nullptr                      ? std::strerror(openError)
+                                                        : "a read failed");
         return false;
     }
     text.resize(read);

@@ -72,6 +72,7 @@ TEST(CaptureOptions, RefusesMistakesWithAReason) {
         {{"--to", "4294967295", "--every-frame", "--output", "v.mp4"}, "at most 86400000 ms after"},
         {{"--at", "1", "--variable-rate", "--output", "a.png"}, "a still takes --at"},
         {{"--version", "--loud"}, "unknown option '--loud'"},
+        {{"--at", "1", "--output", ""}, "--output takes a file name, not ''"},
     };
     // clang-format on
     for (const auto& [args, reason] : cases) {

@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestFiles.h"
 
 #include "app/core/ImageList.h"
 #include "app/core/TimelineFile.h"
@@ -130,6 +131,15 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         EXPECT_FALSE(parseTimeline(text, "t", timeline, error));
         EXPECT_EQ(error, expected);
         EXPECT_EQ(timeline.soundtrack, "kept") << "a mistake changes nothing";
+    }
+    // A file that cannot be read says why.
+    Timeline timeline;
+    std::string error;
+    for (const auto& [path, why] :
+         {std::pair{scratchPath("none.toml"), "No such file or directory"},
+          std::pair{scratchPath(""), "not a regular file"}}) {
+        EXPECT_FALSE(loadTimeline(path, timeline, error));
+        EXPECT_EQ(error, path + ":1:1: expected a readable file: " + why);
     }
 }
 

@@ -100,7 +100,8 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
     }
     options.toGiven = given.count("--to") > 0;
     if (options.output.empty()) {
-        error = "--output is required";
+        error = given.count("--output") > 0 ? "--output takes a file name, not ''"
+                                            : "--output is required";
         return false;
     }
     options.still = endsWith(options.output, ".png");
