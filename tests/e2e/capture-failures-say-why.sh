@@ -45,4 +45,15 @@ expect_failure 1 "ffmpeg failed after" env PATH="$WORK/bin" GLIBC_TUNABLES=glibc
 # ffmpeg is asked for huge pages, with the user's own tunables kept
 grep -q "no space left (glibc.malloc.perturb=0:glibc.malloc.hugetlb=1)" err.txt ||
     fail "ffmpeg's own words or its environment are not passed on: $(cat err.txt)"
+# An encoder that ends with 0 all the same: after an error line (ffmpeg's on a full disk as it
+# writes the index), or with a file that is not a whole video. The old file stays.
+echo precious >keep.mp4
+printf '#!/bin/sh\ncat >/dev/null\necho "Error writing trailer: No space left on device" >&2\n' >bin/ffmpeg
+expect_failure 1 "ffmpeg said:" env PATH="$WORK/bin:$PATH" "$BUILD/intro-capture" --to 300 --size 64x48 --output keep.mp4
+grep -q "No space left on device" err.txt || fail "ffmpeg's error line is not passed on: $(cat err.txt)"
+for garbage in "" "ftyp" "\0\0\0\10ftyp\0\0\0\10mdat"; do
+    printf '#!/bin/sh\ncat >/dev/null\nfor a; do case $a in file:*) out=${a#file:} ;; esac; done\nprintf "%s" >"$out"\n' "$garbage" >bin/ffmpeg
+    expect_failure 1 "but its video is not whole" env PATH="$WORK/bin:$PATH" "$BUILD/intro-capture" --to 300 --size 64x48 --output keep.mp4
+done
+[ "$(cat keep.mp4)" = precious ] || fail "a failed video replaced the file there"
 expect_no_partials

@@ -1,5 +1,8 @@
 #include "tools/capture/CaptureOptions.h"
 #include "tools/capture/CapturePlan.h"
+#include "tools/capture/WholeVideo.h"
+
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -159,6 +162,29 @@ TEST(CapturePlan, AnInterruptedVideoHoldsTheFramesItsPicturesCover) {
         {0, true, 0}, {1, true, 1}, {2, true, 7}, {5, true, 10}, {9, true, 10}, {2, false, 2}};
     for (const auto& [encoded, variable, held] : cases) {
         EXPECT_EQ(framesHeld(frames, encoded, variable), held) << encoded << " " << variable;
+    }
+}
+
+// A finished video's top-level boxes must lie end to end to the file's end and hold the file type,
+// the index and the media data; a box's size may take 64 bits, or run to the end.
+TEST(WholeVideo, TheTopLevelBoxesMustTileTheFileAndHoldTypeIndexAndData) {
+    auto box = [](const std::string& type, uint32_t size) {
+        std::string b = {char(size >> 24), char(size >> 16), char(size >> 8), char(size)};
+        return b + type + std::string(size >= 8 ? size - 8 : 0, 'x');
+    };
+    const std::string head = box("ftyp", 16) + box("moov", 12);
+    const std::string wide = std::string("\0\0\0\1mdat", 8) + std::string(7, '\0') + "\x14xxxx";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {head + box("mdat", 9), ""},
+        {head + wide, ""},
+        {head + std::string("\0\0\0\0mdat", 8) + "anything", ""},
+        {head + box("mdat", 10).substr(0, 9), "it is cut short"},
+        {head + box("mdat", 9) + std::string("\0\0\0\7free", 8), "it is cut short"},
+        {box("ftyp", 16) + box("mdat", 9), "it has no 'moov' box"},
+        {"", "it is empty"},
+    };
+    for (const auto& [bytes, fault] : cases) {
+        EXPECT_EQ(videoFault(writeScratchFile("v.mp4", bytes)), fault) << bytes.size() << " bytes";
     }
 }
 

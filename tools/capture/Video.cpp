@@ -7,6 +7,7 @@
 #include "tools/capture/Progress.h"
 #include "tools/capture/Session.h"
 #include "tools/capture/StopSignals.h"
+#include "tools/capture/WholeVideo.h"
 #include "tools/common/ChildProcess.h"
 #include "tools/common/OutputFile.h"
 
@@ -175,10 +176,15 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     writer.join();
     const ChildProcess::Ending ending = ffmpeg.finish();
     const uint64_t written = sent;
+    // ffmpeg writes only errors; some (a full disk as it writes the index) it still ends with 0.
+    const std::string said = ffmpeg.errorTail(5);
+    const std::string fault = ending == ChildProcess::Ending::Succeeded && said.empty()
+                                  ? videoFault(file.writingPath())
+                                  : std::string();
     if (stopSignalSeen() != 0 && ending != ChildProcess::Ending::Failed) {
         progress.clear();
         uint64_t encoded = 0;
-        if (encodedFrames(ffmpeg.outputTail(), encoded)) {
+        if (encodedFrames(ffmpeg.outputTail(), encoded) && said.empty() && fault.empty()) {
             const uint64_t held = framesHeld(frames, encoded, options.variableRate);
             if (!file.commit(reason)) {
                 return failCapture(program, "cannot write " + options.output + ": " + reason);
@@ -187,19 +193,29 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
                 stderr, "%s: interrupted: %s is %s, it holds %llu of %llu frames\n",
                 program.c_str(), options.output.c_str(), held < total ? "partial" : "complete",
                 static_cast<unsigned long long>(held), static_cast<unsigned long long>(total));
-        } else {
+        } else if (said.empty() && fault.empty()) {
             std::fprintf(stderr,
                          "%s: interrupted: ffmpeg had to be ended before it finished %s, which "
                          "was not written\n",
                          program.c_str(), options.output.c_str());
+        } else {
+            std::fprintf(
+                stderr, "%s: interrupted: %s was not written: %s\n", program.c_str(),
+                options.output.c_str(),
+                (said.empty() ? "its video is not whole (" + fault + ")" : "ffmpeg said:\n" + said)
+                    .c_str());
         }
         return 128 + stopSignalSeen();
     }
-    if (encoderStopped || ending != ChildProcess::Ending::Succeeded) {
-        const std::string tail = ffmpeg.errorTail(5);
+    if (encoderStopped || ending != ChildProcess::Ending::Succeeded || !said.empty()) {
         return failCapture(program, "ffmpeg failed after " + std::to_string(written) + " frames; " +
                                         options.output + " was not written" +
-                                        (tail.empty() ? std::string() : ". ffmpeg said:\n" + tail));
+                                        (said.empty() ? std::string() : ". ffmpeg said:\n" + said));
+    }
+    if (!fault.empty()) {
+        return failCapture(program, "ffmpeg ended as if it had finished, but its video is not "
+                                    "whole (" +
+                                        fault + "); " + options.output + " was not written");
     }
     if (!file.commit(reason)) {
         return failCapture(program, "cannot write " + options.output + ": " + reason);
