@@ -13,7 +13,7 @@
 /// (below about 700 MB the driver fails with no image loaded at all), and larger reserves refused
 /// images that runs have room for.
 constexpr uint64_t kMemoryReserve = uint64_t{64} << 20;
-/// Smaller allocations are not checked: 1024 of them cannot exhaust a machine that runs the intro.
+/// Smaller allocations are checked together, once they add up to this many bytes.
 constexpr uint64_t kCheckedAllocation = uint64_t{1} << 20;
 
 /// Bytes the kernel counts as available without swapping, from the text of /proc/meminfo; none
@@ -28,5 +28,6 @@ std::optional<uint64_t> memoryRoom();
 /// known.
 bool roomFor(uint64_t bytes, const std::optional<uint64_t>& room);
 
-/// Whether bytes more can be taken now: always for small amounts, whose room is not read.
+/// Whether bytes more can be taken now. The room is read for an allocation of kCheckedAllocation
+/// or more, and for a small one once the small ones since the last reading add up to as much.
 bool roomLeftFor(uint64_t bytes);
