@@ -87,15 +87,14 @@ bool DevMode::reloadChanged(DemoState& state, uint64_t wall) {
         return false;
     }
     m_lastPoll = wall;
-    if (!m_timeline.changed().empty() && reloadTimeline(state)) {
-        return true;
-    }
+    // The pictures first: a timeline reload watches its pictures afresh, as they are now, and a
+    // picture saved with it would never be seen to change.
     for (size_t n : m_images.changed()) {
         if (state.imageSlots[n] != 0) {
             m_textures.reload(state.imageSlots[n], m_show.imagePath(static_cast<int>(n)));
         }
     }
-    return false;
+    return !m_timeline.changed().empty() && reloadTimeline(state);
 }
 
 bool DevMode::reloadTimeline(DemoState& state) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # With --dev, a saved change to the timeline file shows within a second, the scene following the
-# clock; a broken save is reported once, with its line and column, and the timeline playing goes on.
+# clock; a broken save is reported once, with its line and column, and the timeline playing goes on;
+# a picture saved at the same moment is reloaded too.
 source "$(dirname "$0")/lib.sh" "$1" display
 
 make_solid_data
@@ -25,4 +26,8 @@ expect_colour "$(centre_colour)" "$(image_colour 5)" "a broken timeline keeps th
 timeline 300000 | save
 wait_for_centre "$(image_colour 0)" "the first scene again, where the clock is"
 test "$(grep -c timeline.toml err.txt)" = 1 || fail "reported $(grep -c timeline.toml err.txt) times"
+# A picture saved with the timeline, in the same look at the files, shows too.
+convert -size 64x64 "xc:rgb(200,10,10)" -type TrueColor show/new.tga
+mv show/new.tga show/a.tga && timeline 300001 | save
+wait_for_centre 200,10,10 "a picture saved with the timeline"
 press_escape
