@@ -2,6 +2,7 @@
 
 #include "app/Frame.h"
 #include "app/MusicStart.h"
+#include "app/core/ImageSlots.h"
 #include "app/core/TimelineFile.h"
 #include "text/TextPrinter.h"
 
@@ -105,16 +106,17 @@ bool DevMode::reloadTimeline(DemoState& state) {
         return false;
     }
     Show next(std::move(timeline), folderOf(m_timelinePath));
-    // An image already loaded from the same file keeps its slot; the others load now.
-    std::vector<int32_t> slots;
+    // An image already loaded from the same file keeps its slot; the others load now, and the
+    // pictures no image shows any more are let go.
+    SlotChange change = keepSlots(m_show.imagePaths(), state.imageSlots, next.imagePaths());
     for (int n = 0; n < next.imageCount(); ++n) {
-        int32_t slot = 0;
-        for (int m = 0; m < m_show.imageCount() && slot == 0; ++m) {
-            slot = m_show.imagePath(m) == next.imagePath(n) ? state.imageSlots[m] : 0;
-        }
-        slots.push_back(slot != 0 ? slot : m_textures.load(next.imagePath(n)));
+        int32_t& slot = change.slots[static_cast<size_t>(n)];
+        slot = slot != 0 ? slot : m_textures.load(next.imagePath(n));
     }
-    state.imageSlots = std::move(slots);
+    for (int32_t slot : change.released) {
+        m_textures.release(slot);
+    }
+    state.imageSlots = std::move(change.slots);
     m_show = std::move(next);
     m_images = FileWatch(m_show.imagePaths());
     return true;

@@ -105,6 +105,12 @@ bool TextureLibrary::upload(std::unique_ptr<Texture> texture) {
     return true;
 }
 
+void TextureLibrary::release(int32_t slotnumber) {
+    if (slotnumber > 0 && static_cast<size_t>(slotnumber) < m_texturevector.size()) {
+        m_texturevector[static_cast<size_t>(slotnumber)].reset();
+    }
+}
+
 const Texture* TextureLibrary::get(int32_t slotnumber) const {
     return slotnumber >= 0 && static_cast<size_t>(slotnumber) < m_texturevector.size()
                ? m_texturevector[static_cast<size_t>(slotnumber)].get()

@@ -50,6 +50,10 @@ class TextureLibrary {
     /// keeps its own.
     bool reload(int32_t slotnumber, const std::string& filename);
 
+    /// Destroys the texture of a slot (its GL texture too); the slot stays handed out, empty, as
+    /// after a failed load.
+    void release(int32_t slotnumber);
+
     /// The texture of a slot number returned by load; null for slot 0 or a failed load.
     const Texture* get(int32_t slotnumber) const;
 

@@ -47,6 +47,12 @@ TEST_F(TextureLibraryTest, TheKthLoadReturnsKAndUploadsUnderNameK) {
     for (int k = 1; k <= 4; ++k) {
         EXPECT_EQ(texImage(static_cast<GLuint>(k), 2, 2)[0], shades[k - 1]);
     }
+    // A released slot is empty, its GL texture gone; the others keep theirs, and so do numbers.
+    textures.release(2);
+    EXPECT_EQ(std::make_tuple(getTexture(2), glIsTexture(2), textures.size()),
+              std::make_tuple(nullptr, GLboolean{GL_FALSE}, size_t{5}));
+    EXPECT_EQ(texImage(3, 2, 2)[0], shades[2]);
+    EXPECT_EQ(loadTexture(writeImage("image5.tga", solid(2, 2, 1, 2, 3)), 0.0f), 5);
 }
 
 class NarrowImage : public TextureLibraryTest {
