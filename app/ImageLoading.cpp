@@ -5,10 +5,10 @@
 #include <utility>
 
 int loadImageList(const Show& show, DemoState& state, TextureLibrary& textures,
-                  ImagePreload* preload) {
+                  ImagePreload* preload, const std::function<bool()>& keepLoading) {
     int failed = 0;
     state.imageSlots.assign(static_cast<size_t>(show.imageCount()), 0);
-    for (int n = 0; n < show.imageCount(); ++n) {
+    for (int n = 0; n < show.imageCount() && (!keepLoading || keepLoading()); ++n) {
         if (preload != nullptr) {
             ImagePreload::Image image = preload->take(n);
             writeCheckReports(image.reports);

@@ -7,8 +7,12 @@
 #include "app/core/Show.h"
 #include "resources/TextureLibrary.h"
 
+#include <functional>
+
 // Loads every image of the show in list order into the image slots, from the files or, given a
 // preload of the same show, from what it decoded. Returns how many did not load (each one
 // reported by the loader, its slot kept and drawn untextured). Needs a current GL context.
+// keepLoading is asked before each image: false stops the loading there, the images left
+// unloaded (slot 0) and not counted.
 int loadImageList(const Show& show, DemoState& state, TextureLibrary& textures,
-                  ImagePreload* preload = nullptr);
+                  ImagePreload* preload = nullptr, const std::function<bool()>& keepLoading = {});

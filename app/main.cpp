@@ -137,7 +137,9 @@ int main(int argc, char** argv) {
     DemoState state;
     TextureLibrary textures;
     const CurrentTextureLibrary currentTextures(textures);
-    loadImageList(show, state, textures, &preload);
+    // Escape or a close request while the pictures load ends the loading; the first frame then
+    // quits.
+    loadImageList(show, state, textures, &preload, [&] { return !display.quitRequested(); });
     // The fonts load after the images, which keep their slots; only a show that writes text, or
     // --dev's overlay, needs them.
     std::optional<FontSet> fonts;

@@ -90,6 +90,21 @@ void Display::present() {
     SDL_GL_SwapWindow(m_surface.window);
 }
 
+bool Display::quitRequested() {
+    SDL_PumpEvents();
+    SDL_Event events[64];
+    if (SDL_PeepEvents(events, 1, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0) {
+        return true;
+    }
+    const int keys = SDL_PeepEvents(events, 64, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN);
+    for (int n = 0; n < keys; ++n) {
+        if (events[n].key.keysym.sym == SDLK_ESCAPE) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<uint32_t> Display::removeMessage() {
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {

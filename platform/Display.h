@@ -44,6 +44,10 @@ class Display {
     /// to its new size. Returns nothing when no message is pending.
     std::optional<uint32_t> removeMessage();
 
+    /// Whether a close request or an Escape key-down waits in the window's queue, which is left as
+    /// it is: for a long wait outside the frame loop, which keeps the window answering.
+    bool quitRequested();
+
   private:
     GLSurface m_surface;
 };

@@ -3,6 +3,7 @@
 #include "app/Frame.h"
 #include "app/ImageLoading.h"
 #include "tools/capture/Capture.h"
+#include "tools/capture/StopSignals.h"
 
 #include <cstdio>
 
@@ -10,7 +11,9 @@ Session::Session(const CaptureOptions& options, const Show& show, const DataFold
                  uint32_t until)
     : context(options.width, options.height), images(show.imageCount()) {
     if (context.ok()) {
-        missing = loadImageList(show, state, textures);
+        // A stop ends the loading; the capture then says it was stopped.
+        missing =
+            loadImageList(show, state, textures, nullptr, [] { return stopSignalSeen() == 0; });
         if (show.writesText()) {
             currentFonts.emplace(fonts.emplace(textures, data));
         }
