@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 /// What a large image must leave free: the driver's own needs for drawing. Measured with 100
 /// full-HD images under address-space limits from 650 MB to 2.1 GB: 64 MiB kept every run whole
@@ -20,8 +22,18 @@ constexpr uint64_t kCheckedAllocation = uint64_t{1} << 20;
 /// when the text does not say.
 std::optional<uint64_t> availableMemory(const std::string& meminfo);
 
-/// The room left now: the least of the machine's available memory and what this process's
-/// address-space limit leaves; none when neither is known.
+/// What a memory cgroup leaves, from the text of its limit and usage files: the limit less the
+/// usage; none for no limit ("max") or text that is not a number.
+std::optional<uint64_t> cgroupRoom(const std::string& limit, const std::string& usage);
+
+/// The limit and usage files of every memory cgroup that holds this process, from the text of
+/// /proc/self/cgroup: its own group and each one above it, under cgroup2 (memory.max,
+/// memory.current) and under the first version's memory controller (memory.limit_in_bytes,
+/// memory.usage_in_bytes). A container may not show the group named; its parents then count.
+std::vector<std::pair<std::string, std::string>> cgroupMemoryFiles(const std::string& cgroups);
+
+/// The room left now: the least of the machine's available memory, what this process's
+/// address-space limit leaves and what its memory cgroups leave; none when none is known.
 std::optional<uint64_t> memoryRoom();
 
 /// Whether bytes more can be taken from room and leave the reserve; always where the room is not

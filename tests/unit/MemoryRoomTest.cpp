@@ -29,6 +29,31 @@ TEST(MemoryRoom, ReadsTheAvailableMemoryAndKeepsTheReserveFree) {
     }
 }
 
+// A container's or a service's memory limit is read from its cgroup, at every level above it, under
+// either version of cgroups.
+TEST(MemoryRoom, ReadsTheRoomThatEachMemoryCgroupAboveTheProcessLeaves) {
+    const std::vector<std::tuple<std::string, std::string, std::optional<uint64_t>>> rooms = {
+        {"1000\n", "400\n", 600},
+        {"100", "200", 0},
+        {"max\n", "400\n", std::nullopt},
+        {"", "400", std::nullopt},
+        {"9223372036854771712", "0", 9223372036854771712u},
+    };
+    for (const auto& [limit, usage, room] : rooms) {
+        EXPECT_EQ(cgroupRoom(limit, usage), room) << limit << " " << usage;
+    }
+    const std::string v1 = "/sys/fs/cgroup/memory", v2 = "/sys/fs/cgroup";
+    using Files = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(cgroupMemoryFiles("0::/a/b\n"),
+              (Files{{v2 + "/a/b/memory.max", v2 + "/a/b/memory.current"},
+                     {v2 + "/a/memory.max", v2 + "/a/memory.current"},
+                     {v2 + "/memory.max", v2 + "/memory.current"}}));
+    EXPECT_EQ(cgroupMemoryFiles("9:name=systemd:/\n4:cpu,memory:/box\n1:cpu:/x\n"),
+              (Files{{v1 + "/box/memory.limit_in_bytes", v1 + "/box/memory.usage_in_bytes"},
+                     {v1 + "/memory.limit_in_bytes", v1 + "/memory.usage_in_bytes"}}));
+    EXPECT_EQ(cgroupMemoryFiles("garbage\n1:cpu\n"), Files{});
+}
+
 // Under an address-space limit, the room is at most what the limit leaves; only allocations too
 // small to matter still fit, until they add up.
 TEST(MemoryRoom, AnAddressSpaceLimitBoundsTheRoom) {
