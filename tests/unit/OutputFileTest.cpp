@@ -24,8 +24,11 @@ TEST(OutputFile, ReplacesAFileOnlyWhenWholeAndLeavesNoTemporaryFile) {
         bool existing, link, commit;
         const char* seen; // at the path (through the link) afterwards
     };
+    // The longest name a file may have: its temporary file's name is cut short.
+    const std::string longest = std::string(251, 'n') + ".out";
     const Case cases[] = {
         {"new-kept.out", false, false, true, "new"},
+        {longest.c_str(), false, false, true, "new"},
         {"new-abandoned.out", false, false, false, ""},
         {"old-kept.out", true, false, true, "new"},
         {"old-abandoned.out", true, false, false, "old"},

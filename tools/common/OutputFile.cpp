@@ -27,8 +27,10 @@ OutputFile::OutputFile(const std::string& path, const std::string& suffix)
     }
     const size_t slash = m_target.rfind('/');
     const size_t name = slash == std::string::npos ? 0 : slash + 1;
-    m_writing = m_target.substr(0, name) + "." + m_target.substr(name) + "." +
-                std::to_string(getpid()) + suffix;
+    // The name is cut where the whole would pass the longest a file name may be (255 bytes), so
+    // that an output whose name is near it can still be written.
+    const std::string tail = "." + std::to_string(getpid()) + suffix;
+    m_writing = m_target.substr(0, name) + "." + m_target.substr(name, 254 - tail.size()) + tail;
 }
 
 OutputFile::~OutputFile() {

@@ -12,7 +12,8 @@
 class OutputFile {
   public:
     /// Looks at path; nothing is created yet. The temporary file is "." + name + "." + pid +
-    /// suffix in the same folder (the suffix can keep an extension that a writer reads).
+    /// suffix in the same folder (the suffix can keep an extension that a writer reads), the name
+    /// cut short where the whole would pass 255 bytes.
     explicit OutputFile(const std::string& path, const std::string& suffix = ".partial");
     /// Removes the temporary file unless it was committed.
     ~OutputFile();
