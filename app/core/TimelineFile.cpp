@@ -605,41 +605,69 @@ class Reader {
 } // namespace
 
 namespace {
-// The place of the first line holding more than kTimelineKeyDots dots outside strings and
-// comments, or a line of 0. A key of dotted parts, one nested table each, lies on one line, and
-// the parser goes as deep into its stack as a key has parts.
+// The place of the first line holding more than kTimelineKeyDots dots in keys, or a line of 0. A
+// key of dotted parts, one nested table each, lies on one line, and the parser goes as deep into
+// its stack as a key has parts. Keys stand at a line's start outside arrays, in a table's header,
+// and after '{' or ',' in an inline table; from '=' on a value stands, whose dots (a number's, a
+// time's) make no tables. Strings and comments hold no keys.
 toml::source_position tooManyDots(std::string_view text) {
     enum class In { Code, Basic, Literal, MultiBasic, MultiLiteral, Comment } in = In::Code;
+    std::vector<char> open; // '[' an array, '{' an inline table, 'h' a header's bracket
+    bool key = true;
     uint32_t line = 1, column = 0;
     size_t dots = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         ++column;
-        const bool triple = text.substr(i, 3) == (c == '"' ? "\"\"\"" : "'''");
+        // A run of quotes: three open or close a multi-line string, which takes up to two more
+        // of a closing run as its own.
+        const size_t run =
+            c == '"' || c == '\'' ? std::min(text.find_first_not_of(c, i), text.size()) - i : 0;
+        const bool multi =
+            (in == In::MultiBasic && c == '"') || (in == In::MultiLiteral && c == '\'');
         switch (in) {
         case In::Code:
-            if (c == '.' && ++dots > kTimelineKeyDots) {
+            if (c == '.' && key && ++dots > kTimelineKeyDots) {
                 return {line, column};
             }
+            if (c == '=') {
+                key = false;
+            } else if (c == '{' || c == '[') {
+                open.push_back(c == '[' && key ? 'h' : c);
+                key = c == '{' || key;
+            } else if (c == ',') {
+                key = !open.empty() && open.back() == '{';
+            } else if ((c == '}' || c == ']') && !open.empty()) {
+                open.pop_back();
+                key = !open.empty() && open.back() == 'h';
+            }
             in = c == '#'    ? In::Comment
-                 : c == '"'  ? (triple ? In::MultiBasic : In::Basic)
-                 : c == '\'' ? (triple ? In::MultiLiteral : In::Literal)
+                 : c == '"'  ? (run >= 3 ? In::MultiBasic : In::Basic)
+                 : c == '\'' ? (run >= 3 ? In::MultiLiteral : In::Literal)
                              : In::Code;
-            i += triple && in != In::Code && in != In::Comment ? 2 : 0;
+            if (in == In::MultiBasic || in == In::MultiLiteral) {
+                i += 2, column += 2;
+            }
             break;
         case In::Basic:
         case In::MultiBasic:
             if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') {
                 ++i, ++column; // an escaped character, a quote among them
-            } else if (c == '"' && (in == In::Basic || triple)) {
-                i += in == In::MultiBasic ? 2 : 0;
+            } else if (c == '"' && in == In::Basic) {
+                in = In::Code;
+            } else if (multi && run >= 3) {
+                const size_t closing = std::min<size_t>(run, 5);
+                i += closing - 1, column += static_cast<uint32_t>(closing - 1);
                 in = In::Code;
             }
             break;
         case In::Literal:
         case In::MultiLiteral:
-            if (c == '\'' && (in == In::Literal || triple)) {
-                i += in == In::MultiLiteral ? 2 : 0;
+            if (c == '\'' && in == In::Literal) {
+                in = In::Code;
+            } else if (multi && run >= 3) {
+                const size_t closing = std::min<size_t>(run, 5);
+                i += closing - 1, column += static_cast<uint32_t>(closing - 1);
                 in = In::Code;
             }
             break;
@@ -649,6 +677,14 @@ toml::source_position tooManyDots(std::string_view text) {
         if (c == '\n') {
             ++line, column = 0, dots = 0;
             in = in == In::Comment || in == In::Basic || in == In::Literal ? In::Code : in;
+            // A header ends with its line; a key starts the next one outside arrays, a value
+            // inside one.
+            while (!open.empty() && open.back() == 'h') {
+                open.pop_back();
+            }
+            if (in == In::Code && (open.empty() || open.back() == '[')) {
+                key = open.empty();
+            }
         }
     }
     return {0, 0};
@@ -666,7 +702,7 @@ bool parse(std::string_view text, const std::string& name, const std::string* fo
         toml::source_region where;
         where.begin = dots;
         reader.fail(where, "expected at most " + std::to_string(kTimelineKeyDots) +
-                               " dots in a line outside strings and comments");
+                               " dots in the keys of a line");
         error = reader.error();
         return false;
     }

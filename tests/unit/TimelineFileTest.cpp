@@ -91,9 +91,11 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         {head + "scene = 3\n", "t:3:9: expected 'scene' to be a list of 1 to 1024 entries"},
         {std::string(kTimelineFileBytes + 1, ' '), "t:1:1: expected at most 1048576 bytes"},
         // a key of 150000 dotted parts once took the parser 130000 calls deep, past the stack
-        {"a" + dots, "t:1:258: expected at most 256 dots in a line outside strings and comments"},
-        // dots in comments and strings are not keys
-        {"#" + dots + "\nsoundtrack = '" + dots + "'\nimages = ['a']\n" + scene + "x = '''\n" + dots + "'''\n", "t:6:1: " + notKey + "'x'"},
+        {"a" + dots, "t:1:258: expected at most 256 dots in the keys of a line"},
+        // in an inline table's key, after a multi-line string closed by two more quotes than it needs
+        {"x = {s = \"\"\"a\"\"\"\", " + repeat(std::string("k."), 300) + "k = 1}\n", "t:1:533: expected at most 256 dots in the keys of a line"},
+        // dots in comments, strings and numbers are not keys
+        {"#" + dots + "\nsoundtrack = '" + dots + "'\nimages = ['a']\n" + scene + "x = '''\n" + dots + "''''\ny = [" + repeat(std::string("0.5, "), 300) + "]\n", "t:6:1: " + notKey + "'x'"},
         // a newer format is refused before its unknown keys are
         {"version = 3\nplanes = 1\n" + head + scene, "t:1:11: expected 'version' to be a format version this reader knows, from 1 to 2"},
         // pictures by name
