@@ -10,6 +10,21 @@
 #include <memory>
 #include <sys/stat.h>
 
+namespace {
+// The most one of stb_image's allocations may take while a picture decodes: its buffers are a few
+// times the picture's pixels, and a compressed stream that inflates past them (a PNG of 2 MB
+// that inflates to 2 GiB) is refused rather than given the memory.
+thread_local size_t allowance = SIZE_MAX;
+
+void* boundedMalloc(size_t size) {
+    return size <= allowance ? std::malloc(size) : nullptr;
+}
+
+void* boundedRealloc(void* pointer, size_t size) {
+    return size <= allowance ? std::realloc(pointer, size) : nullptr;
+}
+} // namespace
+
 // stb_image's own copy, private to this file: nothing else can change its settings (such as
 // flipping on load, left off) or meet its symbols. It reads from memory only and allocates with
 // malloc, so that the pixels it returns become a PixelBuffer as they are. Its assertions are
@@ -22,8 +37,8 @@
 #define STBI_NO_STDIO
 #define STBI_NO_FAILURE_STRINGS
 #define STBI_ASSERT(condition) static_cast<void>(0)
-#define STBI_MALLOC(size) std::malloc(size)
-#define STBI_REALLOC(pointer, size) std::realloc(pointer, size)
+#define STBI_MALLOC(size) boundedMalloc(size)
+#define STBI_REALLOC(pointer, size) boundedRealloc(pointer, size)
 #define STBI_FREE(pointer) std::free(pointer)
 #include <stb_image.h>
 
@@ -134,7 +149,9 @@ bool decodePNGOrJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide
     if (!roomLeftFor(2 * pixelBytes(width, height, wanted))) {
         return noMemory();
     }
+    allowance = 4 * pixelBytes(width, height, 4) + (size_t{1} << 20);
     stbi_uc* pixels = stbi_load_from_memory(data, length, &width, &height, &channels, wanted);
+    allowance = SIZE_MAX;
     if (pixels == nullptr) {
         return notDecoded();
     }

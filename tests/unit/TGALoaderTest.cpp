@@ -340,6 +340,11 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
     ++brokenZlib[offsetOf(png, {'I', 'D', 'A', 'T'}) + 4];
     // The first Huffman table's sixteen counts (after its marker, length and class) all 255: far
     // more symbols than a table has room for.
+    // A 1x1 picture whose pixel data inflates to 16 MiB: a 2048 x 2048 one's, its header cut down.
+    Bytes bomb = encodePNG(makeImage(2048, 2048, 4, [](int, int) {
+        return std::array{0, 0, 0, 0};
+    }));
+    std::copy_n(Bytes{0, 0, 0, 1, 0, 0, 0, 1}.begin(), 8, bomb.begin() + 16);
     Bytes manySymbols = jpeg;
     std::fill_n(manySymbols.begin() + long(offsetOf(jpeg, {0xFF, 0xC4}) + 5), 16, 0xFF);
     // clang-format off
@@ -351,6 +356,7 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
         {"PNG with a broken zlib header", brokenZlib, "Could not decode PNG or JPEG image"},
         {"JPEG cut in its header", first(jpeg, 20), "Could not decode PNG or JPEG image"},
         {"JPEG Huffman table of 4080 symbols", manySymbols, "Could not decode PNG or JPEG image"},
+        {"PNG that inflates far past its picture", bomb, "Could not decode PNG or JPEG image"},
         {"JPEG cut in its pixel data", first(jpeg, jpeg.size() / 2), "Could not decode PNG or JPEG image"},
     };
     // clang-format on
