@@ -101,7 +101,9 @@ bool DevMode::reloadChanged(DemoState& state, uint64_t wall) {
 bool DevMode::reloadTimeline(DemoState& state) {
     Timeline timeline;
     std::string error;
-    if (!loadShowTimeline(m_timelinePath, m_data, timeline, error)) {
+    // Only the fonts loaded at the start can print.
+    if (!loadShowTimeline(m_timelinePath, m_data, timeline, error,
+                          static_cast<size_t>(m_fonts.fontCount()))) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return false;
     }

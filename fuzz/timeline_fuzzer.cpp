@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         return 0;
     }
-    if (!bindFonts(timeline, {"a", "b"}, error) &&
+    if (!bindFonts(timeline, {"a", "b"}, "no fonts", error) &&
         (error.empty() || error.find('\n') != std::string::npos)) {
         __builtin_trap();
     }

@@ -16,14 +16,13 @@
 
 #include "resources/TextureLibrary.h"
 #include "resources/core/DataFolder.h"
+#include "text/core/FontTable.h"
 #include "text/core/LookupTable.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-constexpr int32_t kMostFonts = 256;
 
 class FontSet {
   public:

@@ -3,8 +3,10 @@
 #include "app/core/ImageList.h"
 #include "app/core/TimelineFile.h"
 #include "resources/core/RegularFile.h"
+#include "text/core/FontTable.h"
 #include "text/core/LookupTableLoader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -40,30 +42,32 @@ SceneDrawing Show::drawing(int32_t scene, uint32_t elapsed) const {
     return m_timeline ? timelineDrawing(*m_timeline, scene, elapsed) : sceneDrawing(scene, elapsed);
 }
 
-std::vector<std::string> fontNames(const DataFolder& data) {
-    const std::string path = data.path("data/fonts.data");
-    // The table's loader reports a missing file itself; here a missing table is an answer.
-    std::FILE* file = openRegularFile(path.c_str());
-    if (file == nullptr) {
-        return {};
-    }
-    std::fclose(file);
-    std::unique_ptr<LookupTable> table = loadLookupTable(path);
-    std::vector<std::string> names;
-    for (int32_t font = 0; font < table->recordCount(); ++font) {
-        std::string name = table->getString(font, "mapfile");
-        name = name.substr(name.rfind('/') + 1);
-        names.push_back(name.substr(0, name.rfind('.')));
-    }
-    return names;
-}
-
 bool loadShowTimeline(const std::string& path, const DataFolder& data, Timeline& timeline,
-                      std::string& error) {
+                      std::string& error, size_t fontsLoaded) {
     Timeline read;
-    if (!loadTimeline(path, read, error) ||
-        (writesText(read) && !bindFonts(read, fontNames(data), error))) {
+    if (!loadTimeline(path, read, error)) {
         return false;
+    }
+    if (writesText(read)) {
+        const std::string table = data.path("data/fonts.data");
+        // The table's loader reports a missing file itself; here a missing table is an answer.
+        std::FILE* file = openRegularFile(table.c_str());
+        std::vector<std::string> names;
+        if (file != nullptr) {
+            std::fclose(file);
+            names = fontNames(*loadLookupTable(table));
+        }
+        const std::string noFonts =
+            names.empty()
+                ? "expected a font table for the text: " + table +
+                      " (name the data folder with --data)"
+                : "expected a font the intro has loaded: it reads the font table when it starts, "
+                  "and found none then; start it again to use " +
+                      table;
+        names.resize(std::min(names.size(), fontsLoaded));
+        if (!bindFonts(read, names, noFonts, error)) {
+            return false;
+        }
     }
     timeline = std::move(read);
     return true;

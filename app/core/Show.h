@@ -9,6 +9,7 @@
 #include "app/core/Timeline.h"
 #include "resources/core/DataFolder.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -46,13 +47,10 @@ class Show {
     std::string m_soundtrack;
 };
 
-// The names of the data's fonts, in the order of its font table: each atlas file's name without
-// its folder and extension ("font_bold" for data/font_bold.tga). None without a font table.
-std::vector<std::string> fontNames(const DataFolder& data);
-
-// Reads a timeline file, its text layers' fonts found among the data's.
+// Reads a timeline file, its text layers' fonts found by number or name (see FontTable.h) among
+// the first fontsLoaded of the data's font table: those a running program loaded.
 bool loadShowTimeline(const std::string& path, const DataFolder& data, Timeline& timeline,
-                      std::string& error);
+                      std::string& error, size_t fontsLoaded = SIZE_MAX);
 
 // The show a program plays: the built-in timeline with its files in data when timelinePath is
 // empty, else the timeline file's. False, with the file's one-line report in error, when the

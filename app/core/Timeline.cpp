@@ -44,7 +44,8 @@ bool writesText(const Timeline& timeline) {
     return false;
 }
 
-bool bindFonts(Timeline& timeline, const std::vector<std::string>& fontNames, std::string& error) {
+bool bindFonts(Timeline& timeline, const std::vector<std::string>& fontNames,
+               const std::string& noFonts, std::string& error) {
     std::string names;
     for (const std::string& name : fontNames) {
         names += (names.empty() ? "" : ", ") + name;
@@ -55,9 +56,7 @@ bool bindFonts(Timeline& timeline, const std::vector<std::string>& fontNames, st
                 continue;
             }
             if (fontNames.empty()) {
-                error = layer.fontPlace +
-                        ": expected a font table for the text (fonts.data in the data folder; "
-                        "name the folder with --data)";
+                error = layer.fontPlace + ": " + noFonts;
                 return false;
             }
             if (!layer.fontName.empty()) {

@@ -55,8 +55,10 @@ bool writesText(const Timeline& timeline);
 
 // Puts the font of each text layer named by name in its place, the names being the font table's
 // in order, and checks numbered ones against it. False, with a one-line report in error
-// (FILE:LINE:COLUMN: what was expected), when a font is not in the table.
-bool bindFonts(Timeline& timeline, const std::vector<std::string>& fontNames, std::string& error);
+// (FILE:LINE:COLUMN: what was expected; noFonts when there are no fonts at all), when a font is
+// not in the table.
+bool bindFonts(Timeline& timeline, const std::vector<std::string>& fontNames,
+               const std::string& noFonts, std::string& error);
 
 // What the scene draws at elapsed ms into it (elapsed wraps as in sceneDrawing). A scene index
 // outside the timeline draws nothing.

@@ -1,5 +1,6 @@
 #include "TestData.h"
 
+#include "text/core/FontTable.h"
 #include "text/core/LookupTableLoader.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,18 @@ TEST(LookupTable, EveryValueQueryMovesTheCursorAndOutsideAnswersEmpty) {
     EXPECT_EQ(t->getString(INT32_MAX - 1, 0), "");
     EXPECT_EQ(parse("a b\n")->getRandomString(0), "") << "a random query on no records";
     EXPECT_FLOAT_EQ(parse("a b\nonly 7\n")->getRandomFloat(1), 7.0f);
+}
+
+// A font is named after its atlas file; the fonts past the 256th, which are not loaded, have no
+// name.
+TEST(FontTable, NamesTheFontsUsedAfterTheirAtlasFiles) {
+    auto table =
+        parse("mapfile xspace yspace\ndata/font_bold.tga -6 2\nplain 0 0\n/a.b/c.d.tga 1 1\n" +
+              repeat(std::string("x.tga 0 0\n"), 300));
+    const std::vector<std::string> names = fontNames(*table);
+    ASSERT_EQ(names.size(), 256u);
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 4),
+              (std::vector<std::string>{"font_bold", "plain", "c.d", "x"}));
 }
 
 } // namespace
