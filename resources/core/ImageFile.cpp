@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 // The most one of stb_image's allocations may take while a picture decodes: its buffers are a few
@@ -164,7 +165,43 @@ bool decodePNGOrJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide
     return true;
 }
 
+// A palette PNG whose palette has fewer than 256 entries, with the palette grown to 256 (the new
+// ones black); empty for any other file. stb_image (2.27) reads an index past the palette from
+// its own uninitialised memory: a picture that differed from run to run.
+std::vector<uint8_t> fullPalette(const uint8_t* data, size_t size) {
+    constexpr size_t kColourType = 25, kFirstChunk = 8, kFullPalette = 3 * 256;
+    if (size <= kColourType || !startsWith(data, size, kPNGSignature) || data[kColourType] != 3) {
+        return {};
+    }
+    // Chunks: a length (4 bytes, big-endian), a type (4), the data, a CRC (4).
+    for (size_t at = kFirstChunk; at + 8 <= size;) {
+        const size_t length = size_t{data[at]} << 24 | size_t{data[at + 1]} << 16 |
+                              size_t{data[at + 2]} << 8 | data[at + 3];
+        if (std::memcmp(data + at + 4, "PLTE", 4) == 0) {
+            const size_t end = at + 8 + length;
+            if (length >= kFullPalette || end > size) {
+                return {};
+            }
+            std::vector<uint8_t> grown(data, data + end);
+            grown.resize(at + 8 + kFullPalette, 0);
+            grown.insert(grown.end(), data + end, data + size);
+            grown[at] = 0, grown[at + 1] = 0, grown[at + 2] = kFullPalette >> 8;
+            grown[at + 3] = kFullPalette & 0xFF;
+            return grown;
+        }
+        if (length > size - at - 8) {
+            return {};
+        }
+        at += 12 + length;
+    }
+    return {};
+}
+
 bool decodePNGOrJPEG(const uint8_t* data, size_t size, uint32_t largestSide, DecodedImage& image) {
+    const std::vector<uint8_t> grown = fullPalette(data, size);
+    if (!grown.empty()) {
+        data = grown.data(), size = grown.size();
+    }
     if (!decodePNGOrJPEGParts(data, size, largestSide, image)) {
         image = DecodedImage();
         return false;

@@ -372,4 +372,28 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
     expectReport(missing, "could not open texture file");
 }
 
+// A palette of one colour, and a row of two pixels: index 0, and index 200, past the palette,
+// which draws black rather than whatever memory lies there.
+TEST(ImageFile, PaletteIndicesPastThePaletteAreBlack) {
+    auto chunk = [](const char* type, const Bytes& data) {
+        const auto n = static_cast<uint8_t>(data.size());
+        return Bytes{0, 0, 0, n} + Bytes(type, type + 4) + data + Bytes(4, 0); // no CRC is checked
+    };
+    // A stored zlib block of the row: its filter (none), then the two indices.
+    const Bytes row = {0x78, 0x01, 0x01, 3, 0, 0xFC, 0xFF, 0, 0, 200, 0, 0xC9, 0, 0xC9};
+    const Bytes png = Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'} +
+                      chunk("IHDR", {0, 0, 0, 2, 0, 0, 0, 1, 8, 3, 0, 0, 0}) +
+                      chunk("PLTE", {10, 20, 30}) + chunk("IDAT", row) + chunk("IEND", {});
+    // Stack memory left full of a colour, where the decoder would find it.
+    [] {
+        volatile uint8_t used[1 << 16];
+        for (volatile uint8_t& byte : used) {
+            byte = 0x55;
+        }
+    }();
+    Decoded d{false, {}, {}};
+    d.ok = decodeImage(png.data(), png.size(), kLargestTextureSide, d.image);
+    EXPECT_EQ(d.pixels(), (Bytes{10, 20, 30, 0, 0, 0}));
+}
+
 } // namespace
