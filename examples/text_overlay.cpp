@@ -12,12 +12,23 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+// Whether what was printed reached standard output; says so on standard error when not.
+bool wroteStandardOutput() {
+    if (std::fflush(stdout) == 0) {
+        return true;
+    }
+    std::fputs("text-overlay: could not write to standard output\n", stderr);
+    return false;
+}
+} // namespace
+
 int main(int argc, char** argv) {
     // An option is not a file name: only --help is known.
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
         const bool help = argc == 2 && std::strcmp(argv[1], "--help") == 0;
         std::fputs("usage: text-overlay [picture.png]\n", help ? stdout : stderr);
-        return help && std::fflush(stdout) == 0 ? 0 : help ? 1 : 2;
+        return !help ? 2 : wroteStandardOutput() ? 0 : 1;
     }
     // Declared first, so that it outlives the textures made in it.
     HeadlessContext context(640, 400);
@@ -49,5 +60,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("text-overlay: wrote %s (%d x %d)\n", output, context.width(), context.height());
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return wroteStandardOutput() ? 0 : 1;
 }

@@ -37,6 +37,7 @@ expect_colour "$(pixel_colour white.png 32 24)" 255,255,255 "a still without its
 "$BUILD/intro-capture" --at 7500 --size 64x48 --data sound-only --output closed.png 2>&- || true
 [ "$(head -c 4 closed.png | xxd -p)" = 89504e47 ] || fail "with standard error closed the still holds: $(head -c 60 closed.png)"
 expect_failure 1 "text-overlay: cannot write /dev/full" "$BUILD/text-overlay" /dev/full
+expect_failure 1 "text-overlay: could not write to standard output" sh -c '"$0" overlay.png >/dev/full' "$BUILD/text-overlay"
 mkdir bin
 expect_failure 1 "ffmpeg not found" env PATH="$WORK/bin" "$BUILD/intro-capture" --to 100 --output x.mp4
 printf '#!/bin/sh\necho "no space left ($GLIBC_TUNABLES)" >&2\nexit 1\n' >bin/ffmpeg
