@@ -34,12 +34,16 @@ TEST(OutputFile, ReplacesAFileOnlyWhenWholeAndLeavesNoTemporaryFile) {
         {"old-abandoned.out", true, false, false, "old"},
         {"link-kept.out", true, true, true, "new"},
         {"link-abandoned.out", true, true, false, "old"},
+        {"dangling-kept.out", false, true, true, "new"}, // the file is made where the link leads
     };
     for (const Case& c : cases) {
         std::string path = scratchPath(c.name);
-        if (c.existing) {
-            const std::string target = writeScratchFile(std::string("target-") + c.name, "old");
-            chmod(target.c_str(), 0640);
+        if (c.existing || c.link) {
+            const std::string target = scratchPath(std::string("target-") + c.name);
+            if (c.existing) {
+                writeScratchFile(std::string("target-") + c.name, "old");
+                chmod(target.c_str(), 0640);
+            }
             ASSERT_TRUE(!c.link || symlink(target.c_str(), path.c_str()) == 0) << c.name;
             path = c.link ? path : target;
         }

@@ -10,7 +10,18 @@
 OutputFile::OutputFile(const std::string& path, const std::string& suffix)
     : m_target(path), m_writing(path) {
     struct stat info, link;
-    if (stat(path.c_str(), &info) == 0) {
+    char dangling[4096];
+    const ssize_t length =
+        lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && stat(path.c_str(), &info) != 0
+            ? readlink(path.c_str(), dangling, sizeof dangling)
+            : -1;
+    if (length > 0 && static_cast<size_t>(length) < sizeof dangling) {
+        // A link to no file yet: the file is made where it leads, and the link then leads to it.
+        const std::string to(dangling, static_cast<size_t>(length));
+        const size_t slash = path.rfind('/');
+        m_target =
+            to.front() == '/' || slash == std::string::npos ? to : path.substr(0, slash + 1) + to;
+    } else if (stat(path.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode)) {
             m_direct = true;
             return;

@@ -2,8 +2,9 @@
 /// OutputFile: writing a whole file that a user asked for, so that a failure is never mistaken
 /// for success and never costs what was there: every write and the close are checked, and a
 /// regular file (or a new one) is written as a temporary file beside it, renamed over it only
-/// once whole. An output that exists and is not a regular file, after links (a device, a FIFO),
-/// is written directly, opened once.
+/// once whole. A link is written through: to the file it leads to, made there when it is not. An
+/// output that exists and is not a regular file, after links (a device, a FIFO), is written
+/// directly, opened once.
 #pragma once
 
 #include <cstddef>
