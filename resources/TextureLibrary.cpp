@@ -15,14 +15,26 @@ uint32_t largestTextureSide() {
     return largest > 0 ? static_cast<uint32_t>(largest) : kLargestTextureSide;
 }
 
-std::unique_ptr<Texture> decodeTexture(const std::string& filename, int32_t slotnumber) {
+// Whether the driver's copy of a picture, four bytes a texel whatever its depth, leaves the room
+// drawing needs.
+bool roomToUpload(uint32_t width, uint32_t height) {
+    return roomLeftFor(uint64_t{width} * height * 4);
+}
+
+std::optional<DecodedImage> decodeFile(const std::string& filename) {
     if (!INTRO_CHECK(!filename.empty() && "no filename given, a silly problem")) {
-        return nullptr;
+        return std::nullopt;
     }
     DecodedImage image;
     if (!readImageFile(filename, largestTextureSide(), image)) {
-        return nullptr;
+        return std::nullopt;
     }
+    return image;
+}
+
+// A texture deletes the GL texture of its name when it goes: one is made only to be kept.
+std::unique_ptr<Texture> textureOf(const std::string& filename, DecodedImage image,
+                                   int32_t slotnumber) {
     return std::make_unique<Texture>(filename, std::move(image), static_cast<GLuint>(slotnumber));
 }
 } // namespace
@@ -40,8 +52,8 @@ TextureLibrary::~TextureLibrary() {
 int32_t TextureLibrary::load(const std::string& filename) {
     const auto slotnumber = static_cast<int32_t>(m_texturevector.size());
     m_texturevector.emplace_back();
-    if (std::unique_ptr<Texture> texture = decodeTexture(filename, slotnumber)) {
-        upload(std::move(texture));
+    if (std::optional<DecodedImage> image = decodeFile(filename)) {
+        upload(textureOf(filename, std::move(*image), slotnumber));
     }
     return slotnumber;
 }
@@ -53,8 +65,7 @@ int32_t TextureLibrary::adopt(const std::string& filename, std::optional<Decoded
     const auto slotnumber = static_cast<int32_t>(m_texturevector.size());
     m_texturevector.emplace_back();
     if (image) {
-        upload(std::make_unique<Texture>(filename, std::move(*image),
-                                         static_cast<GLuint>(slotnumber)));
+        upload(textureOf(filename, std::move(*image), slotnumber));
     }
     return slotnumber;
 }
@@ -63,14 +74,19 @@ bool TextureLibrary::reload(int32_t slotnumber, const std::string& filename) {
     if (slotnumber <= 0 || static_cast<size_t>(slotnumber) >= m_texturevector.size()) {
         return false; // not a slot load handed out
     }
-    std::unique_ptr<Texture> texture = decodeTexture(filename, slotnumber);
-    if (texture == nullptr) {
+    std::optional<DecodedImage> image = decodeFile(filename);
+    if (!image) {
+        return false;
+    }
+    // The old picture stays while the new one has no room: it would be refused, the slot left
+    // empty and drawn white.
+    if (!INTRO_CHECK(roomToUpload(image->width, image->height) && "Could not upload texture")) {
         return false;
     }
     // The old picture goes first, deleting the slot's GL texture; the new one is then uploaded
     // under the same name. Each texture deletes only its own slot's name.
     m_texturevector[static_cast<size_t>(slotnumber)].reset();
-    return upload(std::move(texture));
+    return upload(textureOf(filename, std::move(*image), slotnumber));
 }
 
 // Uploads a decoded texture under a slot number, with the library's parameters. The driver may
@@ -87,9 +103,7 @@ bool TextureLibrary::upload(std::unique_ptr<Texture> texture) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    // The driver keeps its own copy, four bytes a texel whatever the image's depth.
-    const uint64_t driverCopy = uint64_t{texture->width()} * texture->height() * 4;
-    const bool room = roomLeftFor(driverCopy);
+    const bool room = roomToUpload(texture->width(), texture->height());
     if (room) {
         glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(texture->format()),
                      static_cast<GLsizei>(texture->width()),

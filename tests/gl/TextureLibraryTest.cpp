@@ -4,7 +4,12 @@
 
 #include "draw/ImageQuads.h"
 #include "resources/TextureLibrary.h"
+#include "resources/core/MemoryRoom.h"
 #include "tools/common/TGAWriter.h"
+
+#include <fstream>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -99,6 +104,29 @@ TEST_F(TextureLibraryTest, AFailedLoadKeepsItsSlotEmptyAndLaterSlotsKeepTheirNum
     EXPECT_EQ(texImage(1, 2, 2)[0], 9);
     EXPECT_EQ(texImage(5, 2, 2)[0], 9);
     EXPECT_FALSE(textures.reload(99, good)) << "not a slot that was handed out";
+}
+
+// A reload whose driver's copy (512 x 512 x 4 bytes, where the decoded picture is 3 bytes a texel
+// and too small to be checked alone) has no room under an address-space limit keeps the picture
+// it would replace.
+TEST_F(TextureLibraryTest, AReloadWithNoRoomToUploadKeepsTheOldPicture) {
+    const int32_t slot = loadTexture(writeImage("old.tga", solid(512, 512, 40, 0, 0)), 0.0f);
+    const std::string next = writeImage("new.tga", solid(512, 512, 90, 0, 0));
+    uint64_t pages = 0;
+    ASSERT_TRUE(std::ifstream("/proc/self/statm") >> pages);
+    struct rlimit before, tight;
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &before), 0);
+    tight = before;
+    tight.rlim_cur = pages * static_cast<uint64_t>(sysconf(_SC_PAGESIZE)) + kMemoryReserve;
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
+    testing::internal::CaptureStderr();
+    const bool reloaded = textures.reload(slot, next);
+    const std::string report = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &before), 0);
+    EXPECT_FALSE(reloaded);
+    EXPECT_NE(report.find("Could not upload texture"), std::string::npos) << report;
+    ASSERT_NE(getTexture(slot), nullptr);
+    EXPECT_EQ(texImage(static_cast<GLuint>(slot), 512, 512)[0], 40);
 }
 
 } // namespace
