@@ -25,6 +25,11 @@ done
 printf 'soundtrack = "data/s1.tga"\nimages = ["data/s1.tga"]\n[[scene]]\nend = 1000\nimage = 0\n' >mute.toml
 expect_failure 1 "Stream map '1:a:0' matches no streams" "$BUILD/intro-capture" --timeline mute.toml --fps 10 --size 64x48 --output mute.mp4
 [ ! -e mute.mp4 ] || fail "a soundtrack without sound gave a video"
+# A soundtrack with a damaged frame is played past it, as the intro plays it, though ffmpeg says so.
+{ head -c 10000 data/vorn.mp3 && head -c 1000 /dev/zero && tail -c +11001 data/vorn.mp3; } >damaged.mp3
+printf 'soundtrack = "damaged.mp3"\nimages = ["data/s1.tga"]\n[[scene]]\nend = 3000\nimage = 0\n' >damaged.toml
+"$BUILD/intro-capture" --timeline damaged.toml --fps 10 --size 64x48 --output damaged.mp4 2>err.txt ||
+    fail "a damaged soundtrack: $(cat err.txt)"
 # A video is written with seeks: it wants a regular file.
 mkfifo fifo.mp4
 expect_failure 1 "cannot write fifo.mp4: a video needs a regular file" "$BUILD/intro-capture" --to 100 --size 64x48 --output fifo.mp4

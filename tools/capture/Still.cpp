@@ -28,13 +28,16 @@ int captureStill(const std::string& program, const CaptureOptions& options, cons
         return failCapture(program, "no offscreen GL context: " + session.context.error());
     }
     drawScene(session.state, planFrame(show, session.state, options.at));
+    // Asked again once the picture is written, the last moment before it replaces the file: a
+    // large still takes seconds to read back and compress.
+    const bool written = stopSignalSeen() == 0 && writePNG(file, options.width, options.height,
+                                                           session.context.readPixels(), reason);
     if (stopSignalSeen() != 0) {
         std::fprintf(stderr, "%s: interrupted: %s was not written\n", program.c_str(),
                      options.output.c_str());
         return 128 + stopSignalSeen();
     }
-    if (!writePNG(file, options.width, options.height, session.context.readPixels(), reason) ||
-        !file.commit(reason)) {
+    if (!written || !file.commit(reason)) {
         return failCapture(program, "cannot write " + options.output + ": " + reason);
     }
     std::fprintf(stderr, "%s: wrote %s (%d x %d, clock %u ms)\n", program.c_str(),

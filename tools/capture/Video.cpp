@@ -176,15 +176,18 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     writer.join();
     const ChildProcess::Ending ending = ffmpeg.finish();
     const uint64_t written = sent;
-    // ffmpeg writes only errors; some (a full disk as it writes the index) it still ends with 0.
+    // ffmpeg has been seen to end with 0 after a full disk cut its file's index off, and it
+    // writes error lines for damage it recovers from (a bad frame of the soundtrack): the file
+    // itself decides.
     const std::string said = ffmpeg.errorTail(5);
-    const std::string fault = ending == ChildProcess::Ending::Succeeded && said.empty()
-                                  ? videoFault(file.writingPath())
-                                  : std::string();
+    const std::string saying = said.empty() ? std::string() : ". ffmpeg said:\n" + said;
+    const std::string fault =
+        ending == ChildProcess::Ending::Succeeded ? videoFault(file.writingPath()) : std::string();
     if (stopSignalSeen() != 0 && ending != ChildProcess::Ending::Failed) {
         progress.clear();
         uint64_t encoded = 0;
-        if (encodedFrames(ffmpeg.outputTail(), encoded) && said.empty() && fault.empty()) {
+        const bool reported = encodedFrames(ffmpeg.outputTail(), encoded);
+        if (reported && encoded > 0 && fault.empty()) {
             const uint64_t held = framesHeld(frames, encoded, options.variableRate);
             if (!file.commit(reason)) {
                 return failCapture(program, "cannot write " + options.output + ": " + reason);
@@ -193,29 +196,24 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
                 stderr, "%s: interrupted: %s is %s, it holds %llu of %llu frames\n",
                 program.c_str(), options.output.c_str(), held < total ? "partial" : "complete",
                 static_cast<unsigned long long>(held), static_cast<unsigned long long>(total));
-        } else if (said.empty() && fault.empty()) {
-            std::fprintf(stderr,
-                         "%s: interrupted: ffmpeg had to be ended before it finished %s, which "
-                         "was not written\n",
-                         program.c_str(), options.output.c_str());
         } else {
-            std::fprintf(
-                stderr, "%s: interrupted: %s was not written: %s\n", program.c_str(),
-                options.output.c_str(),
-                (said.empty() ? "its video is not whole (" + fault + ")" : "ffmpeg said:\n" + said)
-                    .c_str());
+            const std::string why = !reported      ? "ffmpeg had to be ended before it finished it"
+                                    : encoded == 0 ? "no frame was encoded yet"
+                                                   : "its video is not whole (" + fault + ")";
+            std::fprintf(stderr, "%s: interrupted: %s was not written: %s%s\n", program.c_str(),
+                         options.output.c_str(), why.c_str(), saying.c_str());
         }
         return 128 + stopSignalSeen();
     }
-    if (encoderStopped || ending != ChildProcess::Ending::Succeeded || !said.empty()) {
+    if (encoderStopped || ending != ChildProcess::Ending::Succeeded) {
         return failCapture(program, "ffmpeg failed after " + std::to_string(written) + " frames; " +
-                                        options.output + " was not written" +
-                                        (said.empty() ? std::string() : ". ffmpeg said:\n" + said));
+                                        options.output + " was not written" + saying);
     }
     if (!fault.empty()) {
         return failCapture(program, "ffmpeg ended as if it had finished, but its video is not "
                                     "whole (" +
-                                        fault + "); " + options.output + " was not written");
+                                        fault + "); " + options.output + " was not written" +
+                                        saying);
     }
     if (!file.commit(reason)) {
         return failCapture(program, "cannot write " + options.output + ": " + reason);
