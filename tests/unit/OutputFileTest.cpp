@@ -63,3 +63,25 @@ TEST(OutputFile, ReplacesAFileOnlyWhenWholeAndLeavesNoTemporaryFile) {
         EXPECT_EQ(hiddenFiles(), 0) << c.name;
     }
 }
+
+// Through a chain of links to no file the file is made where the last one leads; a loop of links
+// is refused.
+TEST(OutputFile, WritesThroughAChainOfLinksAndRefusesALoop) {
+    const std::string first = scratchPath("hop1.out"), second = scratchPath("hop2.out");
+    ASSERT_EQ(symlink("hop2.out", first.c_str()), 0);
+    ASSERT_EQ(symlink("final.out", second.c_str()), 0);
+    std::string error;
+    {
+        OutputFile file(first);
+        ASSERT_TRUE(file.open(error) && file.write("new", 3, error) && file.commit(error)) << error;
+    }
+    struct stat link;
+    EXPECT_EQ(readFile(scratchPath("final.out")), "new");
+    EXPECT_TRUE(lstat(second.c_str(), &link) == 0 && S_ISLNK(link.st_mode));
+    const std::string loop = scratchPath("loop.out");
+    ASSERT_EQ(symlink("loop.out", loop.c_str()), 0);
+    OutputFile file(loop);
+    EXPECT_FALSE(file.open(error));
+    EXPECT_EQ(error, "Too many levels of symbolic links");
+    EXPECT_TRUE(lstat(loop.c_str(), &link) == 0 && S_ISLNK(link.st_mode));
+}

@@ -10,18 +10,24 @@
 OutputFile::OutputFile(const std::string& path, const std::string& suffix)
     : m_target(path), m_writing(path) {
     struct stat info, link;
-    char dangling[4096];
-    const ssize_t length =
-        lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && stat(path.c_str(), &info) != 0
-            ? readlink(path.c_str(), dangling, sizeof dangling)
-            : -1;
-    if (length > 0 && static_cast<size_t>(length) < sizeof dangling) {
-        // A link to no file yet: the file is made where it leads, and the link then leads to it.
-        const std::string to(dangling, static_cast<size_t>(length));
-        const size_t slash = path.rfind('/');
-        m_target =
-            to.front() == '/' || slash == std::string::npos ? to : path.substr(0, slash + 1) + to;
-    } else if (stat(path.c_str(), &info) == 0) {
+    // A link to no file yet, through any number of links: the file is made where the last one
+    // leads, and the links then lead to it. A loop of links is refused when opened.
+    for (int hop = 0; hop < 40 && lstat(m_target.c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
+                      stat(m_target.c_str(), &info) != 0;
+         ++hop) {
+        char to[4096];
+        const ssize_t length = errno == ENOENT ? readlink(m_target.c_str(), to, sizeof to) : -1;
+        if (length <= 0 || static_cast<size_t>(length) >= sizeof to) {
+            m_refused = errno == ENOENT ? ENAMETOOLONG : errno;
+            break;
+        }
+        const std::string next(to, static_cast<size_t>(length));
+        const size_t slash = m_target.rfind('/');
+        m_target = next.front() == '/' || slash == std::string::npos
+                       ? next
+                       : m_target.substr(0, slash + 1) + next;
+    }
+    if (m_target == path && stat(path.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode)) {
             m_direct = true;
             return;
@@ -54,6 +60,10 @@ OutputFile::~OutputFile() {
 }
 
 bool OutputFile::open(std::string& error) {
+    if (m_refused != 0) {
+        error = std::strerror(m_refused);
+        return false;
+    }
     if (m_direct) {
         m_fd = ::open(m_writing.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     } else if (!m_replacing || access(m_target.c_str(), W_OK) == 0) {

@@ -41,6 +41,7 @@ class OutputFile {
     unsigned m_mode = 0;
     int m_fd = -1;
     bool m_temporary = false; // the temporary file exists and is not renamed yet
+    int m_refused = 0;        // why the path cannot be written (a loop of links)
 };
 
 /// Writes size bytes to path through an OutputFile. On failure returns false with the system's
