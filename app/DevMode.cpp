@@ -62,10 +62,13 @@ std::vector<size_t> FileWatch::changed() {
 }
 
 DevMode::DevMode(TextureLibrary& textures, FontSet& fonts, const DataFolder& data, Music& music,
-                 MusicDrift& drift, Show& show, const std::string& timelinePath)
+                 MusicDrift& drift, Show& show, const std::string& timelinePath, DevWatch watch)
     : m_textures(textures), m_music(music), m_drift(drift), m_fonts(fonts), m_data(data),
-      m_show(show), m_timelinePath(timelinePath), m_images(show.imagePaths()),
-      m_timeline(timelinePath.empty() ? std::vector<std::string>() : std::vector{timelinePath}) {}
+      m_show(show), m_timelinePath(timelinePath), m_watch(std::move(watch)) {}
+
+DevWatch::DevWatch(const Show& show, const std::string& timelinePath)
+    : images(show.imagePaths()),
+      timeline(timelinePath.empty() ? std::vector<std::string>() : std::vector{timelinePath}) {}
 
 void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
                         std::optional<uint32_t> message, uint64_t wall) {
@@ -90,12 +93,12 @@ bool DevMode::reloadChanged(DemoState& state, uint64_t wall) {
     m_lastPoll = wall;
     // The pictures first: a timeline reload watches its pictures afresh, as they are now, and a
     // picture saved with it would never be seen to change.
-    for (size_t n : m_images.changed()) {
+    for (size_t n : m_watch.images.changed()) {
         if (state.imageSlots[n] != 0) {
             m_textures.reload(state.imageSlots[n], m_show.imagePath(static_cast<int>(n)));
         }
     }
-    return !m_timeline.changed().empty() && reloadTimeline(state);
+    return !m_watch.timeline.changed().empty() && reloadTimeline(state);
 }
 
 bool DevMode::reloadTimeline(DemoState& state) {
@@ -120,7 +123,7 @@ bool DevMode::reloadTimeline(DemoState& state) {
     }
     state.imageSlots = std::move(change.slots);
     m_show = std::move(next);
-    m_images = FileWatch(m_show.imagePaths());
+    m_watch.images = FileWatch(m_show.imagePaths());
     return true;
 }
 

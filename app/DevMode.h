@@ -47,13 +47,21 @@ class FileWatch {
     std::vector<Seen> m_seen;
 };
 
+// What --dev watches: the show's pictures and its timeline file (none for the built-in one).
+// Made before anything loads, so that a file saved while the intro starts counts as changed.
+struct DevWatch {
+    DevWatch(const Show& show, const std::string& timelinePath);
+    FileWatch images;
+    FileWatch timeline;
+};
+
 class DevMode {
   public:
     // The show is the one the frame loop plays; with a timeline file, a saved change to it
     // replaces the show.
     // The fonts print the overlay; a timeline file's text layers find theirs in data's table.
     DevMode(TextureLibrary& textures, FontSet& fonts, const DataFolder& data, Music& music,
-            MusicDrift& drift, Show& show, const std::string& timelinePath);
+            MusicDrift& drift, Show& show, const std::string& timelinePath, DevWatch watch);
 
     // The hook of the frame loop, after the frame is drawn and its message removed: applies the
     // scene writers' keys to the playback and the music (after a seek the frame is drawn again,
@@ -78,7 +86,6 @@ class DevMode {
     const DataFolder& m_data;
     Show& m_show;
     std::string m_timelinePath;
-    FileWatch m_images;
-    FileWatch m_timeline;
+    DevWatch m_watch;
     uint64_t m_lastPoll = 0;
 };

@@ -25,6 +25,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #ifndef INTRO_VERSION
 #define INTRO_VERSION "unknown"
@@ -103,6 +104,11 @@ int main(int argc, char** argv) {
                      introUsage(program).c_str());
         return 2;
     }
+    // Before anything loads: a file saved while the intro starts counts as changed.
+    std::optional<DevWatch> watch;
+    if (options.dev) {
+        watch.emplace(show, options.timeline);
+    }
     Music music;
     MusicDrift drift;
     const MusicError musicError = startMusic(music, drift, show.soundtrackPath());
@@ -149,8 +155,8 @@ int main(int argc, char** argv) {
     }
     std::unique_ptr<DevMode> dev;
     if (options.dev) {
-        dev =
-            std::make_unique<DevMode>(textures, *fonts, data, music, drift, show, options.timeline);
+        dev = std::make_unique<DevMode>(textures, *fonts, data, music, drift, show,
+                                        options.timeline, std::move(*watch));
     }
     if (options.start > 0) {
         music.seek(options.start);
