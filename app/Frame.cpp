@@ -53,12 +53,12 @@ void drawLayer(const DemoState& state, const LayerDrawing& layer) {
             glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT);
             glEnable(GL_BLEND);
             glColor4f(colour[0], colour[1], colour[2], layer.alpha);
-            // The box in the units of an overlay the text's size makes.
-            const float units[4] = {320.0f / layer.size, 200.0f / layer.size, 320.0f / layer.size,
-                                    200.0f / layer.size};
+            // The box in the units of an overlay the text's size makes: x and widths in 320ths,
+            // y and heights in 200ths of the screen, at size 1.
             int place[4];
             for (size_t n = 0; n < 4; ++n) {
-                place[n] = static_cast<int>(std::lround(layer.box[n] * units[n]));
+                place[n] = static_cast<int>(
+                    std::lround(layer.box[n] * (n % 2 == 0 ? 320.0f : 200.0f) / layer.size));
             }
             printTextSized(layer.size, place[0], place[1], place[2], place[3], layer.text,
                            layer.font);

@@ -28,7 +28,6 @@ TEST(Track, EachInterpolationLeadsFromItsKeyToTheNext) {
         EXPECT_NEAR(track(how).at(at), value, 1e-9)
             << "interpolation " << static_cast<int>(how) << " at " << at;
     }
-    EXPECT_EQ(Track::of(0.5).at(12345), 0.5);
 }
 
 // Where a 2:1 picture goes in a box (x, y, w, h), and which of it shows, on a 4:3 screen and a
