@@ -2,13 +2,14 @@
 
 #include "platform/Clock.h"
 
-MusicError startMusic(Music& music, MusicDrift& drift, const std::string& soundtrack) {
+MusicError startMusic(Music& music, MusicDrift& drift, const std::string& soundtrack,
+                      uint32_t start) {
     MusicError error = music.init();
     if (error == MusicError::None) {
         music.open(soundtrack);
         error = music.waitOpened();
     }
-    if (error == MusicError::None) {
+    if (error == MusicError::None && start == 0) {
         music.play();
         drift.setTogether(clockMs()); // the clock runs from process start, the music from 0
     }

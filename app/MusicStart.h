@@ -1,17 +1,22 @@
 // MusicStart: the first step of start-up. Checks the sound library, opens the output, opens the
-// soundtrack in the background, waits for it and starts it playing once. Then keeps it with the
-// picture: through the scene writers' keys, and after the sound output has stalled.
+// soundtrack in the background, waits for it and starts it playing once: at once from its start,
+// or, for a run that starts later, at the frame loop's seek, so that not a moment of its opening
+// is heard first. Then keeps it with the picture: through the scene writers' keys, and after the
+// sound output has stalled.
 #pragma once
 
 #include "app/core/MusicDrift.h"
 #include "app/core/Playback.h"
 #include "platform/Music.h"
 
+#include <cstdint>
 #include <string>
 
-// None when the music plays (and drift knows when it started). Otherwise what failed: the caller
-// prints its "Error: " line and ends the process with exit code 1 before any window exists.
-MusicError startMusic(Music& music, MusicDrift& drift, const std::string& soundtrack);
+// None when the music plays, or waits for its seek (and drift knows when it started). Otherwise
+// what failed: the caller prints its "Error: " line and ends the process with exit code 1 before
+// any window exists.
+MusicError startMusic(Music& music, MusicDrift& drift, const std::string& soundtrack,
+                      uint32_t start);
 
 // Moves the music along with what a scene writer's key did to the playback: pauses it, resumes
 // it, or sends it to the playback's time (paused again if the playback is: a seek that restarted

@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     }
     Music music;
     MusicDrift drift;
-    const MusicError musicError = startMusic(music, drift, show.soundtrackPath());
+    const MusicError musicError = startMusic(music, drift, show.soundtrackPath(), options.start);
     if (musicError != MusicError::None) {
         std::printf("Error: %s\n", errorText(musicError));
         std::fflush(stdout);

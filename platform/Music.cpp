@@ -124,11 +124,13 @@ void Music::play() {
 }
 
 void Music::seek(uint32_t ms) {
-    // Music that has played to its end has stopped: a seek back starts it again.
-    if (!playing()) {
-        Mix_PlayMusic(m_music, 0);
+    // Music not playing (never started, or played to its end) starts where it is sent: placed
+    // and started under the mixer's lock, so that not one buffer of it plays from 0 first.
+    if (playing()) {
+        Mix_SetMusicPosition(ms / 1000.0);
+    } else {
+        Mix_FadeInMusicPos(m_music, 0, 0, ms / 1000.0);
     }
-    Mix_SetMusicPosition(ms / 1000.0);
 }
 
 bool Music::playing() const {

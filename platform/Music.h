@@ -43,7 +43,8 @@ class Music {
     /// Plays the opened file once, from its start.
     void play();
 
-    /// Moves the music to a time in ms, playing it again if it had ended; says whether it is
+    /// Moves the music to a time in ms, starting it there if it had not started or had ended; says
+    /// whether it is
     /// playing (paused counts as playing, ended does not); pauses and resumes it; says where it
     /// is (-1 where the decoder cannot tell).
     void seek(uint32_t ms);

@@ -13,3 +13,27 @@ printf 'soundtrack = "vorn.mp3"\nimages = ["intro.tga"]\n[[scene]]\nend = 429496
 start_intro "$BUILD/intro" --timeline data/t.toml --start 4294967290
 wait_for_exit 20
 [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after the last millisecond: $(cat err.txt)"
+
+# What is heard from --start: the soundtrack from that moment, not a moment of its opening first.
+# A tone for its first 2 s and silence after; SDL's disk output writes what the mixer plays.
+ffmpeg -v error -f lavfi -i "aevalsrc=0.9*sin(2*PI*440*t)*lt(t\,2):s=44100:d=10" data/tone.mp3
+printf 'soundtrack = "tone.mp3"\nimages = ["intro.tga"]\n[[scene]]\nend = 10000\n' >data/tone.toml
+heard() {
+    ffmpeg -f s16le -ar 44100 -ac 2 -i sound.raw -af volumedetect -f null - 2>&1 |
+        sed -n 's/.*max_volume: \(-*[0-9.]*\) dB.*/\1/p'
+}
+# Once half a second is written, whatever the run played first is in the file.
+heard_for() { [ "$(stat -c %s sound.raw 2>/dev/null || echo 0)" -gt $((44100 * 4 / 2)) ]; }
+for start in 1000 5000; do
+    rm -f sound.raw
+    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=sound.raw start_window "$BUILD/intro" \
+        --timeline data/tone.toml --start $start --window=64x48
+    wait_until "half a second of sound" heard_for
+    press_escape
+    loud=$(heard)
+    if [ $start = 1000 ]; then
+        awk -v v="$loud" 'BEGIN { exit !(v > -10) }' || fail "--start 1000 played no tone: $loud dB"
+    else
+        awk -v v="$loud" 'BEGIN { exit !(v < -60) }' || fail "--start 5000 played the opening: $loud dB"
+    fi
+done

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <thread>
@@ -40,18 +41,19 @@ TEST_F(MusicTest, OpensWhatTheDecoderPlaysAndNamesWhatItRefuses) {
 }
 
 // Seeks while paused, so that the position read back cannot have moved on: the music is where
-// it was sent, and music that has played to its end plays again from where a seek sends it.
+// it was sent, and music that has played to its end plays again from where a seek sends it. The
+// clip is long, so that a seek to its start leaves it far from its end however late this thread
+// runs again.
 TEST_F(MusicTest, GoesWhereASeekSendsItEvenAfterItEnded) {
-    const std::string path = scratchPath("short.mp3");
+    const std::string path = scratchPath("long.mp3");
     ASSERT_EQ(
-        runCommand("ffmpeg -v error -f lavfi -i sine=frequency=440:duration=0.2 -f mp3 " + path),
-        0);
+        runCommand("ffmpeg -v error -f lavfi -i sine=frequency=440:duration=60 -f mp3 " + path), 0);
     music.open(path);
     ASSERT_EQ(music.waitOpened(), MusicError::None);
     music.play();
-    music.seek(150); // to its last 50 ms, so that it ends soon
+    music.seek(59950); // to its last 50 ms, so that it ends soon
     while (music.playing()) {
-        std::this_thread::yield();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     music.seek(100);
     EXPECT_TRUE(music.playing()) << "a seek plays ended music again";
