@@ -82,6 +82,11 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/AfterglowConfigVersion.cmak
   COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/AfterglowConfig.cmake ${CMAKE_BINARY_DIR}/AfterglowConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Afterglow COMPONENT dev)
+# The prefix is found from where the file lies, so that an installed copy works wherever it was put
+# (a prefix given only to cmake --install, a staged or moved tree); pkg-config then writes a space
+# in it escaped, which a shell or make passes on as one word.
+file(RELATIVE_PATH PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" PC_TO_PREFIX "${PC_TO_PREFIX}")
 configure_file(packaging/afterglow.pc.in ${CMAKE_BINARY_DIR}/afterglow.pc @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/afterglow.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
   COMPONENT dev)

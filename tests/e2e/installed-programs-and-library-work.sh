@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installed under another prefix and run from elsewhere, the capture tool finds its data and draws
 # what the build tree's draws; the installed headers are the library's alone; the example builds
-# against the installed library through CMake and through pkg-config, and runs.
+# against the installed library through CMake and through pkg-config, and runs. The prefix holds a
+# space, which every one of them passes on whole.
 source "$(dirname "$0")/lib.sh" "$1"
 
-prefix=$WORK/stage/opt/afterglow
-DESTDIR=$WORK/stage cmake --install "$BUILD" --prefix /opt/afterglow >/dev/null
+prefix="$WORK/stage/opt/after glow"
+cmake --install "$BUILD" --prefix "$prefix" >/dev/null
 (cd / && "$prefix/games/afterglow-capture" --at 3000 --size 160x90 --output "$WORK/installed.png" 2>/dev/null)
 (cd "$BUILD" && ./intro-capture --at 3000 --size 160x90 --output "$WORK/tree.png" 2>/dev/null)
 cmp -s installed.png tree.png || fail "the installed capture tool drew another still"
@@ -13,10 +14,10 @@ cmp -s installed.png tree.png || fail "the installed capture tool drew another s
     [ ! -e "$prefix/include/afterglow/tools/capture" ] || fail "the installed headers are not the library's face"
 cmake -S "$HERE/../../examples" -B example -DCMAKE_PREFIX_PATH="$prefix" >/dev/null &&
     cmake --build example >/dev/null || fail "the example does not build with find_package"
-# shellcheck disable=SC2046 # the flags, a word each
-g++ -std=c++17 "$HERE/../../examples/text_overlay.cpp" -o pc-overlay \
-    $(PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --define-prefix --cflags --libs afterglow) ||
-    fail "the example does not build with pkg-config"
+# pkg-config writes a space in a path as "\ ", which a shell reads back as part of the word.
+flags=$(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs afterglow)
+eval "g++ -std=c++17 \"\$HERE/../../examples/text_overlay.cpp\" -o pc-overlay $flags" ||
+    fail "the example does not build with pkg-config: $flags"
 for program in example/text-overlay pc-overlay; do
     (cd "$BUILD" && "$WORK/$program" "$WORK/$(basename $program).png" >/dev/null) || fail "$program failed"
 done
