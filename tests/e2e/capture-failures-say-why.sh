@@ -34,6 +34,13 @@ printf 'soundtrack = "damaged.mp3"\nimages = ["data/s1.tga"]\n[[scene]]\nend = 3
 mkfifo fifo.mp4
 expect_failure 1 "cannot write fifo.mp4: a video needs a regular file" "$BUILD/intro-capture" --to 100 --size 64x48 --output fifo.mp4
 expect_failure 1 "could not write to standard output" sh -c '"$0" --help >/dev/full' "$BUILD/intro-capture"
+# However few descriptors it may open, ffmpeg never talks on our output: with too few to keep its
+# words it is not started, and that is said.
+for limit in $(seq 8 16); do
+    sh -c 'ulimit -n "$1" && exec "$0" --to 100 --size 64x48 --output x.mp4' "$BUILD/intro-capture" "$limit" \
+        >out.txt 2>err.txt || grep -q "Too many open files" err.txt || fail "ulimit -n $limit: $(cat err.txt)"
+    [ ! -s out.txt ] || fail "ulimit -n $limit: the standard output holds $(head -c 200 out.txt)"
+done
 # Images that did not load: the still is written, white where they are, and the exit code says so.
 mkdir sound-only && cp data/vorn.mp3 sound-only/
 expect_failure 3 "26 of 26 images did not load; the still shows them white" "$BUILD/intro-capture" --at 7500 --size 64x48 --data sound-only --output white.png

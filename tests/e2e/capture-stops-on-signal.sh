@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Interrupted, intro-capture leaves the frames so far as a playable file, or no still and no
-# temporary file, and its exit code names the signal.
+# temporary file, and its exit code names the signal. The temporary folder cannot be written
+# (missing here, as when it is full): nothing the capture or ffmpeg keeps goes there.
 source "$(dirname "$0")/lib.sh" "$1"
 
+export TMPDIR=$WORK/no-such-folder
 make_solid_data
 for signal in INT TERM HUP; do
     rm -f long.mp4

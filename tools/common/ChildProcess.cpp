@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <string_view>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -15,16 +16,10 @@
 #include <unistd.h>
 
 namespace {
-// A temporary file that vanishes once closed, in TMPDIR as the user asks, else /tmp.
+// A file in memory that vanishes once closed: a full or missing temporary folder cannot lose a
+// child's words or its script.
 int anonymousFile() {
-    const char* folder = std::getenv("TMPDIR");
-    std::string name =
-        std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/intro-child-XXXXXX";
-    const int fd = mkstemp(name.data());
-    if (fd >= 0) {
-        unlink(name.c_str());
-    }
-    return fd;
+    return memfd_create("intro-child", 0);
 }
 
 bool isExecutableFile(const std::string& path) {
@@ -80,6 +75,13 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool ownGroup,
         m_startError = (argv.empty() ? std::string("no program") : argv[0]) + " not found";
         return;
     }
+    // Without somewhere to keep them, the child's words would reach our own output.
+    m_errors = anonymousFile();
+    m_output = anonymousFile();
+    if (m_errors < 0 || m_output < 0) {
+        m_startError = std::strerror(errno);
+        return;
+    }
     int input[2], report[2];
     if (pipe2(input, O_CLOEXEC) != 0) {
         m_startError = std::strerror(errno);
@@ -91,8 +93,6 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool ownGroup,
         close(input[1]);
         return;
     }
-    m_errors = anonymousFile();
-    m_output = anonymousFile();
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -129,10 +129,8 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool ownGroup,
             setpgid(0, 0);
         }
         dup2(input[0], STDIN_FILENO);
-        dup2(m_output >= 0 ? m_output : open("/dev/null", O_WRONLY), STDOUT_FILENO);
-        if (m_errors >= 0) {
-            dup2(m_errors, STDERR_FILENO);
-        }
+        dup2(m_output, STDOUT_FILENO);
+        dup2(m_errors, STDERR_FILENO);
         for (int sig : {SIGPIPE, SIGINT, SIGTERM}) {
             signal(sig, SIG_DFL);
         }

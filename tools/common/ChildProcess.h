@@ -61,7 +61,7 @@ class ChildProcess {
     std::chrono::steady_clock::time_point m_deadline{};
     bool m_stopSeen = false;
     bool m_ended = false; // signalled by us after a stop
-    int m_errors = -1;    // unlinked temporary files holding the child's standard error and output
+    int m_errors = -1;    // files in memory holding the child's standard error and output
     int m_output = -1;
     int m_status = -1;
     std::string m_startError;
@@ -70,7 +70,7 @@ class ChildProcess {
 /// The full path of an executable of that name on the PATH, or "" when there is none.
 std::string findProgram(const std::string& name);
 
-/// Text in a temporary file (in TMPDIR, else /tmp) that vanishes once closed, for a child started
+/// Text in a file in memory that vanishes once closed, for a child started
 /// while it is open to read as path(): a file of options too long for an argument.
 class ChildScript {
   public:
