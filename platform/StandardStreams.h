@@ -4,5 +4,5 @@
 /// pixels after a report). Programs call this first.
 #pragma once
 
-/// Opens /dev/null in place of each of descriptors 0, 1 and 2 that is closed.
+/// Opens /dev/null, for reading only, in place of each of descriptors 0, 1 and 2 that is closed.
 void keepStandardStreams();

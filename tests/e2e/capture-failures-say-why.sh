@@ -34,6 +34,8 @@ printf 'soundtrack = "damaged.mp3"\nimages = ["data/s1.tga"]\n[[scene]]\nend = 3
 mkfifo fifo.mp4
 expect_failure 1 "cannot write fifo.mp4: a video needs a regular file" "$BUILD/intro-capture" --to 100 --size 64x48 --output fifo.mp4
 expect_failure 1 "could not write to standard output" sh -c '"$0" --help >/dev/full' "$BUILD/intro-capture"
+expect_failure 1 "could not write to standard output" sh -c '"$0" --help >&-' "$BUILD/intro-capture"
+expect_failure 1 "could not write to standard output" sh -c '"$0" --version >&-' "$BUILD/intro"
 # However few descriptors it may open, ffmpeg never talks on our output: with too few to keep its
 # words it is not started, and that is said.
 for limit in $(seq 8 16); do
