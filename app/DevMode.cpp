@@ -94,8 +94,9 @@ bool DevMode::reloadChanged(DemoState& state, uint64_t wall) {
     // The pictures first: a timeline reload watches its pictures afresh, as they are now, and a
     // picture saved with it would never be seen to change.
     for (size_t n : m_watch.images.changed()) {
-        if (state.imageSlots[n] != 0) {
-            m_textures.reload(state.imageSlots[n], m_show.imagePath(static_cast<int>(n)));
+        const std::string& path = m_show.imagePath(static_cast<int>(n));
+        if (state.imageSlots[n] != 0 && !m_textures.reload(state.imageSlots[n], path)) {
+            std::fprintf(stderr, "%s: did not load; the picture before it stays\n", path.c_str());
         }
     }
     return !m_watch.timeline.changed().empty() && reloadTimeline(state);
@@ -116,7 +117,13 @@ bool DevMode::reloadTimeline(DemoState& state) {
     SlotChange change = keepSlots(m_show.imagePaths(), state.imageSlots, next.imagePaths());
     for (int n = 0; n < next.imageCount(); ++n) {
         int32_t& slot = change.slots[static_cast<size_t>(n)];
-        slot = slot != 0 ? slot : m_textures.load(next.imagePath(n));
+        if (slot == 0) {
+            slot = m_textures.load(next.imagePath(n));
+            if (m_textures.get(slot) == nullptr) {
+                std::fprintf(stderr, "%s: did not load; it is drawn white\n",
+                             next.imagePath(n).c_str());
+            }
+        }
     }
     for (int32_t slot : change.released) {
         m_textures.release(slot);

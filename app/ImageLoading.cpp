@@ -4,9 +4,9 @@
 
 #include <utility>
 
-int loadImageList(const Show& show, DemoState& state, TextureLibrary& textures,
-                  ImagePreload* preload, const std::function<bool()>& keepLoading) {
-    int failed = 0;
+std::vector<int> loadImageList(const Show& show, DemoState& state, TextureLibrary& textures,
+                               ImagePreload* preload, const std::function<bool()>& keepLoading) {
+    std::vector<int> failed;
     state.imageSlots.assign(static_cast<size_t>(show.imageCount()), 0);
     for (int n = 0; n < show.imageCount() && (!keepLoading || keepLoading()); ++n) {
         if (preload != nullptr) {
@@ -16,7 +16,22 @@ int loadImageList(const Show& show, DemoState& state, TextureLibrary& textures,
         } else {
             state.imageSlots[n] = textures.load(show.imagePath(n));
         }
-        failed += textures.get(state.imageSlots[n]) == nullptr ? 1 : 0;
+        if (textures.get(state.imageSlots[n]) == nullptr) {
+            failed.push_back(n);
+        }
     }
     return failed;
+}
+
+std::string missingImages(const Show& show, const std::vector<int>& failed) {
+    constexpr size_t kNamed = 5;
+    std::string line = std::to_string(failed.size()) + " of " + std::to_string(show.imageCount()) +
+                       " images did not load (";
+    for (size_t i = 0; i < failed.size() && i < kNamed; ++i) {
+        line += (i > 0 ? ", " : "") + show.imagePath(failed[i]);
+    }
+    if (failed.size() > kNamed) {
+        line += " and " + std::to_string(failed.size() - kNamed) + " more";
+    }
+    return line + ")";
 }

@@ -145,7 +145,12 @@ int main(int argc, char** argv) {
     const CurrentTextureLibrary currentTextures(textures);
     // Escape or a close request while the pictures load ends the loading; the first frame then
     // quits.
-    loadImageList(show, state, textures, &preload, [&] { return !display.quitRequested(); });
+    const std::vector<int> failed =
+        loadImageList(show, state, textures, &preload, [&] { return !display.quitRequested(); });
+    if (!failed.empty()) {
+        std::fprintf(stderr, "%s: %s; they are drawn white\n", program.c_str(),
+                     missingImages(show, failed).c_str());
+    }
     // The fonts load after the images, which keep their slots; only a show that writes text, or
     // --dev's overlay, needs them.
     std::optional<FontSet> fonts;

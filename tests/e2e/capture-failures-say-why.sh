@@ -45,7 +45,7 @@ for limit in $(seq 8 16); do
 done
 # Images that did not load: the still is written, white where they are, and the exit code says so.
 mkdir sound-only && cp data/vorn.mp3 sound-only/
-expect_failure 3 "26 of 26 images did not load; the still shows them white" "$BUILD/intro-capture" --at 7500 --size 64x48 --data sound-only --output white.png
+expect_failure 3 "26 of 26 images did not load (sound-only/intro.tga, sound-only/lobby_robot.tga, sound-only/lobby_roboat.tga, sound-only/stjerner.tga, sound-only/scrolltext.tga and 21 more); the still shows them white" "$BUILD/intro-capture" --at 7500 --size 64x48 --data sound-only --output white.png
 expect_colour "$(pixel_colour white.png 32 24)" 255,255,255 "a still without its images"
 # With standard error closed, the reports go nowhere rather than into the still.
 "$BUILD/intro-capture" --at 7500 --size 64x48 --data sound-only --output closed.png 2>&- || true

@@ -15,5 +15,6 @@ wait_for_centre 10,20,30 "the rewritten image"
 echo "a rewritten image showed after $(($(now_ms) - before)) ms"
 head -c 100 /dev/urandom >other/data/lobby_roboat.tga
 wait_until "report of the broken rewrite" grep -q '^Assertion failed' err.txt
+wait_until "the broken rewrite named" grep -qx "other/data/lobby_roboat.tga: did not load; the picture before it stays" err.txt
 expect_colour "$(centre_colour)" 10,20,30 "a broken rewrite keeps the picture"
 press_escape

@@ -17,7 +17,9 @@ wait_for_exit 20
 # What is heard from --start: the soundtrack from that moment, not a moment of its opening first.
 # A tone for its first 2 s and silence after; SDL's disk output writes what the mixer plays.
 ffmpeg -v error -f lavfi -i "aevalsrc=0.9*sin(2*PI*440*t)*lt(t\,2):s=44100:d=10" data/tone.mp3
-printf 'soundtrack = "tone.mp3"\nimages = ["intro.tga"]\n[[scene]]\nend = 10000\n' >data/tone.toml
+# A picture that does not load is named.
+echo junk >data/junk.tga
+printf 'soundtrack = "tone.mp3"\nimages = ["intro.tga", "junk.tga"]\n[[scene]]\nend = 10000\n' >data/tone.toml
 heard() {
     ffmpeg -f s16le -ar 44100 -ac 2 -i sound.raw -af volumedetect -f null - 2>&1 |
         sed -n 's/.*max_volume: \(-*[0-9.]*\) dB.*/\1/p'
@@ -30,6 +32,8 @@ for start in 1000 5000; do
         --timeline data/tone.toml --start $start --window=64x48
     wait_until "half a second of sound" heard_for
     press_escape
+    grep -qx "intro: 1 of 2 images did not load (data/junk.tga); they are drawn white" err.txt ||
+        fail "the picture that did not load is not named: $(cat err.txt)"
     loud=$(heard)
     if [ $start = 1000 ]; then
         awk -v v="$loud" 'BEGIN { exit !(v > -10) }' || fail "--start 1000 played no tone: $loud dB"

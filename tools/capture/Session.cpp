@@ -9,11 +9,14 @@
 
 Session::Session(const CaptureOptions& options, const Show& show, const DataFolder& data,
                  uint32_t until)
-    : context(options.width, options.height), images(show.imageCount()) {
+    : context(options.width, options.height) {
     if (context.ok()) {
         // A stop ends the loading; the capture then says it was stopped.
-        missing =
+        const std::vector<int> failed =
             loadImageList(show, state, textures, nullptr, [] { return stopSignalSeen() == 0; });
+        if (!failed.empty()) {
+            missing = missingImages(show, failed);
+        }
         if (show.writesText()) {
             currentFonts.emplace(fonts.emplace(textures, data));
         }
@@ -22,11 +25,11 @@ Session::Session(const CaptureOptions& options, const Show& show, const DataFold
 }
 
 int writtenWhole(const std::string& program, const Session& session, const char* what) {
-    if (session.missing == 0) {
+    if (session.missing.empty()) {
         return 0;
     }
-    std::fprintf(stderr, "%s: %d of %d images did not load; the %s shows them white\n",
-                 program.c_str(), session.missing, session.images, what);
+    std::fprintf(stderr, "%s: %s; the %s shows them white\n", program.c_str(),
+                 session.missing.c_str(), what);
     return kImagesMissing;
 }
 

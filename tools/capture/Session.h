@@ -26,8 +26,7 @@ struct Session {
     std::optional<FontSet> fonts;
     std::optional<CurrentFontSet> currentFonts;
     DemoState state;
-    int images;
-    int missing = 0; // images that did not load, drawn untextured
+    std::string missing; // which images did not load, drawn untextured; empty when all did
 };
 
 // The exit code of a capture written whole: 0, or kImagesMissing, said in one line, when some
