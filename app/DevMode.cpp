@@ -93,9 +93,11 @@ bool DevMode::reloadChanged(DemoState& state, uint64_t wall) {
     m_lastPoll = wall;
     // The pictures first: a timeline reload watches its pictures afresh, as they are now, and a
     // picture saved with it would never be seen to change.
+    const std::vector<size_t> first = firstOfSameFile(m_show.imagePaths());
     for (size_t n : m_watch.images.changed()) {
         const std::string& path = m_show.imagePath(static_cast<int>(n));
-        if (state.imageSlots[n] != 0 && !m_textures.reload(state.imageSlots[n], path)) {
+        if (first[n] == n && state.imageSlots[n] != 0 &&
+            !m_textures.reload(state.imageSlots[n], path)) {
             std::fprintf(stderr, "%s: did not load; the picture before it stays\n", path.c_str());
         }
     }
@@ -115,9 +117,12 @@ bool DevMode::reloadTimeline(DemoState& state) {
     // An image already loaded from the same file keeps its slot; the others load now, and the
     // pictures no image shows any more are let go.
     SlotChange change = keepSlots(m_show.imagePaths(), state.imageSlots, next.imagePaths());
+    const std::vector<size_t> first = firstOfSameFile(next.imagePaths());
     for (int n = 0; n < next.imageCount(); ++n) {
         int32_t& slot = change.slots[static_cast<size_t>(n)];
-        if (slot == 0) {
+        if (slot == 0 && first[n] != static_cast<size_t>(n)) {
+            slot = change.slots[first[n]];
+        } else if (slot == 0) {
             slot = m_textures.load(next.imagePath(n));
             if (m_textures.get(slot) == nullptr) {
                 std::fprintf(stderr, "%s: did not load; it is drawn white\n",

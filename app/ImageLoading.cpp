@@ -1,5 +1,6 @@
 #include "app/ImageLoading.h"
 
+#include "app/core/ImageSlots.h"
 #include "resources/core/Check.h"
 
 #include <utility>
@@ -8,8 +9,11 @@ std::vector<int> loadImageList(const Show& show, DemoState& state, TextureLibrar
                                ImagePreload* preload, const std::function<bool()>& keepLoading) {
     std::vector<int> failed;
     state.imageSlots.assign(static_cast<size_t>(show.imageCount()), 0);
+    const std::vector<size_t> first = firstOfSameFile(show.imagePaths());
     for (int n = 0; n < show.imageCount() && (!keepLoading || keepLoading()); ++n) {
-        if (preload != nullptr) {
+        if (first[n] != static_cast<size_t>(n)) {
+            state.imageSlots[n] = state.imageSlots[first[n]];
+        } else if (preload != nullptr) {
             ImagePreload::Image image = preload->take(n);
             writeCheckReports(image.reports);
             state.imageSlots[n] = textures.adopt(show.imagePath(n), std::move(image.decoded));

@@ -12,10 +12,10 @@
 #include <vector>
 
 // Loads every image of the show in list order into the image slots, from the files or, given a
-// preload of the same show, from what it decoded. Returns the numbers of those that did not load
-// (each one reported by the loader, its slot kept and drawn untextured). Needs a current GL
-// context. keepLoading is asked before each image: false stops the loading there, the images
-// left unloaded (slot 0) and not counted.
+// preload of the same show, from what it decoded; images of the same file share its slot. Returns
+// the numbers of those that did not load (each one reported by the loader, its slot kept and drawn
+// untextured). Needs a current GL context. keepLoading is asked before each image: false stops the
+// loading there, the images left unloaded (slot 0) and not counted.
 std::vector<int> loadImageList(const Show& show, DemoState& state, TextureLibrary& textures,
                                ImagePreload* preload = nullptr,
                                const std::function<bool()>& keepLoading = {});

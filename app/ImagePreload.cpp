@@ -1,5 +1,6 @@
 #include "app/ImagePreload.h"
 
+#include "app/core/ImageSlots.h"
 #include "resources/core/Check.h"
 #include "resources/core/ImageFile.h"
 
@@ -15,7 +16,11 @@ ImagePreload::~ImagePreload() {
 }
 
 void ImagePreload::decodeAll(std::vector<std::string> paths) {
+    const std::vector<size_t> first = firstOfSameFile(paths);
     for (size_t n = 0; n < paths.size() && !m_stop; ++n) {
+        if (first[n] != n) {
+            continue; // taken from the first of its file
+        }
         Image image;
         DecodedImage decoded;
         holdCheckReports(&image.reports);

@@ -2,6 +2,15 @@
 
 #include <algorithm>
 
+std::vector<size_t> firstOfSameFile(const std::vector<std::string>& paths) {
+    std::vector<size_t> first;
+    for (const std::string& path : paths) {
+        first.push_back(
+            static_cast<size_t>(std::find(paths.begin(), paths.end(), path) - paths.begin()));
+    }
+    return first;
+}
+
 SlotChange keepSlots(const std::vector<std::string>& oldPaths, const std::vector<int32_t>& oldSlots,
                      const std::vector<std::string>& newPaths) {
     SlotChange change;

@@ -12,5 +12,9 @@ struct SlotChange {
     std::vector<int32_t> released; // old slots that no new image keeps, each once
 };
 
+// Per image, the first image of the list with the same file (itself when none came before): a
+// file named twice is read and held once.
+std::vector<size_t> firstOfSameFile(const std::vector<std::string>& paths);
+
 SlotChange keepSlots(const std::vector<std::string>& oldPaths, const std::vector<int32_t>& oldSlots,
                      const std::vector<std::string>& newPaths);

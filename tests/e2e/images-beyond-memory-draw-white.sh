@@ -1,19 +1,34 @@
 #!/usr/bin/env bash
 # Images that would leave too little memory for drawing are refused and drawn white, as a broken
-# image is, and the others load: whatever the process's memory limit, nothing crashes.
+# image is, and the others load: whatever the process's memory limit, nothing crashes. A file
+# named many times is held once.
 source "$(dirname "$0")/lib.sh" "$1"
 
 use_data vorn.mp3
-# 100 full-HD pictures, and 1024 pictures each just under the size whose room is read alone.
+# 100 full-HD pictures, and 1024 pictures each just under the size whose room is read alone:
+# links to one file, each a file of its own to the intro.
 convert -size 1920x1080 "xc:rgb(10,200,30)" -type TrueColor data/big.tga
 convert -size 511x511 "xc:rgb(10,200,30)" -type TrueColor data/small.tga
+# show NAME FILES...: a timeline of those images whose one scene shows the last
+show() {
+    local name=$1
+    shift
+    printf 'soundtrack = "vorn.mp3"\nimages = [' >"data/$name.toml"
+    printf '"%s", ' "$@" >>"data/$name.toml"
+    printf ']\n[[scene]]\nend = 1000\nimage = %d\n' $(($# - 1)) >>"data/$name.toml"
+}
 for picture in big:100 small:1024; do
-    {
-        printf 'soundtrack = "vorn.mp3"\nimages = ['
-        printf '"%s.tga", ' $(yes "${picture%:*}" | head -n $((${picture#*:} - 1)))
-        printf '"%s.tga"]\n[[scene]]\nend = 1000\nimage = %d\n' "${picture%:*}" $((${picture#*:} - 1))
-    } >data/${picture%:*}.toml
+    names=()
+    for n in $(seq ${picture#*:}); do
+        ln -s "${picture%:*}.tga" "data/${picture%:*}$n.tga" && names+=("${picture%:*}$n.tga")
+    done
+    show "${picture%:*}" "${names[@]}"
 done
+show same $(yes big.tga | head -n 100)
+(ulimit -v $((800 * 1024)) &&
+    exec "$BUILD/intro-capture" --timeline data/same.toml --at 0 --size 64x48 --output same.png) 2>err.txt ||
+    fail "one file named 100 times: $(grep -v Assertion err.txt)"
+expect_colour "$(pixel_colour same.png 32 24)" 10,200,30 "one file named 100 times"
 for run in big:800 big:1200 big:1600 small:1000 small:1800; do
     code=0
     (ulimit -v $((${run#*:} * 1024)) &&

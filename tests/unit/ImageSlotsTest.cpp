@@ -24,4 +24,10 @@ TEST(ImageSlots, ANewListKeepsTheSlotsOfItsFilesAndLetsTheOthersGo) {
     }
 }
 
+TEST(ImageSlots, AFileNamedAgainIsTheFirstImageOfIt) {
+    EXPECT_EQ(firstOfSameFile({"a.tga", "b.tga", "a.tga", "c.tga", "b.tga", "a.tga"}),
+              (std::vector<size_t>{0, 1, 0, 3, 1, 0}));
+    EXPECT_EQ(firstOfSameFile({}), std::vector<size_t>{});
+}
+
 } // namespace
