@@ -88,6 +88,12 @@ bool roomFor(uint64_t bytes, const std::optional<uint64_t>& room) {
     return !room || bytes + kMemoryReserve <= *room;
 }
 
+namespace {
+std::atomic<uint64_t> keptFree{0};
+}
+
+void keepMemoryFree(uint64_t bytes) { keptFree = bytes; }
+
 bool roomLeftFor(uint64_t bytes) {
     // Small allocations are checked together: a thousand images just under the threshold hold as
     // much as a few large ones. The room is read once they add up to the threshold.
@@ -96,5 +102,5 @@ bool roomLeftFor(uint64_t bytes) {
         return true;
     }
     unchecked = 0;
-    return roomFor(bytes, memoryRoom());
+    return roomFor(bytes + keptFree, memoryRoom());
 }

@@ -77,4 +77,15 @@ TEST(MemoryRoom, AnAddressSpaceLimitBoundsTheRoom) {
     EXPECT_TRUE(small && !adding && !large);
 }
 
+// Memory kept free for what comes after the pictures counts as taken already.
+TEST(MemoryRoom, MemoryKeptFreeCountsAsTaken) {
+    const std::optional<uint64_t> room = memoryRoom();
+    ASSERT_TRUE(room.has_value());
+    keepMemoryFree(*room);
+    const bool kept = roomLeftFor(kCheckedAllocation);
+    keepMemoryFree(0);
+    EXPECT_FALSE(kept);
+    EXPECT_TRUE(roomLeftFor(kCheckedAllocation));
+}
+
 } // namespace
