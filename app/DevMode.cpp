@@ -2,8 +2,8 @@
 
 #include "app/Frame.h"
 #include "app/MusicStart.h"
-#include "app/core/ImageSlots.h"
-#include "app/core/TimelineFile.h"
+#include "rules/ImageSlots.h"
+#include "rules/TimelineFile.h"
 #include "text/TextPrinter.h"
 
 #include <GL/gl.h>

@@ -4,14 +4,14 @@
 // context.
 #pragma once
 
-#include "app/core/DemoState.h"
-#include "app/core/MusicDrift.h"
-#include "app/core/Playback.h"
-#include "app/core/SceneTimeline.h"
-#include "app/core/Show.h"
+#include "base/DataFolder.h"
 #include "platform/Music.h"
 #include "resources/TextureLibrary.h"
-#include "resources/core/DataFolder.h"
+#include "rules/DemoState.h"
+#include "rules/MusicDrift.h"
+#include "rules/Playback.h"
+#include "rules/SceneTimeline.h"
+#include "rules/Show.h"
 #include "text/FontSet.h"
 
 #include <cstdint>

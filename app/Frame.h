@@ -2,7 +2,7 @@
 // capture tool and the tests draw through it.
 #pragma once
 
-#include "app/core/FramePlan.h"
+#include "rules/FramePlan.h"
 
 // Draws what a plan says, on a cleared screen with both matrices reset: the image, then the
 // scroller and the layers over it. The first part can be had apart, for a caller that keeps it.

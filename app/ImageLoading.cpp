@@ -1,7 +1,7 @@
 #include "app/ImageLoading.h"
 
-#include "app/core/ImageSlots.h"
-#include "resources/core/Check.h"
+#include "base/Check.h"
+#include "rules/ImageSlots.h"
 
 #include <utility>
 

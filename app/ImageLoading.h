@@ -3,9 +3,9 @@
 #pragma once
 
 #include "app/ImagePreload.h"
-#include "app/core/DemoState.h"
-#include "app/core/Show.h"
 #include "resources/TextureLibrary.h"
+#include "rules/DemoState.h"
+#include "rules/Show.h"
 
 #include <functional>
 #include <string>

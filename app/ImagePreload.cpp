@@ -1,8 +1,8 @@
 #include "app/ImagePreload.h"
 
-#include "app/core/ImageSlots.h"
-#include "resources/core/Check.h"
+#include "base/Check.h"
 #include "resources/core/ImageFile.h"
+#include "rules/ImageSlots.h"
 
 #include <utility>
 

@@ -5,8 +5,8 @@
 // for images never taken.
 #pragma once
 
-#include "app/core/Show.h"
 #include "resources/core/TGALoader.h"
+#include "rules/Show.h"
 
 #include <atomic>
 #include <condition_variable>

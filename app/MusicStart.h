@@ -5,9 +5,9 @@
 // sound output has stalled.
 #pragma once
 
-#include "app/core/MusicDrift.h"
-#include "app/core/Playback.h"
 #include "platform/Music.h"
+#include "rules/MusicDrift.h"
+#include "rules/Playback.h"
 
 #include <cstdint>
 #include <string>

@@ -3,10 +3,10 @@
 // each. A measurement of the sound output in use (set SDL_AUDIODRIVER to choose it), printed in
 // ms; run it where data/ is: build/music_clock
 #include "app/MusicStart.h"
-#include "app/core/KeyCodes.h"
-#include "app/core/Playback.h"
 #include "platform/Clock.h"
+#include "platform/KeyCodes.h"
 #include "platform/Music.h"
+#include "rules/Playback.h"
 
 #include <SDL.h>
 

@@ -53,7 +53,8 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/docs/html/
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/afterglow-intro-dev/html COMPONENT dev OPTIONAL)
 
 # The drawing library: its headers keep their folders ("draw/Camera.h").
-set(intro_library intro_core intro_gl intro_platform intro_tools)
+set(intro_library intro_tools intro_text intro_text_core intro_draw intro_draw_core intro_resources
+  intro_resources_core intro_platform intro_base)
 foreach(library ${intro_library})
   string(REPLACE intro_ afterglow_ name ${library})
   set_target_properties(${library} PROPERTIES OUTPUT_NAME ${name} EXPORT_NAME ${name})
@@ -68,11 +69,11 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
       \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/\${archive}.a)
   endforeach()
 endif()" COMPONENT dev)
-# Only the library's face: the intro's own app/ and the tools' programs stay out.
-install(DIRECTORY draw platform resources text
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/afterglow COMPONENT dev FILES_MATCHING PATTERN "*.h")
-install(DIRECTORY tools/common DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/afterglow/tools
-  COMPONENT dev FILES_MATCHING PATTERN "*.h")
+# Only the library's face, in its folders ("draw/Camera.h").
+foreach(header ${INTRO_PUBLIC_HEADERS})
+  get_filename_component(folder ${header} DIRECTORY)
+  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/afterglow/${folder} COMPONENT dev)
+endforeach()
 install(EXPORT AfterglowTargets NAMESPACE Afterglow::
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Afterglow COMPONENT dev)
 include(CMakePackageConfigHelpers)

@@ -1,5 +1,5 @@
 // Feeds arbitrary command lines to both programs' option parsers: arguments split at NULs.
-#include "app/core/IntroOptions.h"
+#include "rules/IntroOptions.h"
 #include "tools/capture/CaptureOptions.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 // and asks a timeline it accepts what each scene draws at its edges and between: a layer's value
 // that is not finite, or out of its bounds, is a finding. A report that is not one line is one
 // too.
-#include "app/core/TimelineFile.h"
+#include "rules/TimelineFile.h"
 
 #include <cmath>
 #include <cstdint>

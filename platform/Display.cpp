@@ -1,7 +1,7 @@
 #include "platform/Display.h"
 
-#include "app/core/KeyCodes.h"
 #include "platform/GLSurface.h"
+#include "platform/KeyCodes.h"
 
 #include <GL/gl.h>
 #include <SDL.h>
@@ -42,9 +42,8 @@ uint32_t keyMessage(const SDL_KeyboardEvent& key) {
 }
 } // namespace
 
-Display::~Display() {
-    closeGLSurface(m_surface);
-}
+Display::Display() = default;
+Display::~Display() = default;
 
 DisplayError Display::open(const DisplayMode& mode, std::string& reason) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -72,14 +71,14 @@ DisplayError Display::open(const DisplayMode& mode, std::string& reason) {
                                               SDL_WINDOW_FULLSCREEN_DESKTOP |
                                                   SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP,
                                               reason);
-    if (m_surface.window == nullptr) {
+    if (m_surface == nullptr) {
         return DisplayError::NoWindow;
     }
     // Xvfb refuses vsync; the buffer swap is then the only pacing, as intended.
     SDL_GL_SetSwapInterval(1);
     if (mode.windowed) {
-        SDL_SetWindowTitle(m_surface.window, "intro");
-        SDL_SetWindowPosition(m_surface.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        SDL_SetWindowTitle(m_surface->window, "intro");
+        SDL_SetWindowPosition(m_surface->window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     } else {
         SDL_ShowCursor(SDL_DISABLE);
     }
@@ -87,7 +86,7 @@ DisplayError Display::open(const DisplayMode& mode, std::string& reason) {
 }
 
 void Display::present() {
-    SDL_GL_SwapWindow(m_surface.window);
+    SDL_GL_SwapWindow(m_surface->window);
 }
 
 bool Display::quitRequested() {
@@ -117,7 +116,7 @@ std::optional<uint32_t> Display::removeMessage() {
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
                 int width = 0, height = 0;
-                SDL_GL_GetDrawableSize(m_surface.window, &width, &height);
+                SDL_GL_GetDrawableSize(m_surface->window, &width, &height);
                 glViewport(0, 0, width, height);
             }
             break;

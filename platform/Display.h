@@ -5,10 +5,10 @@
 /// context current on the calling thread, and the picture fills it whatever its size.
 #pragma once
 
-#include "platform/GLSurface.h"
-#include "resources/core/ErrorTable.h"
+#include "base/ErrorTable.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,9 +22,11 @@ struct DisplayMode {
     int width = 0, height = 0; // of a window
 };
 
+struct GLSurface;
+
 class Display {
   public:
-    Display() = default;
+    Display();
     ~Display();
     Display(const Display&) = delete;
     Display& operator=(const Display&) = delete;
@@ -37,7 +39,7 @@ class Display {
     /// Shows the frame just drawn.
     void present();
 
-    /// Removes one message from the window's queue and returns its key code (app/core/KeyCodes.h):
+    /// Removes one message from the window's queue and returns its key code (platform/KeyCodes.h):
     /// Enter for Return and keypad Enter, Escape, Space, the scene writers' keys, and 0 for any
     /// other key, with the release and Shift flags. Key-downs (auto-repeats included) and key-ups
     /// are messages; a close request reads as Escape. A window resized on the way fits the picture
@@ -49,5 +51,5 @@ class Display {
     bool quitRequested();
 
   private:
-    GLSurface m_surface;
+    std::unique_ptr<GLSurface> m_surface; // only platform/ sees inside
 };

@@ -2,7 +2,8 @@
 
 #include <SDL.h>
 
-GLSurface openGLSurface(int width, int height, uint32_t flags, std::string& error) {
+std::unique_ptr<GLSurface> openGLSurface(int width, int height, uint32_t flags,
+                                         std::string& error) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
@@ -12,26 +13,23 @@ GLSurface openGLSurface(int width, int height, uint32_t flags, std::string& erro
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 
-    GLSurface surface;
-    surface.window = SDL_CreateWindow("", 0, 0, width, height, SDL_WINDOW_OPENGL | flags);
-    if (surface.window == nullptr) {
-        error = SDL_GetError();
-        return GLSurface{};
+    auto surface = std::make_unique<GLSurface>();
+    surface->window = SDL_CreateWindow("", 0, 0, width, height, SDL_WINDOW_OPENGL | flags);
+    if (surface->window != nullptr) {
+        surface->context = SDL_GL_CreateContext(surface->window);
     }
-    surface.context = SDL_GL_CreateContext(surface.window);
-    if (surface.context == nullptr || SDL_GL_MakeCurrent(surface.window, surface.context) != 0) {
+    if (surface->context == nullptr || SDL_GL_MakeCurrent(surface->window, surface->context) != 0) {
         error = SDL_GetError();
-        closeGLSurface(surface);
+        surface.reset();
     }
     return surface;
 }
 
-void closeGLSurface(GLSurface& surface) {
-    if (surface.context != nullptr) {
-        SDL_GL_DeleteContext(surface.context);
+GLSurface::~GLSurface() {
+    if (context != nullptr) {
+        SDL_GL_DeleteContext(context);
     }
-    if (surface.window != nullptr) {
-        SDL_DestroyWindow(surface.window);
+    if (window != nullptr) {
+        SDL_DestroyWindow(window);
     }
-    surface = GLSurface{};
 }

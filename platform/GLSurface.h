@@ -5,18 +5,22 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 struct SDL_Window;
 
+/// The window and its context, deleted when it goes.
 struct GLSurface {
+    GLSurface() = default;
+    ~GLSurface();
+    GLSurface(const GLSurface&) = delete;
+    GLSurface& operator=(const GLSurface&) = delete;
+
     SDL_Window* window = nullptr;
     void* context = nullptr; // an SDL_GLContext
 };
 
 /// Creates the window at the given size with the extra SDL window flags and makes its context
-/// current. On failure returns a surface with null members and says why in error.
-GLSurface openGLSurface(int width, int height, uint32_t flags, std::string& error);
-
-/// Deletes the context and the window of a surface that opened; leaves the surface empty.
-void closeGLSurface(GLSurface& surface);
+/// current. On failure returns null and says why in error.
+std::unique_ptr<GLSurface> openGLSurface(int width, int height, uint32_t flags, std::string& error);

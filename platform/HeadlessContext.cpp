@@ -1,5 +1,7 @@
 #include "platform/HeadlessContext.h"
 
+#include "platform/GLSurface.h"
+
 #include <GL/gl.h>
 #include <SDL.h>
 
@@ -25,7 +27,7 @@ HeadlessContext::HeadlessContext(int width, int height) : m_width(width), m_heig
 }
 
 HeadlessContext::~HeadlessContext() {
-    closeGLSurface(m_surface);
+    m_surface.reset();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 

@@ -4,11 +4,12 @@
 /// so it needs no display and gives the same pixels on every machine.
 #pragma once
 
-#include "platform/GLSurface.h"
-
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+struct GLSurface;
 
 class HeadlessContext {
   public:
@@ -18,7 +19,7 @@ class HeadlessContext {
     HeadlessContext& operator=(const HeadlessContext&) = delete;
 
     /// False when the context could not be made; error() says why.
-    bool ok() const { return m_surface.context != nullptr; }
+    bool ok() const { return m_surface != nullptr; }
     const std::string& error() const { return m_error; }
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -29,6 +30,6 @@ class HeadlessContext {
   private:
     int m_width;
     int m_height;
-    GLSurface m_surface;
+    std::unique_ptr<GLSurface> m_surface; // only platform/ sees inside
     std::string m_error;
 };

@@ -1,7 +1,7 @@
 #include "platform/Music.h"
 
-#include "resources/core/MP3Probe.h"
-#include "resources/core/RegularFile.h"
+#include "base/MP3Probe.h"
+#include "base/RegularFile.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

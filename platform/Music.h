@@ -4,7 +4,7 @@
 /// until the process ends. For scene writers it also seeks, pauses and resumes.
 #pragma once
 
-#include "resources/core/ErrorTable.h"
+#include "base/ErrorTable.h"
 
 #include <cstdint>
 #include <future>

@@ -1,8 +1,8 @@
 #include "resources/TextureLibrary.h"
 
-#include "resources/core/Check.h"
+#include "base/Check.h"
+#include "base/MemoryRoom.h"
 #include "resources/core/ImageFile.h"
-#include "resources/core/MemoryRoom.h"
 
 #include <algorithm>
 #include <utility>

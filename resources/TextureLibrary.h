@@ -15,8 +15,8 @@
 /// ```
 #pragma once
 
+#include "base/MadeCurrent.h"
 #include "resources/Texture.h"
-#include "resources/core/MadeCurrent.h"
 #include "resources/core/TGALoader.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "text/FontSet.h"
 
-#include "resources/core/Check.h"
+#include "base/Check.h"
 #include "text/core/LookupTableLoader.h"
 
 FontSet::FontSet(TextureLibrary& textures, const DataFolder& data)

@@ -14,8 +14,8 @@
 /// ```
 #pragma once
 
+#include "base/DataFolder.h"
 #include "resources/TextureLibrary.h"
-#include "resources/core/DataFolder.h"
 #include "text/core/FontTable.h"
 #include "text/core/LookupTable.h"
 

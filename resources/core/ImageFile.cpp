@@ -1,8 +1,8 @@
 #include "resources/core/ImageFile.h"
 
-#include "resources/core/Check.h"
-#include "resources/core/MemoryRoom.h"
-#include "resources/core/RegularFile.h"
+#include "base/Check.h"
+#include "base/MemoryRoom.h"
+#include "base/RegularFile.h"
 
 #include <cstdio>
 #include <cstdlib>

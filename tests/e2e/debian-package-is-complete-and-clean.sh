@@ -12,7 +12,7 @@ for file in games/afterglow games/afterglow-capture share/games/afterglow/vorn.m
     share/applications/afterglow.desktop; do
     grep -q "$file" intro.txt || fail "the intro's package lacks $file"
 done
-for file in pkgconfig/afterglow.pc cmake/Afterglow/AfterglowConfig.cmake libafterglow_gl.a \
+for file in pkgconfig/afterglow.pc cmake/Afterglow/AfterglowConfig.cmake libafterglow_draw.a \
     include/afterglow/draw/Camera.h; do
     grep -q "$file" dev.txt || fail "the library's package lacks $file"
 done

@@ -10,8 +10,26 @@ cmake --install "$BUILD" --prefix "$prefix" >/dev/null
 (cd / && "$prefix/games/afterglow-capture" --at 3000 --size 160x90 --output "$WORK/installed.png" 2>/dev/null)
 (cd "$BUILD" && ./intro-capture --at 3000 --size 160x90 --output "$WORK/tree.png" 2>/dev/null)
 cmp -s installed.png tree.png || fail "the installed capture tool drew another still"
-[ -e "$prefix/include/afterglow/draw/Camera.h" ] && [ ! -e "$prefix/include/afterglow/app" ] &&
-    [ ! -e "$prefix/include/afterglow/tools/capture" ] || fail "the installed headers are not the library's face"
+# The installed face: the public headers alone, each compiling alone; the internals stay inside.
+for inside in app rules tools/capture base/Check.h base/MemoryRoom.h platform/GLSurface.h resources/core/TGAPixels.h; do
+    [ ! -e "$prefix/include/afterglow/$inside" ] || fail "$inside is installed"
+done
+flags=$(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags afterglow)
+while IFS= read -r header; do
+    printf '#include "%s"\n' "$header" >alone.cpp
+    eval "g++ -std=c++17 -fsyntax-only $flags alone.cpp" || fail "$header does not compile alone"
+done < <(cd "$prefix/include/afterglow" && find . -name '*.h' | sed 's|^\./||')
+[ -e alone.cpp ] || fail "no header installed"
+# Each installed library holds its own folder's objects: afterglow_text_core those of text/core/.
+for archive in "$prefix"/lib/libafterglow_*.a; do
+    name=$(basename "$archive" .a)
+    folder=${name#libafterglow_}
+    folder=${folder/%_core//core}
+    [ "$folder" = tools ] && folder=tools/common
+    for object in $(ar t "$archive"); do
+        [ -e "$HERE/../../$folder/${object%.o}" ] || fail "$name holds $object, not of $folder/"
+    done
+done
 cmake -S "$HERE/../../examples" -B example -DCMAKE_PREFIX_PATH="$prefix" >/dev/null &&
     cmake --build example >/dev/null || fail "the example does not build with find_package"
 # pkg-config writes a space in a path as "\ ", which a shell reads back as part of the word.

@@ -1,7 +1,7 @@
 #include "GLTestSupport.h"
 
-#include "app/core/KeyCodes.h"
 #include "platform/Display.h"
+#include "platform/KeyCodes.h"
 
 #include <SDL.h>
 

@@ -2,9 +2,9 @@
 #include "TestData.h"
 #include "TestFiles.h"
 
+#include "base/MemoryRoom.h"
 #include "draw/ImageQuads.h"
 #include "resources/TextureLibrary.h"
-#include "resources/core/MemoryRoom.h"
 #include "tools/common/TGAWriter.h"
 
 #include <fstream>

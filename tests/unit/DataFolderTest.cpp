@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 
-#include "resources/core/DataFolder.h"
+#include "base/DataFolder.h"
 
 #include <gtest/gtest.h>
 

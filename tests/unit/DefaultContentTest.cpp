@@ -1,5 +1,5 @@
-#include "app/core/ImageList.h"
 #include "resources/core/TGALoader.h"
+#include "rules/ImageList.h"
 #include "text/core/LookupTableLoader.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "app/core/IntroOptions.h"
-#include "app/core/CommandLine.h"
-#include "app/core/KeyCodes.h"
-#include "app/core/Playback.h"
+#include "rules/IntroOptions.h"
+#include "platform/KeyCodes.h"
+#include "rules/CommandLine.h"
+#include "rules/Playback.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/core/Layer.h"
+#include "rules/Layer.h"
 #include "draw/core/PicturePlace.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "resources/core/MP3Probe.h"
+#include "base/MP3Probe.h"
 
 #include <gtest/gtest.h>
 

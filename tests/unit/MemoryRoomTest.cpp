@@ -1,4 +1,4 @@
-#include "resources/core/MemoryRoom.h"
+#include "base/MemoryRoom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/core/MusicDrift.h"
+#include "rules/MusicDrift.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/core/FramePlan.h"
-#include "app/core/Keyboard.h"
+#include "rules/FramePlan.h"
+#include "rules/Keyboard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TestData.h"
 #include "TestFiles.h"
 
-#include "app/core/ImageList.h"
-#include "app/core/TimelineFile.h"
+#include "rules/ImageList.h"
+#include "rules/TimelineFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "text/core/LookupTableLoader.h"
 
-#include "resources/core/Check.h"
-#include "resources/core/RegularFile.h"
+#include "base/Check.h"
+#include "base/RegularFile.h"
 
 #include <algorithm>
 #include <cstdio>

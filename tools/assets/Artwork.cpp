@@ -1,6 +1,6 @@
 #include "tools/assets/Artwork.h"
 
-#include "app/core/ImageList.h"
+#include "rules/ImageList.h"
 
 #include <cmath>
 #include <functional>

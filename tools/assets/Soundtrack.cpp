@@ -1,6 +1,6 @@
 #include "tools/assets/Soundtrack.h"
 
-#include "app/core/SceneTimeline.h"
+#include "rules/SceneTimeline.h"
 
 #include <algorithm>
 #include <cmath>

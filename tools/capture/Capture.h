@@ -2,7 +2,7 @@
 // image list into the texture library) and its own frame step, and writes the frames out.
 #pragma once
 
-#include "app/core/Show.h"
+#include "rules/Show.h"
 #include "tools/capture/CaptureOptions.h"
 
 #include <cstdint>

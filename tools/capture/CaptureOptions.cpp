@@ -1,6 +1,6 @@
 #include "tools/capture/CaptureOptions.h"
 
-#include "app/core/CommandLine.h"
+#include "rules/CommandLine.h"
 
 #include <map>
 #include <set>

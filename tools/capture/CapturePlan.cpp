@@ -1,7 +1,7 @@
 #include "tools/capture/CapturePlan.h"
 
-#include "app/core/CommandLine.h"
-#include "app/core/FramePlan.h"
+#include "rules/CommandLine.h"
+#include "rules/FramePlan.h"
 
 #include <algorithm>
 

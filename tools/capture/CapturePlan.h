@@ -5,8 +5,8 @@
 // Worked out from the frame step's own plan, without GL.
 #pragma once
 
-#include "app/core/SceneTimeline.h"
-#include "app/core/Show.h"
+#include "rules/SceneTimeline.h"
+#include "rules/Show.h"
 #include "tools/capture/CaptureOptions.h"
 
 #include <cstdint>

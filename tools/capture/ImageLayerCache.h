@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/core/DemoState.h"
-#include "app/core/SceneTimeline.h"
 #include "draw/core/ScrollerFootprint.h"
+#include "rules/DemoState.h"
+#include "rules/SceneTimeline.h"
 
 #include <GL/gl.h>
 

@@ -2,11 +2,11 @@
 // begins it, and how a capture ends: its failures and its exit codes.
 #pragma once
 
-#include "app/core/DemoState.h"
-#include "app/core/Show.h"
+#include "base/DataFolder.h"
 #include "platform/HeadlessContext.h"
 #include "resources/TextureLibrary.h"
-#include "resources/core/DataFolder.h"
+#include "rules/DemoState.h"
+#include "rules/Show.h"
 #include "text/FontSet.h"
 #include "tools/capture/CaptureOptions.h"
 

@@ -1,5 +1,5 @@
 #include "app/Frame.h"
-#include "app/core/FramePlan.h"
+#include "rules/FramePlan.h"
 #include "tools/capture/Capture.h"
 #include "tools/capture/Session.h"
 #include "tools/capture/StopSignals.h"

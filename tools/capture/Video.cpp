@@ -1,6 +1,6 @@
 #include "app/Frame.h"
-#include "resources/core/MemoryRoom.h"
-#include "resources/core/RegularFile.h"
+#include "base/MemoryRoom.h"
+#include "base/RegularFile.h"
 #include "tools/capture/Capture.h"
 #include "tools/capture/CapturePlan.h"
 #include "tools/capture/ImageLayerCache.h"

@@ -1,6 +1,6 @@
 #include "tools/capture/WholeVideo.h"
 
-#include "resources/core/RegularFile.h"
+#include "base/RegularFile.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // against itself; reports the first mistake as one line, FILE:LINE:COLUMN: what was expected.
 #pragma once
 
-#include "app/core/Timeline.h"
+#include "rules/Timeline.h"
 
 #include <cstddef>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/core/Timeline.h"
+#include "rules/Timeline.h"
 
 #include <algorithm>
 

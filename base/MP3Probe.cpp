@@ -1,4 +1,4 @@
-#include "resources/core/MP3Probe.h"
+#include "base/MP3Probe.h"
 
 namespace {
 // Bitrates in kbit/s by bitrate index, for MPEG-1 and for MPEG-2 and 2.5, layer III.

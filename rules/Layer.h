@@ -4,8 +4,8 @@
 // asked at a time gives a LayerDrawing, the plain values the GL side draws. Pure: no GL.
 #pragma once
 
-#include "app/core/Track.h"
 #include "draw/core/PicturePlace.h"
+#include "rules/Track.h"
 
 #include <array>
 #include <cstdint>

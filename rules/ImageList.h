@@ -2,7 +2,7 @@
 // soundtrack.
 #pragma once
 
-#include "app/core/DemoState.h"
+#include "rules/DemoState.h"
 
 #include <string>
 

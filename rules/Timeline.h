@@ -2,8 +2,8 @@
 // questions as SceneTimeline answers for the built-in one, asked of data: pure, no GL, no clock.
 #pragma once
 
-#include "app/core/Layer.h"
-#include "app/core/SceneTimeline.h"
+#include "rules/Layer.h"
+#include "rules/SceneTimeline.h"
 
 #include <cstdint>
 #include <optional>

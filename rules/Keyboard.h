@@ -3,8 +3,8 @@
 // carry, counted by one counter they share, so a keystroke (down, then up) acts once, on its up.
 #pragma once
 
-#include "app/core/DemoState.h"
-#include "app/core/KeyCodes.h"
+#include "platform/KeyCodes.h"
+#include "rules/DemoState.h"
 
 #include <cstdint>
 

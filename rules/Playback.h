@@ -3,8 +3,8 @@
 // clock values in milliseconds; the caller reads the clock and moves the music along.
 #pragma once
 
-#include "app/core/DemoState.h"
-#include "app/core/Show.h"
+#include "rules/DemoState.h"
+#include "rules/Show.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,9 +2,9 @@
 // and what a removed key message does. No GL, no clock: the frame step and the tests feed it.
 #pragma once
 
-#include "app/core/DemoState.h"
-#include "app/core/SceneTimeline.h"
-#include "app/core/Show.h"
+#include "rules/DemoState.h"
+#include "rules/SceneTimeline.h"
+#include "rules/Show.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "app/core/CommandLine.h"
+#include "rules/CommandLine.h"
 
 #include <algorithm>
 #include <cstdio>

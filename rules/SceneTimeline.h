@@ -2,8 +2,8 @@
 // each scene draws at a given time within it. Pure functions: no GL, no clock.
 #pragma once
 
-#include "app/core/DemoState.h"
-#include "app/core/Layer.h"
+#include "rules/DemoState.h"
+#include "rules/Layer.h"
 
 #include <cstdint>
 #include <vector>

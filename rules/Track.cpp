@@ -1,4 +1,4 @@
-#include "app/core/Track.h"
+#include "rules/Track.h"
 
 #include <algorithm>
 

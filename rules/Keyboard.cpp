@@ -1,4 +1,4 @@
-#include "app/core/Keyboard.h"
+#include "rules/Keyboard.h"
 
 namespace {
 // Counts the message and says whether it is the acting one of a pair.

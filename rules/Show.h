@@ -4,10 +4,10 @@
 // both kinds play through the same code; the built-in one answers from the compiled rules alone.
 #pragma once
 
-#include "app/core/DemoState.h"
-#include "app/core/SceneTimeline.h"
-#include "app/core/Timeline.h"
-#include "resources/core/DataFolder.h"
+#include "base/DataFolder.h"
+#include "rules/DemoState.h"
+#include "rules/SceneTimeline.h"
+#include "rules/Timeline.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "resources/core/Check.h"
+#include "base/Check.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
-#include "app/core/Show.h"
+#include "rules/Show.h"
 
-#include "app/core/ImageList.h"
-#include "app/core/TimelineFile.h"
-#include "resources/core/RegularFile.h"
+#include "base/RegularFile.h"
+#include "rules/ImageList.h"
+#include "rules/TimelineFile.h"
 #include "text/core/FontTable.h"
 #include "text/core/LookupTableLoader.h"
 

@@ -1,6 +1,6 @@
-#include "app/core/Playback.h"
+#include "rules/Playback.h"
 
-#include "app/core/KeyCodes.h"
+#include "platform/KeyCodes.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "resources/core/MemoryRoom.h"
+#include "base/MemoryRoom.h"
 
 #include <algorithm>
 #include <atomic>
@@ -92,7 +92,9 @@ namespace {
 std::atomic<uint64_t> keptFree{0};
 }
 
-void keepMemoryFree(uint64_t bytes) { keptFree = bytes; }
+void keepMemoryFree(uint64_t bytes) {
+    keptFree = bytes;
+}
 
 bool roomLeftFor(uint64_t bytes) {
     // Small allocations are checked together: a thousand images just under the threshold hold as

@@ -1,4 +1,4 @@
-#include "app/core/ImageList.h"
+#include "rules/ImageList.h"
 
 const std::string ImageList[kImageCount] = {
     "data/intro.tga",      "data/lobby_robot.tga", "data/lobby_roboat.tga", "data/stjerner.tga",

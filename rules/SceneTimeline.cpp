@@ -1,6 +1,6 @@
-#include "app/core/SceneTimeline.h"
+#include "rules/SceneTimeline.h"
 
-#include "app/core/ImageList.h"
+#include "rules/ImageList.h"
 
 const uint32_t SceneTimeline[kSceneCount] = {7500,  38000,  50670,  57004,  68211,  74411, 81011,
                                              93011, 106611, 119411, 130611, 138000, 160000};

@@ -1,4 +1,4 @@
-#include "resources/core/DataFolder.h"
+#include "base/DataFolder.h"
 
 #include <sys/stat.h>
 

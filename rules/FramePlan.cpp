@@ -1,6 +1,6 @@
-#include "app/core/FramePlan.h"
+#include "rules/FramePlan.h"
 
-#include "app/core/Keyboard.h"
+#include "rules/Keyboard.h"
 
 #include <cstdio>
 

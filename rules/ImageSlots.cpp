@@ -1,4 +1,4 @@
-#include "app/core/ImageSlots.h"
+#include "rules/ImageSlots.h"
 
 #include <algorithm>
 

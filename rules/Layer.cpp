@@ -1,4 +1,4 @@
-#include "app/core/Layer.h"
+#include "rules/Layer.h"
 
 LayerDrawing Layer::at(uint32_t elapsed) const {
     LayerDrawing drawing{kind, image, fit, colour, text, font};

@@ -1,7 +1,7 @@
-#include "app/core/IntroOptions.h"
+#include "rules/IntroOptions.h"
 
-#include "app/core/CommandLine.h"
-#include "app/core/SceneTimeline.h"
+#include "rules/CommandLine.h"
+#include "rules/SceneTimeline.h"
 
 #include <optional>
 

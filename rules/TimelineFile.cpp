@@ -1,4 +1,4 @@
-#include "app/core/TimelineFile.h"
+#include "rules/TimelineFile.h"
 
 // Compiled into this file alone, without exceptions: no shared library to ship beside the intro,
 // and the fuzzer instruments the parser with the rest.
@@ -15,7 +15,7 @@
 #pragma pop_macro("TOML_UNREACHABLE")
 #include <toml++/toml.h>
 
-#include "resources/core/RegularFile.h"
+#include "base/RegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
