@@ -46,7 +46,7 @@ class FontSet {
     void addFont(const std::string& filename);
 
     TextureLibrary& m_textures;
-    const DataFolder& m_data;
+    const DataFolder m_data; // a copy: the folder given may be a temporary
     std::unique_ptr<LookupTable> m_fonttable;
     std::vector<int32_t> m_fontvector; // atlas slot numbers by font index
     int m_currentFont = 0;
