@@ -1,5 +1,6 @@
 // Prints a few lines over one of the default images with the text printer, offscreen, and
 // saves the frame as a PNG. Run it where data/ is: build/text-overlay [picture.png]
+#include "base/CommandLine.h"
 #include "draw/ImageQuads.h"
 #include "platform/HeadlessContext.h"
 #include "resources/TextureLibrary.h"
@@ -10,7 +11,6 @@
 #include <GL/gl.h>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 // Whether what was printed reached standard output; says so on standard error when not.
@@ -24,11 +24,16 @@ bool wroteStandardOutput() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // An option is not a file name: only --help is known.
-    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
-        const bool help = argc == 2 && std::strcmp(argv[1], "--help") == 0;
-        std::fputs("usage: text-overlay [picture.png]\n", help ? stdout : stderr);
-        return !help ? 2 : wroteStandardOutput() ? 0 : 1;
+    const char* const usage = "usage: text-overlay [picture.png]\n";
+    CommandLine line;
+    std::string mistake;
+    if (!readCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc}, {}, 1, line, mistake)) {
+        std::fprintf(stderr, "text-overlay: %s\n%s", mistake.c_str(), usage);
+        return 2;
+    }
+    if (line.help) {
+        std::fputs(usage, stdout);
+        return wroteStandardOutput() ? 0 : 1;
     }
     // Declared first, so that it outlives the textures made in it.
     HeadlessContext context(640, 400);
@@ -53,12 +58,13 @@ int main(int argc, char** argv) {
     glColor4f(0.6f, 0.9f, 1.0f, 1.0f);
     printText(16, 120, 288, 64, "A second font,\nspaced its own way.", 1);
 
-    const char* output = argc > 1 ? argv[1] : "text-overlay.png";
+    const std::string output = line.operands.empty() ? "text-overlay.png" : line.operands[0];
     std::string error;
     if (!writePNG(output, context.width(), context.height(), context.readPixels(), error)) {
-        std::fprintf(stderr, "text-overlay: cannot write %s: %s\n", output, error.c_str());
+        std::fprintf(stderr, "text-overlay: cannot write %s: %s\n", output.c_str(), error.c_str());
         return 1;
     }
-    std::printf("text-overlay: wrote %s (%d x %d)\n", output, context.width(), context.height());
+    std::printf("text-overlay: wrote %s (%d x %d)\n", output.c_str(), context.width(),
+                context.height());
     return wroteStandardOutput() ? 0 : 1;
 }

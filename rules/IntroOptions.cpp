@@ -1,6 +1,6 @@
 #include "rules/IntroOptions.h"
 
-#include "rules/CommandLine.h"
+#include "base/CommandLine.h"
 #include "rules/SceneTimeline.h"
 
 #include <optional>
@@ -28,49 +28,37 @@ std::string startRangeError(uint32_t latest, const std::string& text) {
 
 bool parseIntroOptions(const std::vector<std::string>& args, IntroOptions& options,
                        std::string& error) {
+    static const std::vector<OptionSpec> table = {
+        {"--window", OptionValue::Optional}, {"--start", OptionValue::Required},
+        {"--data", OptionValue::Required},   {"--timeline", OptionValue::Required},
+        {"--dev", OptionValue::None},        {"--version", OptionValue::None}};
+    CommandLine line;
+    if (!readCommandLine(args, table, 0, line, error)) {
+        return false;
+    }
+    options.help = line.help;
     // --start is checked once the timeline is known: a timeline file may run longer.
     std::optional<std::string> startText;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) {
-                error = "option " + arg + " needs a value";
-                return false;
-            }
-            out = args[++i];
-            return true;
-        };
-        if (arg == "--window") {
+    for (const GivenOption& option : line.options) {
+        const std::string value = option.value.value_or("");
+        if (option.name == "--window") {
             options.window = true;
-        } else if (arg.rfind("--window=", 0) == 0) {
-            const std::string size = arg.substr(9);
-            if (!parseSize(size, 1, 16384, options.width, options.height)) {
-                error = "--window takes WIDTHxHEIGHT, each from 1 to 16384, not '" + size + "'";
+            if (option.value && !parseSize(value, 1, 16384, options.width, options.height)) {
+                error = "--window takes WIDTHxHEIGHT, each from 1 to 16384, not '" + value + "'";
                 return false;
             }
-            options.window = true;
-        } else if (arg == "--start") {
-            if (!value(startText.emplace())) {
+        } else if (option.name == "--start") {
+            startText = value;
+        } else if (option.name == "--data" || option.name == "--timeline") {
+            if (value.empty()) {
+                error = option.name +
+                        (option.name == "--data" ? " takes a folder" : " takes a file") +
+                        ", not ''";
                 return false;
             }
-        } else if (arg == "--data" || arg == "--timeline") {
-            std::string& path = arg == "--data" ? options.data : options.timeline;
-            if (!value(path)) {
-                return false;
-            }
-            if (path.empty()) {
-                error = arg + (arg == "--data" ? " takes a folder" : " takes a file") + ", not ''";
-                return false;
-            }
-        } else if (arg == "--dev") {
-            options.dev = true;
-        } else if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--version") {
-            options.version = true;
+            (option.name == "--data" ? options.data : options.timeline) = value;
         } else {
-            error = "unknown option '" + arg + "'";
-            return false;
+            (option.name == "--dev" ? options.dev : options.version) = true;
         }
     }
     if (startText) {

@@ -1,6 +1,6 @@
 #include "rules/IntroOptions.h"
+#include "base/CommandLine.h"
 #include "platform/KeyCodes.h"
-#include "rules/CommandLine.h"
 #include "rules/Playback.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +12,9 @@ TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
     std::string error;
     ASSERT_TRUE(parseIntroOptions({}, o, error));
     EXPECT_FALSE(o.window || o.dev || o.help || o.version || o.start != 0 || !o.data.empty());
-    ASSERT_TRUE(parseIntroOptions(
-        {"--window", "--start", "81012", "--data", "d", "--dev", "--help"}, o, error));
+    ASSERT_TRUE(parseIntroOptions({"--window", "--start=81012", "--data", "d", "--dev"}, o, error));
     EXPECT_EQ(std::tie(o.window, o.width, o.height, o.start, o.data, o.dev, o.help),
-              std::make_tuple(true, 1280, 720, 81012u, std::string("d"), true, true));
+              std::make_tuple(true, 1280, 720, 81012u, std::string("d"), true, false));
     ASSERT_TRUE(parseIntroOptions({"--start", "0000000000000000000000005"}, o, error)) << error;
     EXPECT_EQ(o.start, 5u) << "leading zeros change nothing";
     ASSERT_TRUE(parseIntroOptions({"--start", "200000", "--timeline", "t.toml"}, o, error))
@@ -34,12 +33,69 @@ TEST(IntroOptions, ReadsEachOptionAndRefusesMistakesWithAReason) {
         {{"--data", ""}, "--data takes a folder"},
         {{"--timeline", ""}, "--timeline takes a file"},
         {{"--timeline", "t", "--start", "4294967296"}, "from 0 to 4294967295, not '4294967296'"},
+        {{"--start", "1", "--start", "2"}, "option --start given twice"},
     };
     // clang-format on
     for (const auto& [args, reason] : mistakes) {
         IntroOptions fresh;
         EXPECT_FALSE(parseIntroOptions(args, fresh, error)) << reason;
         EXPECT_NE(error.find(reason), std::string::npos) << error;
+    }
+}
+
+// Every program reads its command line by these rules: the table is one of each kind of option.
+TEST(CommandLine, EveryProgramReadsItsOptionsByOneSetOfRules) {
+    const std::vector<OptionSpec> table = {{"--size", OptionValue::Required},
+                                           {"--window", OptionValue::Optional},
+                                           {"--dev", OptionValue::None}};
+    using Options = std::vector<std::pair<std::string, std::optional<std::string>>>;
+    struct Case {
+        std::vector<std::string> args;
+        size_t mostOperands;
+        bool help;
+        Options options;
+        std::vector<std::string> operands;
+        std::string error; // empty: read
+    };
+    const std::vector<Case> cases = {
+        {{"--size", "2x2", "--window", "out", "--dev"},
+         1,
+         false,
+         {{"--size", "2x2"}, {"--window", std::nullopt}, {"--dev", std::nullopt}},
+         {"out"},
+         ""},
+        {{"--size=-1", "--window=4x4", "-"},
+         1,
+         false,
+         {{"--size", "-1"}, {"--window", "4x4"}},
+         {"-"},
+         ""},
+        {{"--size", "--dev"}, 0, false, {{"--size", "--dev"}}, {}, ""}, // a value, whatever it is
+        {{"--", "--dev", "-h"}, 2, false, {}, {"--dev", "-h"}, ""},
+        {{"--bogus", "-h"}, 0, true, {}, {}, ""}, // --help anywhere wins
+        {{"--dev", "--dev"}, 0, false, {}, {}, "option --dev given twice"},
+        {{"--dev=1"}, 0, false, {}, {}, "option --dev takes no value"},
+        {{"--size"}, 0, false, {}, {}, "option --size needs a value"},
+        {{"--size", "--"}, 0, false, {}, {}, "option --size needs a value"},
+        {{"--window", "4x4"}, 0, false, {}, {}, "unexpected argument '4x4'"},
+        {{"-x"}, 0, false, {}, {}, "unknown option '-x'"},
+        {{"a", "b"}, 1, false, {}, {}, "unexpected argument 'b'"},
+    };
+    for (const Case& c : cases) {
+        CommandLine line;
+        std::string error;
+        const bool read = readCommandLine(c.args, table, c.mostOperands, line, error);
+        EXPECT_EQ(read, c.error.empty()) << c.args[0] << ": " << error;
+        EXPECT_EQ(error, c.error) << c.args[0];
+        if (read) {
+            Options options;
+            for (const GivenOption& option : line.options) {
+                options.emplace_back(option.name, option.value);
+            }
+            EXPECT_EQ(std::tie(line.help, options, line.operands),
+                      std::tie(c.help, c.options, c.operands))
+                << c.args[0];
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // intro-assets: writes the intro's default content into a folder (default "data"): the 26 images
 // and the scroll text, the text printer's font atlases and "fonts.data", and the soundtrack,
 // encoded with lame. Every byte comes from here; two runs write the same bytes.
+#include "base/CommandLine.h"
 #include "tools/assets/Artwork.h"
 #include "tools/assets/FontAtlas.h"
 #include "tools/assets/Soundtrack.h"
@@ -41,19 +42,16 @@ int main(int argc, char** argv) {
     const char* const usage = "usage: intro-assets [FOLDER]\n"
                               "Writes the default images, fonts and soundtrack into FOLDER "
                               "(default: data).\n";
-    const std::string first = argc > 1 ? argv[1] : "";
-    if (first == "--help" || first == "-h") {
-        const bool written = std::fputs(usage, stdout) >= 0 && std::fflush(stdout) == 0;
-        return written ? 0 : fail("could not write to standard output");
-    }
-    // A folder name that starts with a dash is most likely an option mistyped.
-    if (argc > 2 || first.rfind('-', 0) == 0) {
-        std::fprintf(stderr, "intro-assets: %s\n%s",
-                     argc > 2 ? "one folder at most" : ("unknown option '" + first + "'").c_str(),
-                     usage);
+    CommandLine line;
+    std::string mistake;
+    if (!readCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc}, {}, 1, line, mistake)) {
+        std::fprintf(stderr, "intro-assets: %s\n%s", mistake.c_str(), usage);
         return 2;
     }
-    const std::filesystem::path folder = argc > 1 ? argv[1] : "data";
+    if (line.help) {
+        return printAll(usage) ? 0 : fail("could not write to standard output");
+    }
+    const std::filesystem::path folder = line.operands.empty() ? "data" : line.operands[0];
 
     if (findProgram("lame").empty()) {
         return fail("lame not found: it encodes the soundtrack (Debian package lame)");

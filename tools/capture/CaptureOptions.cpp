@@ -1,6 +1,6 @@
 #include "tools/capture/CaptureOptions.h"
 
-#include "rules/CommandLine.h"
+#include "base/CommandLine.h"
 
 #include <map>
 #include <set>
@@ -29,27 +29,25 @@ bool endsWith(const std::string& text, const std::string& end) {
 
 bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& options,
                          std::string& error) {
-    std::set<std::string> given;
-    for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-            return true;
-        }
+    static const std::vector<OptionSpec> table = {
+        {"--at", OptionValue::Required},        {"--from", OptionValue::Required},
+        {"--to", OptionValue::Required},        {"--fps", OptionValue::Required},
+        {"--size", OptionValue::Required},      {"--every-frame", OptionValue::None},
+        {"--variable-rate", OptionValue::None}, {"--data", OptionValue::Required},
+        {"--timeline", OptionValue::Required},  {"--output", OptionValue::Required},
+        {"--version", OptionValue::None}};
+    CommandLine line;
+    if (!readCommandLine(args, table, 0, line, error)) {
+        return false;
     }
-    for (size_t i = 0; i < args.size();) {
-        const std::string& name = args[i++];
-        static const std::set<std::string> known = {
-            "--at",          "--from",          "--to",   "--fps",      "--size",
-            "--every-frame", "--variable-rate", "--data", "--timeline", "--output",
-            "--version"};
-        if (known.count(name) == 0) {
-            error = "unknown option '" + name + "'";
-            return false;
-        }
-        if (!given.insert(name).second) {
-            error = "option " + name + " given twice";
-            return false;
-        }
+    options.help = line.help;
+    if (options.help) {
+        return true;
+    }
+    std::set<std::string> given;
+    for (const GivenOption& option : line.options) {
+        const std::string& name = option.name;
+        given.insert(name);
         static const std::map<std::string, bool CaptureOptions::*> flags = {
             {"--every-frame", &CaptureOptions::everyFrame},
             {"--variable-rate", &CaptureOptions::variableRate},
@@ -58,11 +56,7 @@ bool parseCaptureOptions(const std::vector<std::string>& args, CaptureOptions& o
             options.*(flag->second) = true;
             continue;
         }
-        if (i >= args.size()) {
-            error = "option " + name + " needs a value";
-            return false;
-        }
-        const std::string& value = args[i++];
+        const std::string& value = *option.value;
         uint64_t number = 0;
         if (name == "--output") {
             options.output = value;

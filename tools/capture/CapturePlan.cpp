@@ -1,6 +1,6 @@
 #include "tools/capture/CapturePlan.h"
 
-#include "rules/CommandLine.h"
+#include "base/CommandLine.h"
 #include "rules/FramePlan.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 // intro-capture: renders the intro offscreen at chosen clock values, to a PNG still or to an
 // H.264 video with its soundtrack, at a fixed frame rate whatever the machine's speed.
+#include "base/CommandLine.h"
 #include "base/DataFolder.h"
 #include "platform/ProgramFolder.h"
 #include "platform/StandardStreams.h"
-#include "rules/CommandLine.h"
 #include "rules/ImageList.h"
 #include "tools/capture/Capture.h"
 
