@@ -6,21 +6,16 @@
 #include "app/Frame.h"
 #include "app/ImageLoading.h"
 #include "app/MusicStart.h"
-#include "base/CommandLine.h"
-#include "base/DataFolder.h"
+#include "app/ProgramStart.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
-#include "platform/ProgramFolder.h"
-#include "platform/StandardStreams.h"
 #include "resources/TextureLibrary.h"
 #include "rules/DemoState.h"
-#include "rules/ImageList.h"
 #include "rules/IntroOptions.h"
 #include "rules/Playback.h"
 #include "rules/Show.h"
 #include "text/FontSet.h"
 
-#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -60,49 +55,28 @@ void play(const Show& show, DemoState& state, Display& display, Music& music, Mu
         display.present();
     }
 }
-} // namespace
 
-int main(int argc, char** argv) {
-    keepStandardStreams();
-    // A closed output pipe is a failed write to report, not a reason to die silently.
-    std::signal(SIGPIPE, SIG_IGN);
-    const std::string program = programName(argc > 0 ? argv[0] : nullptr, "intro");
+int run(const std::string& program, const std::vector<std::string>& args) {
     IntroOptions options;
     std::string error;
-    if (!parseIntroOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc),
-                           options, error)) {
-        std::fprintf(stderr, "%s: %s\n%s", program.c_str(), error.c_str(),
-                     introUsage(program).c_str());
-        return 2;
+    if (!parseIntroOptions(args, options, error)) {
+        return refuseOptions(program, error, introUsage(program));
     }
     if (options.help || options.version) {
-        const std::string text =
-            options.help ? introUsage(program) : program + " " INTRO_VERSION "\n";
-        if (!printAll(text)) {
-            std::fprintf(stderr, "%s: could not write to standard output\n", program.c_str());
-            return 1;
-        }
-        return 0;
+        return answer(program,
+                      options.help ? introUsage(program) : program + " " INTRO_VERSION "\n");
     }
     DataFolder data;
-    std::vector<std::string> tried;
-    // A timeline file brings its own images and music; the data folder then only lends its
-    // fonts, to text layers and --dev.
-    if (!chooseDataFolder(options.data, {installedDataFolder()}, kSoundtrack, data, tried) &&
-        options.timeline.empty()) {
-        std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
-                     joinFolders(tried).c_str());
-    }
     Show show;
-    if (!chooseShow(options.timeline, data, show, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
+    // Without data the built-in timeline still starts, as it always has: the soundtrack's
+    // failure then says what is missing.
+    if (const std::optional<int> failed =
+            chooseShowAndData(program, options.data, options.timeline, false, data, show)) {
+        return *failed;
     }
     if (options.start > show.end()) {
-        std::fprintf(stderr, "%s: %s\n%s", program.c_str(),
-                     startRangeError(show.end(), std::to_string(options.start)).c_str(),
-                     introUsage(program).c_str());
-        return 2;
+        return refuseOptions(program, startRangeError(show.end(), std::to_string(options.start)),
+                             introUsage(program));
     }
     // Before anything loads: a file saved while the intro starts counts as changed.
     std::optional<DevWatch> watch;
@@ -169,4 +143,9 @@ int main(int argc, char** argv) {
     }
     play(show, state, display, music, drift, dev.get(), options.start);
     return 0;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    return runProgram(argc, argv, "intro", run);
 }

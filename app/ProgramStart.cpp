@@ -1,0 +1,61 @@
+#include "app/ProgramStart.h"
+
+#include "base/CommandLine.h"
+#include "platform/ProgramFolder.h"
+#include "platform/StandardStreams.h"
+#include "rules/ImageList.h"
+
+#include <csignal>
+#include <cstdio>
+#include <exception>
+
+int runProgram(int argc, char** argv, const std::string& fallbackName,
+               const std::function<int(const std::string& program,
+                                       const std::vector<std::string>& args)>& body) {
+    keepStandardStreams();
+    std::signal(SIGPIPE, SIG_IGN);
+    const std::string program = programName(argc > 0 ? argv[0] : nullptr, fallbackName);
+    try {
+        return body(program, std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: %s\n", program.c_str(), e.what());
+    } catch (...) {
+        std::fprintf(stderr, "%s: unexpected failure\n", program.c_str());
+    }
+    return 1;
+}
+
+int refuseOptions(const std::string& program, const std::string& error, const std::string& usage) {
+    std::fprintf(stderr, "%s: %s\n%s", program.c_str(), error.c_str(), usage.c_str());
+    return 2;
+}
+
+int answer(const std::string& program, const std::string& text) {
+    if (!printAll(text)) {
+        std::fprintf(stderr, "%s: could not write to standard output\n", program.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+std::optional<int> chooseShowAndData(const std::string& program, const std::string& dataGiven,
+                                     const std::string& timeline, bool needData, DataFolder& data,
+                                     Show& show) {
+    std::vector<std::string> tried;
+    // A timeline file brings its own images and music; the data folder then only lends its
+    // fonts, to text layers and --dev.
+    if (!chooseDataFolder(dataGiven, {installedDataFolder()}, kSoundtrack, data, tried) &&
+        timeline.empty()) {
+        std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
+                     joinFolders(tried).c_str());
+        if (needData) {
+            return 1;
+        }
+    }
+    std::string error;
+    if (!chooseShow(timeline, data, show, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    return std::nullopt;
+}
