@@ -43,13 +43,20 @@ uint32_t keyMessage(const SDL_KeyboardEvent& key) {
 } // namespace
 
 Display::Display() = default;
-Display::~Display() = default;
+
+Display::~Display() {
+    m_surface.reset();
+    if (m_videoStarted) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+}
 
 DisplayError Display::open(const DisplayMode& mode, std::string& reason) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         reason = SDL_GetError();
         return DisplayError::NoDisplay;
     }
+    m_videoStarted = true;
     const char* driver = SDL_GetCurrentVideoDriver();
     if (isInvisibleDriver(driver)) {
         // SDL leaves no error of its own when X11 and Wayland fail and it falls back.

@@ -52,4 +52,5 @@ class Display {
 
   private:
     std::unique_ptr<GLSurface> m_surface; // only platform/ sees inside
+    bool m_videoStarted = false;          // SDL's video, shut down again when the display goes
 };

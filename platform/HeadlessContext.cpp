@@ -8,9 +8,17 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace {
+const char* const kSoftware = "LIBGL_ALWAYS_SOFTWARE";
+}
+
 HeadlessContext::HeadlessContext(int width, int height) : m_width(width), m_height(height) {
-    // Software rendering keeps read-back pixels the same from machine to machine.
-    setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
+    // Software rendering keeps read-back pixels the same from machine to machine. What the
+    // environment and SDL's hints held before comes back when the context goes.
+    if (const char* before = std::getenv(kSoftware)) {
+        m_softwareBefore = before;
+    }
+    setenv(kSoftware, "1", 1);
     // Over the environment's SDL_VIDEODRIVER, which a desktop session sets for its windows.
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "offscreen", SDL_HINT_OVERRIDE);
     // Nothing offscreen reads SDL's quit events: Ctrl-C and kill keep their usual effect, or
@@ -20,6 +28,7 @@ HeadlessContext::HeadlessContext(int width, int height) : m_width(width), m_heig
         m_error = SDL_GetError();
         return;
     }
+    m_videoStarted = true;
     m_surface = openGLSurface(width, height, SDL_WINDOW_HIDDEN, m_error);
     if (ok()) {
         glViewport(0, 0, width, height);
@@ -28,7 +37,16 @@ HeadlessContext::HeadlessContext(int width, int height) : m_width(width), m_heig
 
 HeadlessContext::~HeadlessContext() {
     m_surface.reset();
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (m_videoStarted) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+    SDL_ResetHint(SDL_HINT_NO_SIGNAL_HANDLERS);
+    if (m_softwareBefore) {
+        setenv(kSoftware, m_softwareBefore->c_str(), 1);
+    } else {
+        unsetenv(kSoftware);
+    }
 }
 
 std::vector<uint8_t> HeadlessContext::readPixels() const {

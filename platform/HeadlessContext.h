@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,7 @@ class HeadlessContext {
     int m_width;
     int m_height;
     std::unique_ptr<GLSurface> m_surface; // only platform/ sees inside
+    bool m_videoStarted = false;
+    std::optional<std::string> m_softwareBefore; // the environment's, given back at the end
     std::string m_error;
 };

@@ -1,5 +1,5 @@
-// DemoState: the process-wide record the frame loop plays from. Zero at process start.
-// The window, GL context and music handles are held by platform/, which owns them.
+// DemoState: the record the frame loop plays from, owned by the program and passed down; zero
+// before the first frame. The window, GL context and music are the program's platform/ objects.
 #pragma once
 
 #include <cstdint>

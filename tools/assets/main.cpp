@@ -9,6 +9,7 @@
 #include "tools/common/OutputFile.h"
 #include "tools/common/PNGWriter.h"
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -39,6 +40,8 @@ bool encodeMusic(const std::filesystem::path& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A lame that ends early is a failed write to report, not a reason to die silently.
+    std::signal(SIGPIPE, SIG_IGN);
     const char* const usage = "usage: intro-assets [FOLDER]\n"
                               "Writes the default images, fonts and soundtrack into FOLDER "
                               "(default: data).\n";

@@ -68,8 +68,6 @@ std::string findProgram(const std::string& name) {
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool ownGroup,
                            const std::vector<std::string>& environment)
     : m_ownGroup(ownGroup) {
-    // A write to a child that has ended fails with EPIPE instead of killing us.
-    std::signal(SIGPIPE, SIG_IGN);
     const std::string program = argv.empty() ? "" : findProgram(argv[0]);
     if (program.empty()) {
         m_startError = (argv.empty() ? std::string("no program") : argv[0]) + " not found";

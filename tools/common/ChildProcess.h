@@ -17,7 +17,9 @@ class ChildProcess {
     /// process group of its own, so that a Ctrl-C at the terminal reaches only us and we decide
     /// when it finishes. The child never outlives us, however we end: it is killed when the thread
     /// that started it ends, so start it from the main thread. started() says whether it runs.
-    /// The child has our environment, with each "NAME=value" of environment set in it.
+    /// The child has our environment, with each "NAME=value" of environment set in it. The
+    /// program ignores SIGPIPE, so that a write to a child that has ended fails (EPIPE) rather
+    /// than end it.
     ChildProcess(const std::vector<std::string>& argv, bool ownGroup,
                  const std::vector<std::string>& environment = {});
     ~ChildProcess();
