@@ -134,6 +134,12 @@ int run(const std::string& program, const std::vector<std::string>& args) {
     }
     std::unique_ptr<DevMode> dev;
     if (options.dev) {
+        if (fonts->fontCount() == 0) {
+            std::fprintf(stderr,
+                         "%s: --dev's overlay has no font to print with: %s lists none or is "
+                         "missing; --data DIR names a folder that holds one\n",
+                         program.c_str(), data.path("data/fonts.data").c_str());
+        }
         dev = std::make_unique<DevMode>(textures, *fonts, data, music, drift, show,
                                         options.timeline, std::move(*watch));
     }

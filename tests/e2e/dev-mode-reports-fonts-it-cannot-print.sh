@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# With --dev, a text layer needs a font the intro loaded when it started: with no font table in
-# the data folder the report names the table; once one is copied in, it says that only a new start
+# With --dev, the overlay and text layers need the fonts the intro loaded when it started: with no
+# font table in the data folder the start says so and each report names the table; once one is copied in, it says that only a new start
 # reads it, and the timeline playing goes on.
 source "$(dirname "$0")/lib.sh" "$1" display
 
@@ -15,6 +15,8 @@ timeline() {
 timeline "" | save
 start_window "$BUILD/intro" --dev --data data --timeline show/timeline.toml
 wait_for_centre 30,30,200 "the picture"
+grep -qx "intro: --dev's overlay has no font to print with: data/fonts.data lists none or is missing; --data DIR names a folder that holds one" err.txt ||
+    fail "no word of the missing font table: $(cat err.txt)"
 timeline '[[scene.layer]]
 text = "HELLO"
 ' | save
