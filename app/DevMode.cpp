@@ -11,15 +11,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
-#include <sys/stat.h>
 #include <utility>
 
 namespace {
 constexpr uint32_t kPollMs = 250;
-
-bool sameTime(const timespec& a, const timespec& b) {
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
 
 // The file name of the image a drawing shows, without its folder.
 std::string imageName(const DemoState& state, const TextureLibrary& textures, int image) {
@@ -28,38 +23,6 @@ std::string imageName(const DemoState& state, const TextureLibrary& textures, in
     return path.substr(path.rfind('/') + 1);
 }
 } // namespace
-
-bool FileWatch::Seen::operator==(const Seen& other) const {
-    return device == other.device && inode == other.inode && size == other.size &&
-           sameTime(modified, other.modified) && sameTime(changed, other.changed);
-}
-
-FileWatch::FileWatch(std::vector<std::string> paths) : m_paths(std::move(paths)) {
-    for (const std::string& path : m_paths) {
-        m_seen.push_back(look(path));
-    }
-}
-
-FileWatch::Seen FileWatch::look(const std::string& path) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0) {
-        return Seen();
-    }
-    return {info.st_dev, info.st_ino, static_cast<long long>(info.st_size), info.st_mtim,
-            info.st_ctim};
-}
-
-std::vector<size_t> FileWatch::changed() {
-    std::vector<size_t> changed;
-    for (size_t n = 0; n < m_paths.size(); ++n) {
-        const Seen now = look(m_paths[n]);
-        if (!(now == m_seen[n]) && now.size >= 0) {
-            changed.push_back(n);
-        }
-        m_seen[n] = now;
-    }
-    return changed;
-}
 
 DevMode::DevMode(TextureLibrary& textures, FontSet& fonts, const DataFolder& data, Music& music,
                  MusicDrift& drift, Show& show, const std::string& timelinePath, DevWatch watch)
