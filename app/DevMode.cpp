@@ -2,6 +2,7 @@
 
 #include "app/Frame.h"
 #include "app/MusicStart.h"
+#include "rules/DevOverlay.h"
 #include "rules/ImageSlots.h"
 #include "rules/TimelineFile.h"
 #include "text/TextPrinter.h"
@@ -15,13 +16,6 @@
 
 namespace {
 constexpr uint32_t kPollMs = 250;
-
-// The file name of the image a drawing shows, without its folder.
-std::string imageName(const DemoState& state, const TextureLibrary& textures, int image) {
-    const Texture* texture = image >= 0 ? textures.get(state.imageSlots[image]) : nullptr;
-    const std::string path = texture != nullptr ? texture->fileName() : "";
-    return path.substr(path.rfind('/') + 1);
-}
 } // namespace
 
 DevMode::DevMode(TextureLibrary& textures, FontSet& fonts, const DataFolder& data, Music& music,
@@ -111,23 +105,13 @@ void DevMode::drawOverlay(const DemoState& state, const SceneDrawing& drawing, u
     if (atlas == nullptr) {
         return; // no font to print with
     }
-    // A scene of layers alone names its first picture layer's.
-    int shown = drawing.image;
-    for (const LayerDrawing& layer : drawing.layers) {
-        shown = shown < 0 && layer.kind == LayerKind::Picture ? layer.image : shown;
-    }
-    const std::string image =
-        shown < 0 ? std::string("-")
-                  : std::to_string(shown) + " " + imageName(state, m_textures, shown);
-    const std::string lines[] = {"scene " + std::to_string(state.scene) + " image " + image,
-                                 std::to_string(time) + " ms" + (paused ? " paused" : "")};
-    // A font table may give any spacing: the backdrop's size is worked out in 64 bits and kept
-    // within the overlay's reach.
-    const int64_t advance = int64_t{atlas->width() / 16} + m_fonts.xSpace(font);
-    const int64_t lineHeight = int64_t{atlas->height() / 16} + m_fonts.ySpace(font);
-    const auto longest = static_cast<int64_t>(std::max(lines[0].size(), lines[1].size()));
-    const auto width = static_cast<int>(std::clamp<int64_t>(longest * advance + 8, 0, 100000));
-    const auto height = static_cast<int>(std::clamp<int64_t>(2 * lineHeight + 8, 0, 100000));
+    const int shown = overlayImage(drawing);
+    const Texture* texture = shown >= 0 ? m_textures.get(state.imageSlots[shown]) : nullptr;
+    const std::array<std::string, 2> lines = overlayLines(
+        state.scene, shown, texture != nullptr ? texture->fileName() : "", time, paused);
+    const auto [width, height] =
+        overlayBackdrop(lines, int64_t{atlas->width() / 16} + m_fonts.xSpace(font),
+                        int64_t{atlas->height() / 16} + m_fonts.ySpace(font));
 
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
     glEnable(GL_BLEND);
