@@ -3,6 +3,7 @@
 #include "base/CommandLine.h"
 #include "platform/ProgramFolder.h"
 #include "platform/StandardStreams.h"
+#include "rules/ExitCodes.h"
 #include "rules/ImageList.h"
 
 #include <csignal>
@@ -22,20 +23,20 @@ int runProgram(int argc, char** argv, const std::string& fallbackName,
     } catch (...) {
         std::fprintf(stderr, "%s: unexpected failure\n", program.c_str());
     }
-    return 1;
+    return kExitFailed;
 }
 
 int refuseOptions(const std::string& program, const std::string& error, const std::string& usage) {
     std::fprintf(stderr, "%s: %s\n%s", program.c_str(), error.c_str(), usage.c_str());
-    return 2;
+    return kExitOptions;
 }
 
 int answer(const std::string& program, const std::string& text) {
     if (!printAll(text)) {
         std::fprintf(stderr, "%s: could not write to standard output\n", program.c_str());
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 std::optional<int> chooseShowAndData(const std::string& program, const std::string& dataGiven,
@@ -49,13 +50,13 @@ std::optional<int> chooseShowAndData(const std::string& program, const std::stri
         std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
                      joinFolders(tried).c_str());
         if (needData) {
-            return 1;
+            return kExitFailed;
         }
     }
     std::string error;
     if (!chooseShow(timeline, data, show, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
+        return kExitFailed;
     }
     return std::nullopt;
 }

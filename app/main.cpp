@@ -11,6 +11,7 @@
 #include "platform/Display.h"
 #include "resources/TextureLibrary.h"
 #include "rules/DemoState.h"
+#include "rules/ExitCodes.h"
 #include "rules/IntroOptions.h"
 #include "rules/Playback.h"
 #include "rules/Show.h"
@@ -98,7 +99,7 @@ int run(const std::string& program, const std::vector<std::string>& args) {
             std::fprintf(stderr, "%s: to play without sound: SDL_AUDIODRIVER=dummy %s\n",
                          program.c_str(), program.c_str());
         }
-        return 1;
+        return kExitFailed;
     }
     // The images are read and decoded while the window opens.
     ImagePreload preload(show);
@@ -112,7 +113,7 @@ int run(const std::string& program, const std::vector<std::string>& args) {
         std::printf("Error: %s\n", errorText(displayError));
         std::fflush(stdout);
         std::fprintf(stderr, "%s: %s\n", program.c_str(), reason.c_str());
-        return 1;
+        return kExitFailed;
     }
     DemoState state;
     TextureLibrary textures;
@@ -148,7 +149,7 @@ int run(const std::string& program, const std::vector<std::string>& args) {
         drift.setTogether(0);
     }
     play(show, state, display, music, drift, dev.get(), options.start);
-    return 0;
+    return kExitDone;
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "rules/IntroOptions.h"
 
 #include "base/CommandLine.h"
+#include "rules/ExitCodes.h"
 #include "rules/SceneTimeline.h"
 
 #include <optional>
@@ -18,7 +19,8 @@ std::string introUsage(const std::string& program) {
            "                  restarts, changed images and timeline reload, an overlay shows "
            "scene,\n"
            "                  image and clock\n"
-           "Keys: Escape quits, Enter skips a scene, Space prints the clock.\n";
+           "Keys: Escape quits, Enter skips a scene, Space prints the clock.\n" +
+           exitCodesText(ExitCodeProgram::Intro);
 }
 
 std::string startRangeError(uint32_t latest, const std::string& text) {

@@ -10,4 +10,4 @@ WAIT_S=120 press_space
 xdotool key Escape
 wait_for_exit 120
 [ "$EXIT_CODE" = 0 ] && grep -q "ERROR SUMMARY: 0 errors" intro.log ||
-    fail "intro under valgrind: exit code $EXIT_CODE: $(grep -A20 -E 'Invalid|definitely lost in' intro.log | head -60)"
+    fail "intro under valgrind: exit code $EXIT_CODE: $(grep -A40 -E 'Invalid|definitely lost in' intro.log | head -80)"

@@ -156,5 +156,5 @@ break_file() {
 # us are listed, each with its reason, in tests/valgrind.supp. An array, not a function: started
 # in the background, a function would run in a subshell that the clean-up's kill leaves valgrind
 # behind.
-MEMCHECK=(env LP_NUM_THREADS=0 valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite
+MEMCHECK=(env LP_NUM_THREADS=0 valgrind --keep-debuginfo=yes --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite
     --show-leak-kinds=definite --num-callers=40 --suppressions="$HERE/../valgrind.supp")

@@ -8,12 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-// Written whole, but some images did not load and show white.
-constexpr int kImagesMissing = 3;
-
-// Each returns the process's exit code, after printing any failure as one line on stderr, under
-// the program's name. On a failure the output is as it was.
-// A show that writes text prints with data's fonts.
+// Each returns the process's exit code (rules/ExitCodes.h), after printing any failure as one line
+// on stderr, under the program's name. On a failure the output is as it was. A show that writes
+// text prints with data's fonts.
 int captureStill(const std::string& program, const CaptureOptions& options, const Show& show,
                  const DataFolder& data);
 int captureVideo(const std::string& program, const CaptureOptions& options, const Show& show,

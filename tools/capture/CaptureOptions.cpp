@@ -1,6 +1,7 @@
 #include "tools/capture/CaptureOptions.h"
 
 #include "base/CommandLine.h"
+#include "rules/ExitCodes.h"
 
 #include <map>
 #include <set>
@@ -15,10 +16,10 @@ std::string captureUsage(const std::string& program) {
            "It reads DIR, else data/ in the working directory, else the installed data; or plays\n"
            "the timeline in FILE with its images and music, its text in the fonts of the data.\n"
            "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000 (a timeline's end); a\n"
-           "video spans at most 24 hours. Exit code 3: written, but some images did not load and\n"
-           "show white.\n"
+           "video spans at most 24 hours.\n"
            "--variable-rate: each picture encoded once and held by its timestamp (smaller, and\n"
-           "faster at 1080p and above; for players that take a variable frame rate).\n";
+           "faster at 1080p and above; for players that take a variable frame rate).\n" +
+           exitCodesText(ExitCodeProgram::Capture);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "tools/capture/Session.h"
 
+#include "rules/ExitCodes.h"
+
 #include "app/Frame.h"
 #include "app/ImageLoading.h"
 #include "tools/capture/Capture.h"
@@ -26,14 +28,14 @@ Session::Session(const CaptureOptions& options, const Show& show, const DataFold
 
 int writtenWhole(const std::string& program, const Session& session, const char* what) {
     if (session.missing.empty()) {
-        return 0;
+        return kExitDone;
     }
     std::fprintf(stderr, "%s: %s; the %s shows them white\n", program.c_str(),
                  session.missing.c_str(), what);
-    return kImagesMissing;
+    return kExitImagesMissing;
 }
 
 int failCapture(const std::string& program, const std::string& message) {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), message.c_str());
-    return 1;
+    return kExitFailed;
 }

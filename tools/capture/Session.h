@@ -29,8 +29,8 @@ struct Session {
     std::string missing; // which images did not load, drawn untextured; empty when all did
 };
 
-// The exit code of a capture written whole: 0, or kImagesMissing, said in one line, when some
-// pictures are drawn without their image.
+// The exit code of a capture written whole: kExitDone, or kExitImagesMissing, said in one line,
+// when some pictures are drawn without their image.
 int writtenWhole(const std::string& program, const Session& session, const char* what);
 
 // Says why a capture failed, under the program's name; the exit code, 1.

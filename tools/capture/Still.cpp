@@ -1,4 +1,5 @@
 #include "app/Frame.h"
+#include "rules/ExitCodes.h"
 #include "rules/FramePlan.h"
 #include "tools/capture/Capture.h"
 #include "tools/capture/Session.h"
@@ -35,7 +36,7 @@ int captureStill(const std::string& program, const CaptureOptions& options, cons
     if (stopSignalSeen() != 0) {
         std::fprintf(stderr, "%s: interrupted: %s was not written\n", program.c_str(),
                      options.output.c_str());
-        return 128 + stopSignalSeen();
+        return kExitSignalled + stopSignalSeen();
     }
     if (!written || !file.commit(reason)) {
         return failCapture(program, "cannot write " + options.output + ": " + reason);

@@ -1,6 +1,7 @@
 #include "app/Frame.h"
 #include "base/MemoryRoom.h"
 #include "base/RegularFile.h"
+#include "rules/ExitCodes.h"
 #include "tools/capture/Capture.h"
 #include "tools/capture/CapturePlan.h"
 #include "tools/capture/ImageLayerCache.h"
@@ -128,7 +129,7 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     if (stopSignalSeen() != 0) {
         std::fprintf(stderr, "%s: interrupted before the first frame: %s was not written\n",
                      program.c_str(), options.output.c_str());
-        return 128 + stopSignalSeen();
+        return kExitSignalled + stopSignalSeen();
     }
     // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
     // finish a playable file with the frames it has.
@@ -213,7 +214,7 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
             std::fprintf(stderr, "%s: interrupted: %s was not written: %s%s\n", program.c_str(),
                          options.output.c_str(), why.c_str(), saying.c_str());
         }
-        return 128 + stopSignalSeen();
+        return kExitSignalled + stopSignalSeen();
     }
     if (encoderStopped || ending != ChildProcess::Ending::Succeeded) {
         return failCapture(program, "ffmpeg failed after " + std::to_string(written) + " frames; " +
