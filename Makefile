@@ -19,7 +19,7 @@ PREFIX ?= /usr/local
 DESTDIR ?=
 
 .PHONY: all build docs deps deps-run deps-package deps-capture deps-docs deps-measure run test test-sanitize \
-  fuzz bench measure capture capture-speed install package package-check
+  fuzz bench measure capture capture-speed install package package-check restore-data
 
 all: build
 
@@ -73,8 +73,13 @@ deps-docs:
 deps-measure:
 	scripts/install-deps measure
 
+# The generated pictures, fonts and music back in build/data, over any retouched there by hand.
+restore-data:
+	rm -f $(BUILD)/data/stamp
+	$(MAKE) build TARGETS=content
+
 run: deps-run
-	$(MAKE) build TARGETS="intro content"
+	$(MAKE) build TARGETS="afterglow afterglow-capture content"
 	scripts/run-intro $(BUILD) $(ARGS)
 
 test: deps
@@ -116,7 +121,7 @@ bench: build
 # The whole intro as a video with its soundtrack: build/intro.mp4.
 capture: deps-capture
 	$(MAKE) build
-	cd $(BUILD) && ./intro-capture --output intro.mp4
+	cd $(BUILD) && ./afterglow-capture --output intro.mp4
 
 # Measurements that are no test's business: how closely the music follows the clock through
 # pauses and seeks, on the machine's sound output (SDL_AUDIODRIVER=dummy where it has none); the
@@ -133,6 +138,6 @@ measure: deps-measure
 # frame rate (the default) and at a variable one.
 capture-speed: build
 	for size in 1280x720 1920x1080 3840x2160; do for rate in "" --variable-rate; do \
-	  (cd $(BUILD) && ./intro-capture --size $$size $$rate --output speed-$$size.mp4 2>&1 | \
+	  (cd $(BUILD) && ./afterglow-capture --size $$size $$rate --output speed-$$size.mp4 2>&1 | \
 	    tail -n 1 | sed "s/^/$$size $${rate:-constant rate}: /") || exit 1; \
 	done; done

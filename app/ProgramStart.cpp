@@ -45,7 +45,7 @@ std::optional<int> chooseShowAndData(const std::string& program, const std::stri
     std::vector<std::string> tried;
     // A timeline file brings its own images and music; the data folder then only lends its
     // fonts, to text layers and --dev.
-    if (!chooseDataFolder(dataGiven, {installedDataFolder()}, kSoundtrack, data, tried) &&
+    if (!chooseDataFolder(dataGiven, programDataFolders(), kSoundtrack, data, tried) &&
         timeline.empty()) {
         std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
                      joinFolders(tried).c_str());

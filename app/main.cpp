@@ -154,5 +154,5 @@ int run(const std::string& program, const std::vector<std::string>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
-    return runProgram(argc, argv, "intro", run);
+    return runProgram(argc, argv, "afterglow", run);
 }

@@ -1,7 +1,7 @@
 /// @file
 /// DataFolder: where the data files are. Programs name them as "data/<file>"; the folder chosen
 /// takes the place of "data": one given on the command line, else "data" in the working
-/// directory, else the installed data folder.
+/// directory, else the one beside the program (a build tree's), else the installed one.
 #pragma once
 
 #include <string>
@@ -20,10 +20,10 @@ class DataFolder {
 };
 
 /// Chooses the folder: given when it is not empty; else the first of "data" in the working
-/// directory and then installed that holds the file named marker ("data/<file>", the soundtrack),
-/// so that an unrelated folder called data is passed over. tried lists each folder looked at, with
-/// why it was passed over. False when none would do: the folder is then "data", where loads fail
-/// with their usual reports.
+/// directory and then those given (beside the program, installed) that holds the file named marker
+/// ("data/<file>", the soundtrack), so that an unrelated folder called data is passed over. tried
+/// lists each folder looked at, with why it was passed over. False when none would do: the folder
+/// is then "data", where loads fail with their usual reports.
 bool chooseDataFolder(const std::string& given, const std::vector<std::string>& installed,
                       const std::string& marker, DataFolder& chosen,
                       std::vector<std::string>& tried);

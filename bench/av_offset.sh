@@ -59,7 +59,7 @@ measure() {
         --latency-msec=5 2>/dev/null | "$build/av_probe" 44100 160 120 $((seconds + 1)) >"$name.txt" &
     local probe=$!
     sleep 1
-    SDL_AUDIODRIVER=pulseaudio "$build/intro" --timeline show/timeline.toml "$@" >/dev/null 2>intro.err &
+    SDL_AUDIODRIVER=pulseaudio "$build/afterglow" --timeline show/timeline.toml "$@" >/dev/null 2>intro.err &
     local intro=$! elapsed=0
     for key in $keys; do
         sleep "$(awk -v at="${key%%:*}" -v was="$elapsed" 'BEGIN { print at - was }')"

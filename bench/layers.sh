@@ -50,9 +50,9 @@ END
 echo "A timeline file with every kind of layer, changing in every frame:"
 for _ in 1 2 3; do
     SDL_AUDIODRIVER=dummy LD_PRELOAD="$build/libframe_rate_probe.so" \
-        "$build/intro" --data "$build/data" --timeline timeline.toml | sed 's/^/  played full screen, /'
+        "$build/afterglow" --data "$build/data" --timeline timeline.toml | sed 's/^/  played full screen, /'
 done
 for rate in "" --variable-rate; do
-    "$build/intro-capture" --data "$build/data" --timeline timeline.toml --size 1920x1080 $rate \
+    "$build/afterglow-capture" --data "$build/data" --timeline timeline.toml --size 1920x1080 $rate \
         --output layers.mp4 2>&1 | tail -n 1 | sed "s/^/  filmed at 1080p, ${rate:-constant rate}: /"
 done

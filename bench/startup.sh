@@ -8,5 +8,5 @@ fi
 build=$(cd "$1" && pwd)
 for _ in 1 2 3 4 5; do
     INTRO_EXEC_NS=$(date +%s%N) SDL_AUDIODRIVER=dummy LD_PRELOAD="$build/libstartup_probe.so" \
-        "$build/intro" --data "$build/data"
+        "$build/afterglow" --data "$build/data"
 done

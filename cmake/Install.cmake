@@ -1,14 +1,12 @@
-# Installing: the intro and its capture tool as afterglow and afterglow-capture, laid out as
+# Installing: the intro and its capture tool, afterglow and afterglow-capture, laid out as
 # Debian lays out its games (programs in games/, data in share/games/afterglow), with man pages,
 # a desktop entry and icon; and the drawing library for programs of scene writers, with a CMake
 # package and a pkg-config file. `make install PREFIX=... DESTDIR=...` installs both; `make
 # package` makes a Debian package of each: the intro's (component intro) and the library's
 # (component dev), as Debian splits a program from what one builds against.
 
-install(PROGRAMS $<TARGET_FILE:intro> DESTINATION ${INTRO_GAMES_DIR} RENAME afterglow
-  COMPONENT intro)
-install(PROGRAMS $<TARGET_FILE:intro-capture> DESTINATION ${INTRO_GAMES_DIR}
-  RENAME afterglow-capture COMPONENT intro)
+install(PROGRAMS $<TARGET_FILE:afterglow> $<TARGET_FILE:afterglow-capture>
+  DESTINATION ${INTRO_GAMES_DIR} COMPONENT intro)
 # A package (or `cmake --install --strip`) carries the programs and static libraries stripped as
 # Debian strips them, the compiler's notes included; a plain install keeps what the build made.
 set(intro_strip_notes --remove-section=.comment --remove-section=.note)

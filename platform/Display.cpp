@@ -84,7 +84,7 @@ DisplayError Display::open(const DisplayMode& mode, std::string& reason) {
     // Xvfb refuses vsync; the buffer swap is then the only pacing, as intended.
     SDL_GL_SetSwapInterval(1);
     if (mode.windowed) {
-        SDL_SetWindowTitle(m_surface->window, "intro");
+        SDL_SetWindowTitle(m_surface->window, "afterglow");
         SDL_SetWindowPosition(m_surface->window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     } else {
         SDL_ShowCursor(SDL_DISABLE);

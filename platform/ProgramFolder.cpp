@@ -13,6 +13,7 @@ std::string programFolder() {
     return program.substr(0, program.rfind('/'));
 }
 
-std::string installedDataFolder() {
-    return programFolder() + "/" INTRO_DATA_FROM_PROGRAM;
+std::vector<std::string> programDataFolders() {
+    const std::string folder = programFolder();
+    return {folder + "/data", folder + "/" INTRO_DATA_FROM_PROGRAM};
 }

@@ -4,10 +4,13 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 /// The folder of the running executable, or "" when the system cannot tell.
 std::string programFolder();
 
-/// The installed data folder, found from the program's folder (INTRO_DATA_FROM_PROGRAM, set at
-/// build time: the way from the programs' folder to the data's, as installed).
-std::string installedDataFolder();
+/// Where a program looks for its data after data/ in the working directory: data/ beside the
+/// program (the build tree's, where the build generates it), then the installed data folder,
+/// found from the program's folder (INTRO_DATA_FROM_PROGRAM, set at build time: the way from the
+/// programs' folder to the data's, as installed).
+std::vector<std::string> programDataFolders();

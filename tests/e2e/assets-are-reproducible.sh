@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# intro-assets writes the same bytes on every run.
+# afterglow-assets writes the same bytes on every run.
 source "$(dirname "$0")/lib.sh" "$1"
 
-"$BUILD/intro-assets" again || fail "intro-assets failed"
+"$BUILD/afterglow-assets" again || fail "afterglow-assets failed"
 count=0
-for f in "$BUILD"/data/*; do
+for f in "$BUILD"/content/*; do
     case $(basename "$f") in stamp | timeline.toml) continue ;; esac # written by the build
     cmp -s "$f" "again/$(basename "$f")" || fail "$(basename "$f") differs between two runs"
     count=$((count + 1))

@@ -10,7 +10,7 @@ cp "$(command -v sleep)" hang/hung-encoder
 printf '#!/bin/sh\nexec "%s" 1000\n' "$WORK/hang/hung-encoder" >hang/ffmpeg
 chmod +x hang/ffmpeg
 for stop in INT KILL; do
-    start_intro env PATH="$WORK/hang:$PATH" "$BUILD/intro-capture" --to 86400000 --fps 240 --size 64x64 --output hang.mp4
+    start_intro env PATH="$WORK/hang:$PATH" "$BUILD/afterglow-capture" --to 86400000 --fps 240 --size 64x64 --output hang.mp4
     killed=$INTRO_PID
     wait_until "the hung encoder's start" pgrep -f "$WORK/hang/hung-encoder" -P "$INTRO_PID" >/dev/null
     kill -"$stop" "$INTRO_PID"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Interrupted, intro-capture leaves the frames so far as a playable file, or no still and no
+# Interrupted, afterglow-capture leaves the frames so far as a playable file, or no still and no
 # temporary file, and its exit code names the signal. The temporary folder cannot be written
 # (missing here, as when it is full): nothing the capture or ffmpeg keeps goes there.
 source "$(dirname "$0")/lib.sh" "$1"
@@ -22,7 +22,7 @@ done
 { printf '\0\0\2\0\0\0\0\0\0\0\0\0\0\40\0\40\30\0' && head -c $((8192 * 8192 * 3)) /dev/zero; } >data/s1.tga
 for n in $(seq 6 25); do rm "data/${IMAGE_FILES[$n]}.tga"; done
 for signal in INT TERM HUP; do
-    start_intro "$BUILD/intro-capture" --at 70000 --size 64x48 --output still.png
+    start_intro "$BUILD/afterglow-capture" --at 70000 --size 64x48 --output still.png
     wait_until "the still's temporary file" test -e ".still.png.$INTRO_PID.partial"
     kill -STOP "$INTRO_PID" && kill -"$signal" "$INTRO_PID" && kill -CONT "$INTRO_PID"
     wait_for_exit 20

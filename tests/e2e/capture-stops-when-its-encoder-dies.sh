@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The encoder gone, intro-capture stops at once, with the reason, and leaves no file.
+# The encoder gone, afterglow-capture stops at once, with the reason, and leaves no file.
 source "$(dirname "$0")/lib.sh" "$1"
 
 make_solid_data

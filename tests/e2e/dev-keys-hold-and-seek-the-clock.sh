@@ -3,7 +3,7 @@
 source "$(dirname "$0")/lib.sh" "$1" display
 
 make_solid_data
-start_window "$BUILD/intro" --dev --start 52000
+start_window "$BUILD/afterglow" --dev --start 52000
 xdotool key p
 press_space
 # Paused between 52 and 63 s: Right lands in scene 4 (57004 to 68211 ms), image 2.

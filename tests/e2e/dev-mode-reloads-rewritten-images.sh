@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh" "$1" display
 make_solid_data
 mkdir other && mv data other/data
 # Held at 60 s, in scene 4 (57004 to 68211 ms), on image 2.
-start_window "$BUILD/intro" --dev --start 60000 --data other/data
+start_window "$BUILD/afterglow" --dev --start 60000 --data other/data
 xdotool key p
 wait_for_centre "$(image_colour 2)" "scene 4"
 before=$(now_ms)

@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh" "$1" display
 
 mkdir show
-cp "$BUILD/data/vorn.mp3" show/music.mp3
+cp "$BUILD/content/vorn.mp3" show/music.mp3
 convert -size 64x64 "xc:rgb(30,30,200)" show/a.png
 save() { cat >show/new.toml && mv show/new.toml show/timeline.toml; }
 timeline() {
@@ -13,9 +13,9 @@ timeline() {
     printf '[[scene.layer]]\nimage = "a"\n%s' "$1"
 }
 timeline "" | save
-start_window "$BUILD/intro" --dev --data data --timeline show/timeline.toml
+start_window "$BUILD/afterglow" --dev --data data --timeline show/timeline.toml
 wait_for_centre 30,30,200 "the picture"
-grep -qx "intro: --dev's overlay has no font to print with: data/fonts.data lists none or is missing; --data DIR names a folder that holds one" err.txt ||
+grep -qx "afterglow: --dev's overlay has no font to print with: data/fonts.data lists none or is missing; --data DIR names a folder that holds one" err.txt ||
     fail "no word of the missing font table: $(cat err.txt)"
 timeline '[[scene.layer]]
 text = "HELLO"

@@ -14,7 +14,7 @@ timeline() {
     printf '[[scene]]\nend = %s\nimage = 0\n[[scene]]\nend = 600000\nimage = 1\n' "$1"
 }
 timeline 300000 | save
-start_window "$BUILD/intro" --dev --timeline show/timeline.toml
+start_window "$BUILD/afterglow" --dev --timeline show/timeline.toml
 wait_for_centre "$(image_colour 0)" "the first scene"
 before=$(now_ms)
 timeline 1 | save

@@ -40,7 +40,7 @@ TOML
 while read -r frames span; do
     for way in fast every-frame; do
         # shellcheck disable=SC2046,SC2086 # no word at all for the fast way; the span's words
-        "$BUILD/intro-capture" $span --fps 10 --size 64x48 $([ $way = fast ] || echo --every-frame) --output $way.mp4 2>/dev/null
+        "$BUILD/afterglow-capture" $span --fps 10 --size 64x48 $([ $way = fast ] || echo --every-frame) --output $way.mp4 2>/dev/null
         ffmpeg -nostdin -v error -i $way.mp4 -map 0:v -f framemd5 - | grep -v '^#' | awk '{print $6}' >$way.md5
     done
     [ "$(wc -l <fast.md5)" = "$frames" ] && cmp -s fast.md5 every-frame.md5 ||
@@ -53,7 +53,7 @@ done <<'SPANS'
 SPANS
 # At a variable rate each picture is one frame of the file, stamped with its time: every 200 ms,
 # and the last frame's.
-"$BUILD/intro-capture" --timeline flipbook.toml --fps 10 --size 64x48 --variable-rate --output vfr.mp4 2>/dev/null
+"$BUILD/afterglow-capture" --timeline flipbook.toml --fps 10 --size 64x48 --variable-rate --output vfr.mp4 2>/dev/null
 ffprobe -v error -select_streams v -show_entries packet=pts_time -of csv=p=0 vfr.mp4 | sort -n |
     awk '{ printf "%.1f\n", $1 }' >stamps.txt
 cmp -s stamps.txt <(seq 0 2 8192 | awk '{ printf "%.1f\n", $1 / 10 }' && echo 819.3) ||

@@ -26,13 +26,13 @@ for picture in big:100 small:1024; do
 done
 show same $(yes big.tga | head -n 100)
 (ulimit -v $((800 * 1024)) &&
-    exec "$BUILD/intro-capture" --timeline data/same.toml --at 0 --size 64x48 --output same.png) 2>err.txt ||
+    exec "$BUILD/afterglow-capture" --timeline data/same.toml --at 0 --size 64x48 --output same.png) 2>err.txt ||
     fail "one file named 100 times: $(grep -v Assertion err.txt)"
 expect_colour "$(pixel_colour same.png 32 24)" 10,200,30 "one file named 100 times"
 for run in big:800 big:1200 big:1600 small:1000 small:1800; do
     code=0
     (ulimit -v $((${run#*:} * 1024)) &&
-        exec "$BUILD/intro-capture" --timeline data/${run%:*}.toml --at 0 --size 64x48 --output still.png) 2>err.txt || code=$?
+        exec "$BUILD/afterglow-capture" --timeline data/${run%:*}.toml --at 0 --size 64x48 --output still.png) 2>err.txt || code=$?
     [ "$code" = 3 ] && grep -q "images did not load" err.txt ||
         fail "$run MB: exit code $code: $(grep -v Assertion err.txt)"
     [ "$(pixel_colour still.png 32 24)" = 255,255,255 ] || fail "$run MB: the last image not white"
@@ -59,7 +59,7 @@ echo $((700 << 20)) >"$cgroup/$([ -e "$cgroup/memory.max" ] && echo memory.max |
 convert -size 4096x4096 "xc:rgb(10,200,30)" -type TrueColor data/huge.tga
 show huge $(for n in $(seq 8); do ln -s huge.tga data/huge$n.tga && echo huge$n.tga; done)
 code=0
-sh -c 'echo $$ >"$0/cgroup.procs" && exec "$@"' "$cgroup" "$BUILD/intro-capture" --timeline data/huge.toml \
+sh -c 'echo $$ >"$0/cgroup.procs" && exec "$@"' "$cgroup" "$BUILD/afterglow-capture" --timeline data/huge.toml \
     --size 1920x1080 --output huge.mp4 2>err.txt || code=$?
 [ "$code" = 3 ] && [ "$(frames_of huge.mp4)" = 60 ] ||
     fail "a 1080p video in 700 MB: exit code $code: $(grep -v Assertion err.txt)"

@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh" "$1"
 prefix="$WORK/stage/opt/after glow"
 cmake --install "$BUILD" --prefix "$prefix" >/dev/null
 (cd / && "$prefix/games/afterglow-capture" --at 3000 --size 160x90 --output "$WORK/installed.png" 2>/dev/null)
-(cd "$BUILD" && ./intro-capture --at 3000 --size 160x90 --output "$WORK/tree.png" 2>/dev/null)
+(cd "$BUILD" && ./afterglow-capture --at 3000 --size 160x90 --output "$WORK/tree.png" 2>/dev/null)
 cmp -s installed.png tree.png || fail "the installed capture tool drew another still"
 # The installed face: the public headers alone, each compiling alone; the internals stay inside.
 for inside in app rules tools/capture base/Check.h base/MemoryRoom.h platform/GLSurface.h resources/core/TGAPixels.h; do

@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh" "$1" display
 
 make_solid_data
-start_window "${MEMCHECK[@]}" --log-file=intro.log "$BUILD/intro"
+start_window "${MEMCHECK[@]}" --log-file=intro.log "$BUILD/afterglow"
 # Space answers once frames are being drawn and keys read: then Escape.
 WAIT_S=120 press_space
 xdotool key Escape

@@ -5,12 +5,12 @@
 source "$(dirname "$0")/lib.sh" "$1"
 
 use_data vorn.mp3
-expect_failure 1 "Error: No display found" env -u DISPLAY -u WAYLAND_DISPLAY "$BUILD/intro"
-grep -qx "intro: no X11 or Wayland display could be opened (DISPLAY is not set); SDL picked its 'offscreen' video driver, which shows nothing" err.txt ||
+expect_failure 1 "Error: No display found" env -u DISPLAY -u WAYLAND_DISPLAY "$BUILD/afterglow"
+grep -qx "afterglow: no X11 or Wayland display could be opened (DISPLAY is not set); SDL picked its 'offscreen' video driver, which shows nothing" err.txt ||
     fail "no reason for the missing display: $(cat err.txt)"
-expect_failure 2 "intro: unknown option '--fullscreen'" "$BUILD/intro" --fullscreen
-grep -q '^usage: intro' err.txt || fail "no usage after a bad option"
-"$BUILD/intro" --help | grep -q -- '--dev' || fail "--help prints no usage"
-for program in intro intro-capture; do
+expect_failure 2 "afterglow: unknown option '--fullscreen'" "$BUILD/afterglow" --fullscreen
+grep -q '^usage: afterglow' err.txt || fail "no usage after a bad option"
+"$BUILD/afterglow" --help | grep -q -- '--dev' || fail "--help prints no usage"
+for program in afterglow afterglow-capture; do
     [[ "$("$BUILD/$program" --version)" =~ ^$program\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "$program --version"
 done

@@ -25,16 +25,16 @@ cd "$WORK"
 mkdir data
 
 # Copies of the generated files, so that nothing a script writes reaches the build's own.
-use_data() { for f in "$@"; do cp "$BUILD/data/$f" "data/$f"; done; }
+use_data() { for f in "$@"; do cp "$BUILD/content/$f" "data/$f"; done; }
 
 INTRO_PID=
 now_ms() { date +%s%3N; }
 
-# Starts a program (build/intro unless one is named) in the background; its output goes to
+# Starts a program (build/afterglow unless one is named) in the background; its output goes to
 # out.txt and err.txt.
 start_intro() {
     STARTED_MS=$(now_ms)
-    "${@:-$BUILD/intro}" >out.txt 2>err.txt &
+    "${@:-$BUILD/afterglow}" >out.txt 2>err.txt &
     INTRO_PID=$!
 }
 
@@ -53,7 +53,7 @@ wait_until() {
 }
 
 window_shown() {
-    xdotool search --onlyvisible --class intro >/dev/null 2>&1 && return 0
+    xdotool search --onlyvisible --class afterglow >/dev/null 2>&1 && return 0
     kill -0 "$INTRO_PID" 2>/dev/null || fail "ended before showing a window: $(cat out.txt err.txt)"
     return 1
 }
@@ -133,7 +133,7 @@ frames_of() {
 # A capture of the whole show at 64x48 to long.mp4 in the background, once its encoder has begun
 # (ffmpeg writes once its first frame is in, to a file beside the output until it is whole).
 start_long_capture() {
-    start_intro "$BUILD/intro-capture" --to 160000 --size 64x48 --output long.mp4
+    start_intro "$BUILD/afterglow-capture" --to 160000 --size 64x48 --output long.mp4
     wait_until "video begun" test -s ".long.mp4.$INTRO_PID.partial.mp4"
 }
 

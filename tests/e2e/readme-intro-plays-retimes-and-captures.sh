@@ -1,23 +1,33 @@
 #!/usr/bin/env bash
-# "Make your own intro" as a reader types it in: the README's own commands make the pictures, the
-# music and the timeline file, then play it with --dev (a saved change to a fade shows; a broken
-# save is reported once, the picture kept) and film it. Its stills at four moments are the ones
-# the README shows, byte for byte: the fade from black, the text, the cross-fade, the fade to
-# black.
+# The README's commands as a reader types them, from a checkout whose build/ went on the PATH as
+# the README says. Its captures write what they name. "Make your own intro": the commands make
+# the pictures, the music and the timeline file, then play it with --dev (a saved change to a
+# fade shows; a broken save is reported once, the picture kept) and film it. Its stills at four
+# moments are the ones the README shows, byte for byte: the fade from black, the text, the
+# cross-fade, the fade to black.
 source "$(dirname "$0")/lib.sh" "$1" display
 
 README=$HERE/../../README.md
-# The n-th sh block of the section, as typed.
+# The n-th sh block of section $1, as typed.
 readme_block() {
-    awk -v n="$1" '/^## Make your own intro/ { in_section = 1; next } in_section && /^## / { exit }
+    awk -v section="## $1" -v n="$2" '$0 == section { in_section = 1; next } in_section && /^## / { exit }
         in_section && /^```sh$/ { if (++seen == n) { take = 1; next } }
         take && /^```$/ { exit } take' "$README"
 }
-readme_block 2 >commands.sh
-[ "$(wc -l <commands.sh)" = 2 ] || fail "the README's second block is not the play and the film: $(cat commands.sh)"
-# The checkout's layout: the programs and their data in ../build.
+# The checkout's layout: build/ beside the README's commands, put on the PATH by its own line.
 ln -s "$BUILD" build
-bash -e <(readme_block 1) || fail "the README's first block failed"
+path_line=$(readme_block "The two commands" 2)
+[[ $path_line == 'export PATH="$PWD/build:$PATH"' ]] || fail "the README puts build/ on the PATH otherwise: $path_line"
+eval "$path_line"
+for n in 1 2; do
+    bash -e <(readme_block "Capturing stills and video" $n) 2>capture.txt ||
+        fail "the README's capture $n failed: $(cat capture.txt)"
+done
+[ "$(frames_of scroller.mp4)" = 300 ] && [ -s scroller.png ] || fail "the README's captures wrote other files"
+
+readme_block "Make your own intro" 2 >commands.sh
+[ "$(wc -l <commands.sh)" = 2 ] || fail "the README's second block is not the play and the film: $(cat commands.sh)"
+bash -e <(readme_block "Make your own intro" 1) || fail "the README's first block failed"
 cd myintro
 
 cp timeline.toml typed.toml
@@ -45,7 +55,7 @@ bash -e <(sed -n 2p ../commands.sh) 2>capture.txt || fail "the README's capture 
 ffprobe -v error -select_streams a -show_entries stream=codec_type -of csv=p=0 myintro.mp4 | grep -qx audio ||
     fail "myintro.mp4 has no sound"
 for at in 1000 3000 6500 19000; do
-    ../build/intro-capture --data ../build/data --timeline timeline.toml --at $at --size 480x270 \
+    afterglow-capture --data "$BUILD/content" --timeline timeline.toml --at $at --size 480x270 \
         --output still.png 2>/dev/null
     cmp still.png "$HERE/../../docs/myintro-$at.png" || fail "the still at $at ms differs from the README's"
 done

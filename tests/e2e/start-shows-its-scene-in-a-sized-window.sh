@@ -5,12 +5,12 @@ source "$(dirname "$0")/lib.sh" "$1" display
 
 make_solid_data
 # Scene 6 shows image 6 from 74411 to 81011 ms: seconds on screen, however slow the start.
-start_window "$BUILD/intro" --start 75000 --window=800x600
-wait_until "800x600 window" bash -c "xdotool search --onlyvisible --class intro getwindowgeometry | grep -q 'Geometry: 800x600'"
+start_window "$BUILD/afterglow" --start 75000 --window=800x600
+wait_until "800x600 window" bash -c "xdotool search --onlyvisible --class afterglow getwindowgeometry | grep -q 'Geometry: 800x600'"
 wait_for_centre "$(image_colour 6)" "--start 75000: scene 6's image"
 press_escape
 printf 'soundtrack = "vorn.mp3"\nimages = ["intro.tga"]\n[[scene]]\nend = 4294967295\n' >data/t.toml
-start_intro "$BUILD/intro" --timeline data/t.toml --start 4294967290
+start_intro "$BUILD/afterglow" --timeline data/t.toml --start 4294967290
 wait_for_exit 20
 [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after the last millisecond: $(cat err.txt)"
 
@@ -28,11 +28,11 @@ heard() {
 heard_for() { [ "$(stat -c %s sound.raw 2>/dev/null || echo 0)" -gt $((44100 * 4 / 2)) ]; }
 for start in 1000 5000; do
     rm -f sound.raw
-    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=sound.raw start_window "$BUILD/intro" \
+    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=sound.raw start_window "$BUILD/afterglow" \
         --timeline data/tone.toml --start $start --window=64x48
     wait_until "half a second of sound" heard_for
     press_escape
-    grep -qx "intro: 1 of 2 images did not load (data/junk.tga); they are drawn white" err.txt ||
+    grep -qx "afterglow: 1 of 2 images did not load (data/junk.tga); they are drawn white" err.txt ||
         fail "the picture that did not load is not named: $(cat err.txt)"
     loud=$(heard)
     if [ $start = 1000 ]; then

@@ -21,14 +21,14 @@ cd elsewhere
 for check in "1000 0 the first scene to its end" "1001 5 the second scene's image" \
     "1500 5 up to and including an 'after' change" "1501 0 past it"; do
     read -r at image label <<<"$check"
-    "$BUILD/intro-capture" --timeline ../show/timeline.toml --at "$at" --size 64x48 \
+    "$BUILD/afterglow-capture" --timeline ../show/timeline.toml --at "$at" --size 64x48 \
         --output "still-$at.png" 2>>capture.log || fail "still at $at: $(cat capture.log)"
     expect_colour "$(pixel_colour "still-$at.png" 32 24)" "$(image_colour "$image")" "$label (at $at ms)"
 done
-"$BUILD/intro-capture" --timeline ../show/timeline.toml --fps 10 --size 64x48 --output show.mp4 \
+"$BUILD/afterglow-capture" --timeline ../show/timeline.toml --fps 10 --size 64x48 --output show.mp4 \
     2>>capture.log || fail "video: $(cat capture.log)"
 test "$(frames_of show.mp4)" = 20 || fail "the video has $(frames_of show.mp4) frames, not 2 s of 10"
-expect_failure 2 "from 0 to 2000, not '2001'" "$BUILD/intro" --timeline ../show/timeline.toml --start 2001
+expect_failure 2 "from 0 to 2000, not '2001'" "$BUILD/afterglow" --timeline ../show/timeline.toml --start 2001
 sed -i 's/"b.tga"/"c.tga"/' ../show/timeline.toml
 expect_failure 1 "../show/timeline.toml:2:20: expected each of 'images' to name a file, not 'c.tga'" \
-    "$BUILD/intro-capture" --timeline ../show/timeline.toml --at 0 --output x.png
+    "$BUILD/afterglow-capture" --timeline ../show/timeline.toml --at 0 --output x.png

@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh" "$1"
 make_solid_data
 for span in "40000 42000 20 x'\$(touch PWNED)'.mp4" "170000 172000 20 -x.mp4" "158000 165000 70 bob's intro.mp4"; do
     read -r from to frames name <<<"$span"
-    "$BUILD/intro-capture" --from "$from" --to "$to" --fps 10 --size 64x48 --output "$name" 2>capture.log ||
+    "$BUILD/afterglow-capture" --from "$from" --to "$to" --fps 10 --size 64x48 --output "$name" 2>capture.log ||
         fail "video '$name' $from to $to failed: $(cat capture.log)"
     [ ! -e PWNED ] && [ "$(frames_of "./$name")" = "$frames" ] && grep -q "wrote $frames frames" capture.log ||
         fail "video '$name' $from to $to: $(frames_of "./$name") frames: $(cat capture.log)"
@@ -15,7 +15,7 @@ for span in "40000 42000 20 x'\$(touch PWNED)'.mp4" "170000 172000 20 -x.mp4" "1
 done
 # At a variable rate the same span is its three planned frames (the credits, the black after the
 # end, the last frame), each held until the next.
-"$BUILD/intro-capture" --from 158000 --to 165000 --fps 10 --size 64x48 --variable-rate --output vfr.mp4 2>capture.log &&
+"$BUILD/afterglow-capture" --from 158000 --to 165000 --fps 10 --size 64x48 --variable-rate --output vfr.mp4 2>capture.log &&
     [ "$(frames_of vfr.mp4)" = 3 ] && [ "$(ffprobe -v error -show_entries format=duration -of csv=p=0 vfr.mp4)" = 7.000000 ] ||
     fail "variable rate: $(frames_of vfr.mp4) frames, $(ffprobe -v error -show_entries format=duration -of csv=p=0 vfr.mp4) s"
 expect_no_partials

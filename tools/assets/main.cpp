@@ -1,5 +1,5 @@
-// intro-assets: writes the intro's default content into a folder (default "data"): the 26 images
-// and the scroll text, the text printer's font atlases and "fonts.data", and the soundtrack,
+// afterglow-assets: writes the intro's default content into a folder (default "data"): the 26
+// images and the scroll text, the text printer's font atlases and "fonts.data", and the soundtrack,
 // encoded with lame. Every byte comes from here; two runs write the same bytes.
 #include "base/CommandLine.h"
 #include "tools/assets/Artwork.h"
@@ -18,7 +18,7 @@ namespace {
 const char* const kFontFolder = "/usr/share/fonts/truetype/dejavu/";
 
 int fail(const std::string& message) {
-    std::fprintf(stderr, "intro-assets: %s\n", message.c_str());
+    std::fprintf(stderr, "afterglow-assets: %s\n", message.c_str());
     return 1;
 }
 
@@ -42,13 +42,13 @@ bool encodeMusic(const std::filesystem::path& path) {
 int main(int argc, char** argv) {
     // A lame that ends early is a failed write to report, not a reason to die silently.
     std::signal(SIGPIPE, SIG_IGN);
-    const char* const usage = "usage: intro-assets [FOLDER]\n"
+    const char* const usage = "usage: afterglow-assets [FOLDER]\n"
                               "Writes the default images, fonts and soundtrack into FOLDER "
                               "(default: data).\n";
     CommandLine line;
     std::string mistake;
     if (!readCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc}, {}, 1, line, mistake)) {
-        std::fprintf(stderr, "intro-assets: %s\n%s", mistake.c_str(), usage);
+        std::fprintf(stderr, "afterglow-assets: %s\n%s", mistake.c_str(), usage);
         return 2;
     }
     if (line.help) {

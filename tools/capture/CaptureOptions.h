@@ -1,6 +1,7 @@
 // CaptureOptions: the capture tool's command line.
-//   intro-capture --at MS [--size WxH] [--data DIR | --timeline FILE] --output FILE.png
-//   intro-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame] [--variable-rate]
+//   afterglow-capture --at MS [--size WxH] [--data DIR | --timeline FILE] --output FILE.png
+//   afterglow-capture [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]
+//   [--variable-rate]
 //                 [--data DIR | --timeline FILE] --output FILE.mp4
 #pragma once
 

@@ -1,4 +1,4 @@
-// intro-capture: renders the intro offscreen at chosen clock values, to a PNG still or to an
+// afterglow-capture: renders the intro offscreen at chosen clock values, to a PNG still or to an
 // H.264 video with its soundtrack, at a fixed frame rate whatever the machine's speed.
 #include "app/ProgramStart.h"
 #include "tools/capture/Capture.h"
@@ -37,5 +37,5 @@ int run(const std::string& program, const std::vector<std::string>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
-    return runProgram(argc, argv, "intro-capture", run);
+    return runProgram(argc, argv, "afterglow-capture", run);
 }
