@@ -40,11 +40,11 @@ install: build
 # for /usr in a folder of their own with the hardening flags Debian builds its own packages with.
 package: deps-package
 	export DEB_BUILD_MAINT_OPTIONS=hardening=+all && \
-	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DINTRO_TESTS=OFF \
 	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 	cmake --build $(BUILD)-package -j$(JOBS) --target all docs
-	rm -f $(BUILD)-package/afterglow-intro*.deb
+	rm -f $(BUILD)-package/afterglow-intro*.deb $(BUILD)/afterglow-intro*.deb
 	cd $(BUILD)-package && cpack
 	mkdir -p $(BUILD)
 	cp $(BUILD)-package/afterglow-intro*.deb $(BUILD)/

@@ -16,8 +16,10 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
       \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${INTRO_GAMES_DIR}/\${program})
   endforeach()
 endif()" COMPONENT intro)
-install(DIRECTORY ${CMAKE_BINARY_DIR}/data/ DESTINATION ${INTRO_DATA_DIR}
-  COMPONENT intro PATTERN stamp EXCLUDE PATTERN afterglow.png EXCLUDE)
+# The data as generated (not as retouched in data/), in a package of its own: it is the same on
+# every architecture.
+install(DIRECTORY ${CMAKE_BINARY_DIR}/content/ DESTINATION ${INTRO_DATA_DIR}
+  COMPONENT data PATTERN afterglow.png EXCLUDE)
 
 # Man pages go in compressed, as Debian wants them.
 foreach(page afterglow.6 afterglow-capture.6)
@@ -32,20 +34,40 @@ install(FILES ${intro_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPON
 
 install(FILES packaging/afterglow.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
   COMPONENT intro)
-install(FILES ${CMAKE_BINARY_DIR}/data/afterglow.png
+install(FILES ${CMAKE_BINARY_DIR}/content/afterglow.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/512x512/apps COMPONENT intro)
-# The changelog is the project's history, compressed as Debian wants it. Each package carries
-# its own copy with the copyright: neither depends on the other to share a doc folder.
-set(INTRO_MAINTAINER "Afterglow maintainers <maintainers@users.noreply.c-seed-82840a2b.example>")
+# The changelog is the project's history, compressed and named as Debian wants it for a package
+# with a Debian revision. Each package carries its own copy with the copyright: none depends on
+# another to share a doc folder. Whoever packages it names themselves: cmake -DINTRO_MAINTAINER="Name <address>".
+set(INTRO_MAINTAINER "Afterglow maintainers <maintainers@users.noreply.c-seed-82840a2b.example>"
+  CACHE STRING "The packages' maintainer, as Name <address>")
+# The Debian revision: the first packaging of this upstream version.
+set(INTRO_DEBIAN_REVISION 1 CACHE STRING "The packages' Debian revision")
+set(intro_deb_version ${PROJECT_VERSION}-${INTRO_DEBIAN_REVISION})
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
-  COMMAND ${CMAKE_SOURCE_DIR}/packaging/changelog.sh ${CMAKE_SOURCE_DIR} ${PROJECT_VERSION}
+  COMMAND ${CMAKE_SOURCE_DIR}/packaging/changelog.sh ${CMAKE_SOURCE_DIR} ${intro_deb_version}
     ${INTRO_MAINTAINER} ${CMAKE_BINARY_DIR}/changelog.gz
   DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog.sh VERBATIM)
 add_custom_target(changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
-install(FILES README.md packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/afterglow-intro COMPONENT intro)
-install(FILES packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/afterglow-intro-dev COMPONENT dev)
+# The installed README is written for installed use; the checkout's describes a checkout.
+install(FILES packaging/README.installed DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/afterglow-intro
+  RENAME README COMPONENT intro)
+foreach(component intro data dev)
+  set(package afterglow-intro-${component})
+  string(REPLACE "-intro-intro" "-intro" package ${package})
+  install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package}
+    COMPONENT ${component})
+  install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package}
+    RENAME changelog.Debian.gz COMPONENT ${component})
+  # Built outside Debian's archive, the packages close no bug of it.
+  file(WRITE ${CMAKE_BINARY_DIR}/lintian/${package}
+    "${package}: initial-upload-closes-no-bugs\n")
+  install(FILES ${CMAKE_BINARY_DIR}/lintian/${package}
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT ${component})
+endforeach()
+# The example's source, for programs of one's own.
+install(FILES examples/text_overlay.cpp examples/CMakeLists.txt
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/afterglow-intro-dev/examples COMPONENT dev)
 # The library's HTML reference (make docs; make package builds it first).
 install(DIRECTORY ${CMAKE_BINARY_DIR}/docs/html/
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/afterglow-intro-dev/html COMPONENT dev OPTIONAL)
@@ -90,16 +112,18 @@ configure_file(packaging/afterglow.pc.in ${CMAKE_BINARY_DIR}/afterglow.pc @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/afterglow.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
   COMPONENT dev)
 
-# make package: two Debian packages. The intro's dependencies are found from the linked programs,
+# make package: three Debian packages: the programs, their data (architecture-independent) and
+# the library. The intro's dependencies are found from the linked programs,
 # plus what SDL opens itself at run time for GL (libGL for a window, libEGL offscreen, where the
 # capture tool draws), which no scan of the programs sees; Mesa's drivers are recommended, being
 # one choice among others. The library's follow from what its CMake package and afterglow.pc ask
 # for; it needs nothing of the intro's, whose data only its examples use.
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL intro dev)
+set(CPACK_COMPONENTS_ALL intro data dev)
 set(CPACK_PACKAGE_NAME afterglow-intro)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${INTRO_DEBIAN_REVISION})
 set(CPACK_PACKAGE_CONTACT ${INTRO_MAINTAINER})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -108,7 +132,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_INTRO_PACKAGE_NAME afterglow-intro)
 set(CPACK_DEBIAN_INTRO_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_INTRO_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_INTRO_PACKAGE_DEPENDS "libgl1, libegl1")
+set(CPACK_DEBIAN_INTRO_PACKAGE_DEPENDS "libgl1, libegl1, afterglow-intro-data (= ${intro_deb_version})")
 set(CPACK_DEBIAN_INTRO_PACKAGE_RECOMMENDS "libgl1-mesa-dri, ffmpeg")
 set(CPACK_DEBIAN_INTRO_DESCRIPTION "self-running audiovisual presentation (demo intro)
 Afterglow starts its soundtrack, opens a full-screen OpenGL window and plays
@@ -116,11 +140,18 @@ a fixed timeline of thirteen scenes: pictures, a flip-book and a text scroller.
 It comes with a capture tool for stills and videos and options for scene
 writers (start anywhere, pause, seek, live reload).")
 
+set(CPACK_DEBIAN_DATA_PACKAGE_NAME afterglow-intro-data)
+set(CPACK_DEBIAN_DATA_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_DATA_PACKAGE_ARCHITECTURE all)
+set(CPACK_DEBIAN_DATA_DESCRIPTION "self-running audiovisual presentation (demo intro) - data
+The pictures, soundtrack, fonts and built-in timeline of the Afterglow intro,
+which the afterglow-intro package plays and films.")
+
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME afterglow-intro-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
   "libsdl2-dev, libsdl2-mixer-dev, libgl-dev, libopengl-dev, libglu1-mesa-dev")
-set(CPACK_DEBIAN_DEV_PACKAGE_SUGGESTS "afterglow-intro (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_DEV_PACKAGE_SUGGESTS "afterglow-intro-data (= ${intro_deb_version})")
 set(CPACK_DEBIAN_DEV_DESCRIPTION "drawing library of the Afterglow demo intro (development files)
 The textures, quads, camera, lookup tables and text printer the Afterglow intro
 draws with, and a headless GL context, as static libraries with their headers,
