@@ -605,20 +605,34 @@ class Reader {
 } // namespace
 
 namespace {
-// The place of the first line holding more than kTimelineKeyDots dots in keys, or a line of 0. A
-// key of dotted parts, one nested table each, lies on one line, and the parser goes as deep into
-// its stack as a key has parts. Keys stand at a line's start outside arrays, in a table's header,
-// and after '{' or ',' in an inline table; from '=' on a value stands, whose dots (a number's, a
-// time's) make no tables. Strings and comments hold no keys.
-toml::source_position tooManyDots(std::string_view text) {
+// What a walk through a file's text outside its strings and comments finds: the first line with
+// too many dots in its keys, and the brackets open where the walk stopped.
+struct TextScan {
+    toml::source_position tooManyDots{0, 0}; // a line of 0: none
+    // '[' an array, '{' an inline table, 'h' a header's bracket; each with where it opened
+    std::vector<std::pair<char, toml::source_position>> open;
+};
+
+// Walks the text up to the place until (the whole of it for a line of 0). The first line holding
+// more than kTimelineKeyDots dots in keys ends the walk: a key of dotted parts, one nested table
+// each, lies on one line, and the parser goes as deep into its stack as a key has parts. Keys
+// stand at a line's start outside arrays, in a table's header, and after '{' or ',' in an inline
+// table; from '=' on a value stands, whose dots (a number's, a time's) make no tables. Strings
+// and comments hold no keys.
+TextScan scanText(std::string_view text, toml::source_position until) {
     enum class In { Code, Basic, Literal, MultiBasic, MultiLiteral, Comment } in = In::Code;
-    std::vector<char> open; // '[' an array, '{' an inline table, 'h' a header's bracket
+    TextScan scan;
+    std::vector<std::pair<char, toml::source_position>>& open = scan.open;
     bool key = true;
     uint32_t line = 1, column = 0;
     size_t dots = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         ++column;
+        if (until.line != 0 &&
+            (line > until.line || (line == until.line && column >= until.column))) {
+            break;
+        }
         // A run of quotes: three open or close a multi-line string, which takes up to two more
         // of a closing run as its own.
         const size_t run =
@@ -628,18 +642,19 @@ toml::source_position tooManyDots(std::string_view text) {
         switch (in) {
         case In::Code:
             if (c == '.' && key && ++dots > kTimelineKeyDots) {
-                return {line, column};
+                scan.tooManyDots = {line, column};
+                return scan;
             }
             if (c == '=') {
                 key = false;
             } else if (c == '{' || c == '[') {
-                open.push_back(c == '[' && key ? 'h' : c);
+                open.push_back({c == '[' && key ? 'h' : c, {line, column}});
                 key = c == '{' || key;
             } else if (c == ',') {
-                key = !open.empty() && open.back() == '{';
+                key = !open.empty() && open.back().first == '{';
             } else if ((c == '}' || c == ']') && !open.empty()) {
                 open.pop_back();
-                key = !open.empty() && open.back() == 'h';
+                key = !open.empty() && open.back().first == 'h';
             }
             in = c == '#'    ? In::Comment
                  : c == '"'  ? (run >= 3 ? In::MultiBasic : In::Basic)
@@ -679,15 +694,33 @@ toml::source_position tooManyDots(std::string_view text) {
             in = in == In::Comment || in == In::Basic || in == In::Literal ? In::Code : in;
             // A header ends with its line; a key starts the next one outside arrays, a value
             // inside one.
-            while (!open.empty() && open.back() == 'h') {
+            while (!open.empty() && open.back().first == 'h') {
                 open.pop_back();
             }
-            if (in == In::Code && (open.empty() || open.back() == '[')) {
+            if (in == In::Code && (open.empty() || open.back().first == '[')) {
                 key = open.empty();
             }
         }
     }
-    return {0, 0};
+    return scan;
+}
+
+// The parser's report of a syntax error, which names where it noticed it; for an array or an
+// inline table left open, also where that opened, when it is elsewhere.
+std::string syntaxError(std::string_view text, const toml::parse_error& error) {
+    std::string description(error.description());
+    const toml::source_position at = error.source().begin;
+    const TextScan scan = scanText(text, at);
+    if (!scan.open.empty() && scan.open.back().first != 'h' &&
+        (description.find("array") != std::string::npos ||
+         description.find("inline table") != std::string::npos)) {
+        const toml::source_position opened = scan.open.back().second;
+        if (opened.line != at.line) {
+            description += " (the '" + std::string(1, scan.open.back().first) + "' opened at " +
+                           std::to_string(opened.line) + ":" + std::to_string(opened.column) + ")";
+        }
+    }
+    return description;
 }
 
 bool parse(std::string_view text, const std::string& name, const std::string* folder,
@@ -698,7 +731,7 @@ bool parse(std::string_view text, const std::string& name, const std::string* fo
         error = reader.error();
         return false;
     }
-    if (const toml::source_position dots = tooManyDots(text); dots.line != 0) {
+    if (const toml::source_position dots = scanText(text, {0, 0}).tooManyDots; dots.line != 0) {
         toml::source_region where;
         where.begin = dots;
         reader.fail(where, "expected at most " + std::to_string(kTimelineKeyDots) +
@@ -708,7 +741,7 @@ bool parse(std::string_view text, const std::string& name, const std::string* fo
     }
     toml::parse_result parsed = toml::parse(text);
     if (!parsed) {
-        reader.fail(parsed.error().source(), std::string(parsed.error().description()));
+        reader.fail(parsed.error().source(), syntaxError(text, parsed.error()));
         error = reader.error();
         return false;
     }
