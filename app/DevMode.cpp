@@ -14,6 +14,8 @@
 #include <string>
 #include <utility>
 
+using namespace afterglow;
+
 namespace {
 constexpr uint32_t kPollMs = 250;
 } // namespace

@@ -33,8 +33,9 @@ class DevMode {
     // The show is the one the frame loop plays; with a timeline file, a saved change to it
     // replaces the show.
     // The fonts print the overlay; a timeline file's text layers find theirs in data's table.
-    DevMode(TextureLibrary& textures, FontSet& fonts, const DataFolder& data, Music& music,
-            MusicDrift& drift, Show& show, const std::string& timelinePath, DevWatch watch);
+    DevMode(TextureLibrary& textures, FontSet& fonts, const afterglow::DataFolder& data,
+            afterglow::Music& music, MusicDrift& drift, Show& show, const std::string& timelinePath,
+            DevWatch watch);
 
     // The hook of the frame loop, after the frame is drawn and its message removed: applies the
     // scene writers' keys to the playback and the music (after a seek the frame is drawn again,
@@ -53,10 +54,10 @@ class DevMode {
                      bool paused);
 
     TextureLibrary& m_textures;
-    Music& m_music;
+    afterglow::Music& m_music;
     MusicDrift& m_drift;
     FontSet& m_fonts;
-    const DataFolder& m_data;
+    const afterglow::DataFolder& m_data;
     Show& m_show;
     std::string m_timelinePath;
     DevWatch m_watch;

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+using namespace afterglow;
+
 void drawSceneImage(const DemoState& state, const SceneDrawing& drawing) {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+using namespace afterglow;
+
 ImagePreload::ImagePreload(const Show& show)
     : m_images(show.imagePaths().size()),
       m_thread(&ImagePreload::decodeAll, this, show.imagePaths()) {}

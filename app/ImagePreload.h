@@ -25,8 +25,8 @@ class ImagePreload {
     ImagePreload& operator=(const ImagePreload&) = delete;
 
     struct Image {
-        std::optional<DecodedImage> decoded; // nullopt when the file did not decode
-        std::string reports;                 // the loader's, held
+        std::optional<afterglow::DecodedImage> decoded; // nullopt when the file did not decode
+        std::string reports;                            // the loader's, held
     };
     // Waits for image n of the list and hands it over; each is taken once. An image whose file
     // an earlier one names is not decoded again, and not to be taken.

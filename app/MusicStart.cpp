@@ -2,6 +2,8 @@
 
 #include "platform/Clock.h"
 
+using namespace afterglow;
+
 MusicError startMusic(Music& music, MusicDrift& drift, const std::string& soundtrack,
                       uint32_t start) {
     MusicError error = music.init();

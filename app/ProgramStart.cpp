@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <exception>
 
+using namespace afterglow;
+
 int runProgram(int argc, char** argv, const std::string& fallbackName,
                const std::function<int(const std::string& program,
                                        const std::vector<std::string>& args)>& body) {

@@ -29,5 +29,5 @@ int answer(const std::string& program, const std::string& text);
 // timeline: without one, a program that needs it fails (exit code 1, returned), one that does
 // not only says which folders it tried. A timeline file that cannot be read fails.
 std::optional<int> chooseShowAndData(const std::string& program, const std::string& dataGiven,
-                                     const std::string& timeline, bool needData, DataFolder& data,
-                                     Show& show);
+                                     const std::string& timeline, bool needData,
+                                     afterglow::DataFolder& data, Show& show);

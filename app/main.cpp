@@ -23,6 +23,8 @@
 #include <string>
 #include <utility>
 
+using namespace afterglow;
+
 #ifndef INTRO_VERSION
 #define INTRO_VERSION "unknown"
 #endif

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace afterglow {
+
 bool readCommandLine(const std::vector<std::string>& args, const std::vector<OptionSpec>& table,
                      size_t mostOperands, CommandLine& read, std::string& error) {
     read = CommandLine();
@@ -94,3 +96,5 @@ bool printAll(const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
            std::fflush(stdout) == 0;
 }
+
+} // namespace afterglow

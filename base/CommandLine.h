@@ -5,6 +5,7 @@
 /// of its usage.
 ///
 /// ```
+/// using namespace afterglow;
 /// const std::vector<OptionSpec> table = {{"--size", OptionValue::Required}};
 /// CommandLine line;
 /// std::string error;
@@ -19,6 +20,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace afterglow {
 
 /// Whether an option takes a value: none ("--dev"), one ("--start MS" or "--start=MS"), or one
 /// that may be left out ("--window" or "--window=WxH", only in the second form).
@@ -62,3 +65,5 @@ std::string programName(const char* argv0, const std::string& fallback);
 
 // Writes text to standard output in full; false when it could not (a closed pipe, a full disk).
 bool printAll(const std::string& text);
+
+} // namespace afterglow

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+namespace afterglow {
+
 namespace {
 bool isFolder(const std::string& path) {
     struct stat info;
@@ -55,3 +57,5 @@ std::string joinFolders(const std::vector<std::string>& folders) {
     }
     return line;
 }
+
+} // namespace afterglow

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace afterglow {
+
 class DataFolder {
   public:
     explicit DataFolder(std::string folder = "data") : m_folder(std::move(folder)) {}
@@ -30,3 +32,5 @@ bool chooseDataFolder(const std::string& given, const std::vector<std::string>& 
 
 /// The folders tried, as one line: "data (no vorn.mp3), /usr/share/games/afterglow".
 std::string joinFolders(const std::vector<std::string>& folders);
+
+} // namespace afterglow

@@ -4,6 +4,8 @@
 /// names (loadTexture, printText) find the program's own objects this way.
 #pragma once
 
+namespace afterglow {
+
 template <class T> class MadeCurrent {
   public:
     explicit MadeCurrent(T& object) : m_previous(current()) { current() = &object; }
@@ -20,3 +22,5 @@ template <class T> class MadeCurrent {
   private:
     T* m_previous;
 };
+
+} // namespace afterglow

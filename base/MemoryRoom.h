@@ -44,6 +44,7 @@ bool roomFor(uint64_t bytes, const std::optional<uint64_t>& room);
 /// count against the same limits): set before they load, large images leave it free as well.
 void keepMemoryFree(uint64_t bytes);
 
-/// Whether bytes more can be taken now, leaving what keepMemoryFree() asked. The room is read for an allocation of kCheckedAllocation
-/// or more, and for a small one once the small ones since the last reading add up to as much.
+/// Whether bytes more can be taken now, leaving what keepMemoryFree() asked. The room is read for
+/// an allocation of kCheckedAllocation or more, and for a small one once the small ones since the
+/// last reading add up to as much.
 bool roomLeftFor(uint64_t bytes);

@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <random>
 
+using namespace afterglow;
+
 int main() {
     Music music;
     MusicDrift drift;

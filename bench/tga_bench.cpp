@@ -36,6 +36,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace afterglow;
+
 namespace {
 
 enum class Content { Artwork, Noise, Flat };

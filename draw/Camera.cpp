@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+using namespace afterglow;
+
 void perspective(int32_t fov, float aspect, float zNear, float zFar) {
     Matrix4 projection = {};
     perspectiveEntries(projection, fov, aspect, zNear, zFar);

@@ -5,6 +5,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+using namespace afterglow;
+
 void showImage(int32_t slot) {
     showImageAt(slot, -1.0f, -1.0f, 2.0f, 2.0f);
 }

@@ -20,11 +20,11 @@ void showImageAt(int32_t slot, float x, float y, float width, float height);
 /// rows top first when topRowFirst, else bottom first) in place.screen, at opacity alpha over
 /// what is drawn (and by its own alpha channel when translucent), its edges clamped rather than
 /// wrapped. Leaves the blending as it found it.
-void showPicture(int32_t slot, const PicturePlace& place, bool topRowFirst, bool translucent,
-                 float alpha);
+void showPicture(int32_t slot, const afterglow::PicturePlace& place, bool topRowFirst,
+                 bool translucent, float alpha);
 
 /// A plain colour (red, green, blue from 0 to 1) over the box, at opacity alpha.
-void showColour(const Rect& box, const float (&colour)[3], float alpha);
+void showColour(const afterglow::Rect& box, const float (&colour)[3], float alpha);
 
 /// Loads the scroller's perspective and model-view matrices and turns on additive blending.
 void scrollerProjection();

@@ -12,6 +12,8 @@
 
 #include <cstdio>
 
+using namespace afterglow;
+
 namespace {
 // Whether what was printed reached standard output; says so on standard error when not.
 bool wroteStandardOutput() {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+using namespace afterglow;
+
 namespace {
 void write(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     std::filesystem::create_directories(path.parent_path());

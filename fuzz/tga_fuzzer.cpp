@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+using namespace afterglow;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DecodedImage image;
     decodeImage(data, size, kLargestTextureSide, image);

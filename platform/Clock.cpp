@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace afterglow {
+
 namespace {
 // Taken during static initialisation, so start-up time counts against the first scene.
 const std::chrono::steady_clock::time_point kProcessStart = std::chrono::steady_clock::now();
@@ -12,3 +14,5 @@ uint64_t clockMs() {
     return static_cast<uint64_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
+
+} // namespace afterglow

@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+namespace afterglow {
+
 /// Milliseconds since the process started. 64 bits: a 32-bit count would go round after 49.7
 /// days, in the middle of a timeline that long.
 uint64_t clockMs();
+
+} // namespace afterglow

@@ -8,6 +8,8 @@
 
 #include <cstring>
 
+namespace afterglow {
+
 namespace {
 bool isInvisibleDriver(const char* driver) {
     return driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
@@ -133,3 +135,5 @@ std::optional<uint32_t> Display::removeMessage() {
     }
     return std::nullopt;
 }
+
+} // namespace afterglow

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+namespace afterglow {
+
 #define INTRO_DISPLAY_ERRORS(X)                                                                    \
     X(NoDisplay, "No display found: set DISPLAY, or run the intro under Xvfb")                     \
     X(NoWindow, "Could not open the OpenGL window")
@@ -54,3 +56,5 @@ class Display {
     std::unique_ptr<GLSurface> m_surface; // only platform/ sees inside
     bool m_videoStarted = false;          // SDL's video, shut down again when the display goes
 };
+
+} // namespace afterglow

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace afterglow {
+
 std::unique_ptr<GLSurface> openGLSurface(int width, int height, uint32_t flags,
                                          std::string& error) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -33,3 +35,5 @@ GLSurface::~GLSurface() {
         SDL_DestroyWindow(window);
     }
 }
+
+} // namespace afterglow

@@ -10,6 +10,8 @@
 
 struct SDL_Window;
 
+namespace afterglow {
+
 /// The window and its context, deleted when it goes.
 struct GLSurface {
     GLSurface() = default;
@@ -24,3 +26,5 @@ struct GLSurface {
 /// Creates the window at the given size with the extra SDL window flags and makes its context
 /// current. On failure returns null and says why in error.
 std::unique_ptr<GLSurface> openGLSurface(int width, int height, uint32_t flags, std::string& error);
+
+} // namespace afterglow

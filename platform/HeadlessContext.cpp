@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace afterglow {
+
 namespace {
 const char* const kSoftware = "LIBGL_ALWAYS_SOFTWARE";
 }
@@ -62,3 +64,5 @@ std::vector<uint8_t> HeadlessContext::readPixels() const {
     }
     return topDown;
 }
+
+} // namespace afterglow

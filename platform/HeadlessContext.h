@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace afterglow {
+
 struct GLSurface;
 
 class HeadlessContext {
@@ -36,3 +38,5 @@ class HeadlessContext {
     std::optional<std::string> m_softwareBefore; // the environment's, given back at the end
     std::string m_error;
 };
+
+} // namespace afterglow

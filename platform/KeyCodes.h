@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace afterglow {
+
 enum : uint32_t {
     kKeyEnter = 13,
     kKeyEscape = 27,
@@ -20,3 +22,5 @@ enum : uint32_t {
 constexpr uint32_t kKeyCodeMask = 0xFF;
 constexpr uint32_t kKeyReleased = 0x100;
 constexpr uint32_t kKeyShift = 0x200;
+
+} // namespace afterglow

@@ -10,6 +10,8 @@
 #include <unistd.h>
 #include <vector>
 
+namespace afterglow {
+
 namespace {
 // Standard error, diverted into a scratch file until release() passes on what was written, or
 // drop() forgets it. Where no scratch file can be made, nothing is diverted.
@@ -149,3 +151,5 @@ double Music::positionMs() const {
     const double seconds = Mix_GetMusicPosition(m_music);
     return seconds < 0 ? -1 : seconds * 1000.0;
 }
+
+} // namespace afterglow

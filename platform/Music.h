@@ -10,6 +10,10 @@
 #include <future>
 #include <string>
 
+struct _Mix_Music;
+
+namespace afterglow {
+
 // What failed, with the line each failure prints after "Error: ".
 #define INTRO_MUSIC_ERRORS(X)                                                                      \
     X(OldLibrary, "You have the wrong SDL_mixer version - you should be using SDL_mixer 2.6.0")    \
@@ -19,8 +23,6 @@
     X(UnknownFormat, "Unknown file format")                                                        \
     X(LoadFailed, "Error loading file")
 INTRO_ERROR_TABLE(MusicError, INTRO_MUSIC_ERRORS)
-
-struct _Mix_Music;
 
 class Music {
   public:
@@ -57,3 +59,5 @@ class Music {
     std::future<MusicError> m_opening;
     _Mix_Music* m_music = nullptr;
 };
+
+} // namespace afterglow

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+using namespace afterglow;
+
 Texture::Texture(std::string filename, DecodedImage image, GLuint name)
     : m_width(image.width), m_height(image.height), m_bpp(image.bpp),
       m_format(image.bpp == 24 ? GL_RGB : GL_RGBA), m_topRowFirst(image.topRowFirst), m_texid(name),

@@ -14,7 +14,7 @@
 class Texture {
   public:
     /// Takes over the decoded image's pixels, for the GL texture of that name.
-    Texture(std::string filename, DecodedImage image, GLuint name);
+    Texture(std::string filename, afterglow::DecodedImage image, GLuint name);
     ~Texture();
     Texture(const Texture&) = delete;
     Texture& operator=(const Texture&) = delete;
@@ -37,6 +37,6 @@ class Texture {
     GLenum m_format;
     bool m_topRowFirst;
     GLuint m_texid;
-    PixelBuffer m_imagedata;
+    afterglow::PixelBuffer m_imagedata;
     std::string m_filename;
 };

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <utility>
 
+using namespace afterglow;
+
 namespace {
 // The largest texture side the driver takes: larger images are refused before they are decoded.
 uint32_t largestTextureSide() {

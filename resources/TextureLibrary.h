@@ -10,7 +10,7 @@
 ///
 /// ```
 /// TextureLibrary textures;
-/// CurrentTextureLibrary current(textures);
+/// afterglow::CurrentTextureLibrary current(textures);
 /// int32_t slot = loadTexture("data/stjerner.tga", 0.0f);
 /// ```
 #pragma once
@@ -43,7 +43,7 @@ class TextureLibrary {
     /// not decode (nullopt; its reports are the caller's to write): the slot is handed out and
     /// the image uploaded now. An image larger than this driver takes is loaded from the file
     /// instead, to be refused as load refuses it.
-    int32_t adopt(const std::string& filename, std::optional<DecodedImage> image);
+    int32_t adopt(const std::string& filename, std::optional<afterglow::DecodedImage> image);
 
     /// Decodes filename again into an existing slot: when it decodes, the slot shows the new
     /// picture (and true is returned); when it does not, the loader has reported why and the slot
@@ -69,7 +69,9 @@ class TextureLibrary {
 };
 
 /// Makes a library the one the free functions act on, for as long as it lives.
+namespace afterglow {
 using CurrentTextureLibrary = MadeCurrent<TextureLibrary>;
+} // namespace afterglow
 
 /// The current library; null when no program has made one current.
 TextureLibrary* getTextureLibrarySingleton();

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+using namespace afterglow;
+
 SceneDrawing planFrame(const Show& show, DemoState& state, uint32_t now) {
     show.advance(state, now);
     return show.drawing(state.scene, now - show.sceneStart(state.scene));

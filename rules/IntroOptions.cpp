@@ -6,6 +6,8 @@
 
 #include <optional>
 
+using namespace afterglow;
+
 std::string introUsage(const std::string& program) {
     return "usage: " + program +
            " [--window[=WxH]] [--start MS] [--data DIR] [--timeline FILE] [--dev] [--help]\n"

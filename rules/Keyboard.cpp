@@ -1,5 +1,7 @@
 #include "rules/Keyboard.h"
 
+using namespace afterglow;
+
 namespace {
 // Counts the message and says whether it is the acting one of a pair.
 bool countKeyMessage(DemoState& state) {

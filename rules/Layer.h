@@ -19,7 +19,7 @@ using Box = std::array<float, 4>;      // x, y, width, height
 struct LayerDrawing {
     LayerKind kind = LayerKind::Picture;
     int image = -1; // a picture layer's image number
-    Fit fit = Fit::Stretch;
+    afterglow::Fit fit = afterglow::Fit::Stretch;
     Colour colour{255, 255, 255};
     std::string text{};
     int font = 0;
@@ -36,7 +36,7 @@ struct LayerDrawing {
 struct Layer {
     LayerKind kind = LayerKind::Picture;
     int image = -1;
-    Fit fit = Fit::Stretch;
+    afterglow::Fit fit = afterglow::Fit::Stretch;
     Colour colour{255, 255, 255};
     std::string text{};
     // A text layer's font: its number, or its name until the font table has been asked (see

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <limits>
 
+using namespace afterglow;
+
 uint32_t playbackTime(const Playback& playback, uint64_t wall) {
     return playback.paused ? playback.pausedAt
                            : static_cast<uint32_t>(

@@ -12,6 +12,8 @@
 
 #include <utility>
 
+using namespace afterglow;
+
 Show::Show(DataFolder data)
     : m_ends(SceneTimeline, SceneTimeline + kSceneCount), m_soundtrack(data.path(kSoundtrack)) {
     for (const std::string& name : ImageList) {

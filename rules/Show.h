@@ -18,7 +18,7 @@
 class Show {
   public:
     // The built-in timeline, its files in data.
-    explicit Show(DataFolder data = DataFolder());
+    explicit Show(afterglow::DataFolder data = afterglow::DataFolder());
     // A timeline read from a file in folder.
     Show(Timeline timeline, const std::string& folder);
 
@@ -49,11 +49,11 @@ class Show {
 
 // Reads a timeline file, its text layers' fonts found by number or name (see FontTable.h) among
 // the first fontsLoaded of the data's font table: those a running program loaded.
-bool loadShowTimeline(const std::string& path, const DataFolder& data, Timeline& timeline,
-                      std::string& error, size_t fontsLoaded = SIZE_MAX);
+bool loadShowTimeline(const std::string& path, const afterglow::DataFolder& data,
+                      Timeline& timeline, std::string& error, size_t fontsLoaded = SIZE_MAX);
 
 // The show a program plays: the built-in timeline with its files in data when timelinePath is
 // empty, else the timeline file's. False, with the file's one-line report in error, when the
 // file cannot be read or does not make sense.
-bool chooseShow(const std::string& timelinePath, const DataFolder& data, Show& show,
+bool chooseShow(const std::string& timelinePath, const afterglow::DataFolder& data, Show& show,
                 std::string& error);

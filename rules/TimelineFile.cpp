@@ -27,6 +27,8 @@
 #include <initializer_list>
 #include <optional>
 
+using namespace afterglow;
+
 namespace {
 
 constexpr int64_t kLatestTime = UINT32_MAX;

@@ -3,6 +3,8 @@
 #include "base/Check.h"
 #include "text/core/LookupTableLoader.h"
 
+using namespace afterglow;
+
 FontSet::FontSet(TextureLibrary& textures, const DataFolder& data)
     : m_textures(textures), m_data(data),
       m_fonttable(loadLookupTable(data.path("data/fonts.data"))) {

@@ -8,8 +8,8 @@
 /// A program that prints owns its font set and makes it current for the printer:
 ///
 /// ```
-/// FontSet fonts(textures, DataFolder());
-/// CurrentFontSet current(fonts);
+/// FontSet fonts(textures, afterglow::DataFolder());
+/// afterglow::CurrentFontSet current(fonts);
 /// printText(16, 16, 288, 120, "Hello", 0);
 /// ```
 #pragma once
@@ -26,7 +26,7 @@
 
 class FontSet {
   public:
-    FontSet(TextureLibrary& textures, const DataFolder& data);
+    FontSet(TextureLibrary& textures, const afterglow::DataFolder& data);
     FontSet(const FontSet&) = delete;
     FontSet& operator=(const FontSet&) = delete;
 
@@ -46,14 +46,16 @@ class FontSet {
     void addFont(const std::string& filename);
 
     TextureLibrary& m_textures;
-    const DataFolder m_data; // a copy: the folder given may be a temporary
+    const afterglow::DataFolder m_data; // a copy: the folder given may be a temporary
     std::unique_ptr<LookupTable> m_fonttable;
     std::vector<int32_t> m_fontvector; // atlas slot numbers by font index
     int m_currentFont = 0;
 };
 
 /// Makes a font set the one the printer and the functions below use, for as long as it lives.
+namespace afterglow {
 using CurrentFontSet = MadeCurrent<FontSet>;
+} // namespace afterglow
 
 /// The current font set; null when no program has made one current.
 FontSet* getFontSetSingleton();

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace afterglow {
+
 float sinDegrees(int32_t degrees) {
     const float pi = 3.14159f; // not the full-precision value, and meant so
     const float radians = static_cast<float>(degrees) * pi / 180.0f;
@@ -49,3 +51,5 @@ Matrix4 lookAtRotation(Vector3 eye, Vector3 centre, Vector3 up) {
     return {side.x, newUp.x, forward.x, 0, side.y, newUp.y, forward.y, 0,
             side.z, newUp.z, forward.z, 0, 0,      0,       0,         1};
 }
+
+} // namespace afterglow

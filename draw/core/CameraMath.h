@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+namespace afterglow {
+
 using Matrix4 = std::array<float, 16>; // column-major, as OpenGL takes it
 
 float sinDegrees(int32_t degrees);
@@ -23,3 +25,5 @@ struct Vector3 {
 /// The camera rotation whose rows are side, up and forward (forward pointing from the centre to
 /// the eye); a zero-length vector is left unnormalised rather than divided by zero.
 Matrix4 lookAtRotation(Vector3 eye, Vector3 centre, Vector3 up);
+
+} // namespace afterglow

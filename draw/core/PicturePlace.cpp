@@ -1,5 +1,7 @@
 #include "draw/core/PicturePlace.h"
 
+namespace afterglow {
+
 PicturePlace placePicture(const Rect& box, Fit fit, float pictureAspect, float screenAspect) {
     PicturePlace place{box, {0.0f, 0.0f, 1.0f, 1.0f}};
     if (fit == Fit::Stretch || !(box.width > 0.0f && box.height > 0.0f) ||
@@ -24,3 +26,5 @@ PicturePlace placePicture(const Rect& box, Fit fit, float pictureAspect, float s
     }
     return place;
 }
+
+} // namespace afterglow

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace afterglow {
+
 // A rectangle in fractions of the screen or of a picture, from the top-left corner.
 struct Rect {
     float x, y, width, height;
@@ -20,3 +22,5 @@ struct PicturePlace {
 
 // Aspects are width over height in pixels; a degenerate box or picture is stretched.
 PicturePlace placePicture(const Rect& box, Fit fit, float pictureAspect, float screenAspect);
+
+} // namespace afterglow

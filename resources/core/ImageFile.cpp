@@ -43,6 +43,8 @@ void* boundedRealloc(void* pointer, size_t size) {
 #define STBI_FREE(pointer) std::free(pointer)
 #include <stb_image.h>
 
+using namespace afterglow;
+
 namespace {
 constexpr uint8_t kPNGSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 constexpr uint8_t kJPEGSignature[] = {0xFF, 0xD8, 0xFF};

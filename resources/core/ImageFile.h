@@ -14,9 +14,10 @@
 
 /// Decodes a whole file held in memory into image, as decodeTGA does for a TGA file. False after
 /// a report, with the image left empty.
-bool decodeImage(const uint8_t* data, size_t size, uint32_t largestSide, DecodedImage& image);
+bool decodeImage(const uint8_t* data, size_t size, uint32_t largestSide,
+                 afterglow::DecodedImage& image);
 
 /// Opens and decodes the file f the same way: a TGA file (or one that cannot be opened) exactly
 /// as readTGAFile reads it; a PNG or JPEG file is read whole, then decoded as decodeImage
 /// decodes it. Keeps no state of its own: loads into different images may run at once.
-bool readImageFile(const std::string& f, uint32_t largestSide, DecodedImage& image);
+bool readImageFile(const std::string& f, uint32_t largestSide, afterglow::DecodedImage& image);

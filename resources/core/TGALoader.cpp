@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace afterglow {
+
 namespace {
 constexpr size_t kHeaderSize = 18;
 
@@ -265,3 +267,5 @@ bool readTGAFile(const std::string& f, uint32_t largestSide, DecodedImage& image
     const uint64_t dataSize = fileSize > kHeaderSize ? fileSize - kHeaderSize : 0;
     return decode(first, available, dataSize, largestSide, image, fromFile);
 }
+
+} // namespace afterglow

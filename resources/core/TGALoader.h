@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 
+namespace afterglow {
+
 /// The largest texture side of the GL drivers we run on (Mesa's software renderer among them),
 /// for decoding without a GL context; with one, the driver's own GL_MAX_TEXTURE_SIZE is used.
 constexpr uint32_t kLargestTextureSide = 16384;
@@ -48,3 +50,5 @@ bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestSide, DecodedIm
 /// into the image's buffer. Keeps no state of its own: loads into different images may run at
 /// once.
 bool readTGAFile(const std::string& f, uint32_t largestSide, DecodedImage& image);
+
+} // namespace afterglow

@@ -27,7 +27,7 @@ class GLTest : public testing::Test {
                                       int tolerance = 2) const;
 
   private:
-    HeadlessContext m_context;
+    afterglow::HeadlessContext m_context;
     std::vector<uint8_t> m_pixels;
 };
 

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+using namespace afterglow;
+
 namespace {
 
 // A library object's effects on the process end with it: the environment and SDL's hints are as

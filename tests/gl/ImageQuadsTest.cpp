@@ -3,6 +3,8 @@
 #include "draw/ImageQuads.h"
 #include "draw/core/ScrollerFootprint.h"
 
+using namespace afterglow;
+
 namespace {
 
 class ImageQuads : public GLTest {};

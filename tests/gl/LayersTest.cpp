@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+using namespace afterglow;
+
 namespace {
 
 constexpr RGB kBlack = {0, 0, 0};

@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 
+using namespace afterglow;
+
 namespace {
 
 class MessageQueue : public GLTest {};

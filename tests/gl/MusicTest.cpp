@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <thread>
 
+using namespace afterglow;
+
 namespace {
 
 class MusicTest : public testing::Test {

@@ -11,6 +11,8 @@
 #include <optional>
 #include <stdexcept>
 
+using namespace afterglow;
+
 namespace {
 
 // The colour that fills atlas cell (row, column) of font f: a picture of where texels come from.

@@ -11,6 +11,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+using namespace afterglow;
+
 namespace {
 
 class TextureLibraryTest : public GLTest {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace afterglow;
+
 namespace {
 
 void expectMatrix(const Matrix4& m, const Matrix4& expected) {

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+using namespace afterglow;
+
 namespace {
 
 // Given, the folder is taken as it is; else the first folder that holds the marker, with each

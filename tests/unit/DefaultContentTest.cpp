@@ -6,6 +6,8 @@
 
 #include <memory>
 
+using namespace afterglow;
+
 namespace {
 
 // Decodes a generated file.

@@ -7,6 +7,8 @@
 #include <tuple>
 #include <vector>
 
+using namespace afterglow;
+
 namespace {
 
 // Values between keys, before the first and after the last, for each interpolation; the

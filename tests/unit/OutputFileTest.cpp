@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace afterglow;
+
 namespace {
 // Names in the scratch folder that start with '.'.
 int hiddenFiles() {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace afterglow;
+
 namespace {
 
 TEST(SceneTimeline, SceneIndexFollowsTheClockAndNeverGoesBack) {

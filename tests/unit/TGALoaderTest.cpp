@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <regex>
 
+using namespace afterglow;
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;

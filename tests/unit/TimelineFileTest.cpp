@@ -8,6 +8,8 @@
 
 #include <vector>
 
+using namespace afterglow;
+
 namespace {
 
 // The elapsed values where drawings are compared: every ms of the first 200 s (past every switch

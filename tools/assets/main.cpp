@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <string>
 
+using namespace afterglow;
+
 namespace {
 const char* const kFontFolder = "/usr/share/fonts/truetype/dejavu/";
 

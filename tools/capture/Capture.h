@@ -12,6 +12,6 @@
 // on stderr, under the program's name. On a failure the output is as it was. A show that writes
 // text prints with data's fonts.
 int captureStill(const std::string& program, const CaptureOptions& options, const Show& show,
-                 const DataFolder& data);
+                 const afterglow::DataFolder& data);
 int captureVideo(const std::string& program, const CaptureOptions& options, const Show& show,
-                 const DataFolder& data);
+                 const afterglow::DataFolder& data);

@@ -6,6 +6,8 @@
 #include <map>
 #include <set>
 
+using namespace afterglow;
+
 std::string captureUsage(const std::string& program) {
     const std::string indent(program.size(), ' ');
     return "usage: " + program + " --at MS [--size WxH] [--data DIR] [--timeline FILE]\n" +

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace afterglow;
+
 namespace {
 // What reaches the pixels: the drawing, and the additive blending the scroller leaves on.
 struct Picture {

@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+using namespace afterglow;
+
 Session::Session(const CaptureOptions& options, const Show& show, const DataFolder& data,
                  uint32_t until)
     : context(options.width, options.height) {

@@ -18,13 +18,13 @@
 // data's fonts for a show that writes text, and the scenes before "until" replayed. The
 // textures go before the context that holds them.
 struct Session {
-    Session(const CaptureOptions& options, const Show& show, const DataFolder& data,
+    Session(const CaptureOptions& options, const Show& show, const afterglow::DataFolder& data,
             uint32_t until);
-    HeadlessContext context;
+    afterglow::HeadlessContext context;
     TextureLibrary textures;
-    CurrentTextureLibrary current{textures};
+    afterglow::CurrentTextureLibrary current{textures};
     std::optional<FontSet> fonts;
-    std::optional<CurrentFontSet> currentFonts;
+    std::optional<afterglow::CurrentFontSet> currentFonts;
     DemoState state;
     std::string missing; // which images did not load, drawn untextured; empty when all did
 };

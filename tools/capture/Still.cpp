@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstring>
 
+using namespace afterglow;
+
 int captureStill(const std::string& program, const CaptureOptions& options, const Show& show,
                  const DataFolder& data) {
     // Caught before the output is opened, so that a stop never leaves its temporary file.

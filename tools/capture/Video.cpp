@@ -21,6 +21,8 @@
 #include <optional>
 #include <thread>
 
+using namespace afterglow;
+
 // The encoder: x264's fastest preset at CRF 20. Measured over the whole intro on two cores, it
 // alone keeps 4K capture at half real time; slower presets make files a half to a third the
 // size but spend their time on the frames that only repeat (see the README).

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <optional>
 
+using namespace afterglow;
+
 namespace {
 int run(const std::string& program, const std::vector<std::string>& args) {
     CaptureOptions options;

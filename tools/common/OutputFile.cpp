@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace afterglow {
+
 OutputFile::OutputFile(const std::string& path, const std::string& suffix)
     : m_target(path), m_writing(path) {
     struct stat info, link;
@@ -119,3 +121,5 @@ bool writeOutputFile(const std::string& path, const void* data, size_t size, std
     OutputFile file(path);
     return file.open(error) && file.write(data, size, error) && file.commit(error);
 }
+
+} // namespace afterglow

@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <string>
 
+namespace afterglow {
+
 class OutputFile {
   public:
     /// Looks at path; nothing is created yet. The temporary file is "." + name + "." + pid +
@@ -47,3 +49,5 @@ class OutputFile {
 /// Writes size bytes to path through an OutputFile. On failure returns false with the system's
 /// reason in error.
 bool writeOutputFile(const std::string& path, const void* data, size_t size, std::string& error);
+
+} // namespace afterglow

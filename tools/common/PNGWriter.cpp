@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+namespace afterglow {
+
 bool writePNG(OutputFile& file, int width, int height, const std::vector<uint8_t>& rgb,
               std::string& error) {
     // Encoded in memory, so that every byte reaches the file through one checked writer.
@@ -24,3 +26,5 @@ bool writePNG(const std::string& path, int width, int height, const std::vector<
     OutputFile file(path);
     return file.open(error) && writePNG(file, width, height, rgb, error) && file.commit(error);
 }
+
+} // namespace afterglow

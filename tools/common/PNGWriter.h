@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+namespace afterglow {
+
 /// False, with the reason in error and no partial file left, when the file cannot be written.
 bool writePNG(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb,
               std::string& error);
 /// The same into an output already opened, which the caller commits.
 bool writePNG(OutputFile& file, int width, int height, const std::vector<uint8_t>& rgb,
               std::string& error);
+
+} // namespace afterglow
