@@ -9,8 +9,12 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 
 using namespace afterglow;
+
+const char* const kDataHint =
+    "--data DIR names a folder of the intro's data; afterglow-assets DIR makes one";
 
 int runProgram(int argc, char** argv, const std::string& fallbackName,
                const std::function<int(const std::string& program,
@@ -49,11 +53,20 @@ std::optional<int> chooseShowAndData(const std::string& program, const std::stri
     // fonts, to text layers and --dev.
     if (!chooseDataFolder(dataGiven, programDataFolders(), kSoundtrack, data, tried) &&
         timeline.empty()) {
-        std::fprintf(stderr, "%s: no data folder found; tried %s\n", program.c_str(),
-                     joinFolders(tried).c_str());
+        std::fprintf(stderr, "%s: no data folder found; tried %s. %s\n", program.c_str(),
+                     joinFolders(tried).c_str(), kDataHint);
         if (needData) {
             return kExitFailed;
         }
+    }
+    // A folder given for the built-in timeline that lacks its soundtrack is no data folder: a
+    // program that needs one says so, rather than draw every picture white.
+    std::error_code ignored;
+    if (needData && !dataGiven.empty() && timeline.empty() &&
+        !std::filesystem::exists(data.path(kSoundtrack), ignored)) {
+        std::fprintf(stderr, "%s: --data %s: not a data folder (no %s there). %s\n",
+                     program.c_str(), dataGiven.c_str(), data.path(kSoundtrack).c_str(), kDataHint);
+        return kExitFailed;
     }
     std::string error;
     if (!chooseShow(timeline, data, show, error)) {

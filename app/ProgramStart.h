@@ -18,6 +18,9 @@ int runProgram(int argc, char** argv, const std::string& fallbackName,
                const std::function<int(const std::string& program,
                                        const std::vector<std::string>& args)>& body);
 
+// What to do about data that is not there, for the lines that say so.
+extern const char* const kDataHint;
+
 // A mistake in the options: one line naming it, then the usage; exit code 2.
 int refuseOptions(const std::string& program, const std::string& error, const std::string& usage);
 

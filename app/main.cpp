@@ -96,6 +96,9 @@ int run(const std::string& program, const std::vector<std::string>& args) {
             musicError == MusicError::LoadFailed) {
             std::fprintf(stderr, "%s: the soundtrack: %s\n", program.c_str(),
                          show.soundtrackPath().c_str());
+            if (musicError == MusicError::FileNotFound && options.timeline.empty()) {
+                std::fprintf(stderr, "%s: %s\n", program.c_str(), kDataHint);
+            }
         }
         if (musicError == MusicError::InitFailed) {
             std::fprintf(stderr, "%s: to play without sound: SDL_AUDIODRIVER=dummy %s\n",

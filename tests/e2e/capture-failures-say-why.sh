@@ -6,6 +6,8 @@ source "$(dirname "$0")/lib.sh" "$1"
 make_solid_data
 expect_failure 2 "unknown option '--speed'" "$BUILD/afterglow-capture" --speed 2 --output x.mp4
 grep -q '^usage: afterglow-capture' err.txt || fail "no usage text after an unknown option"
+expect_failure 1 "afterglow-capture: --data nowhere: not a data folder (no nowhere/vorn.mp3 there). --data DIR names a folder of the intro's data; afterglow-assets DIR makes one" "$BUILD/afterglow-capture" --at 5 --data nowhere --output x.png
+[ ! -e x.png ] || fail "a still was written from no data"
 expect_failure 1 "cannot write /no/such/folder/x.png" "$BUILD/afterglow-capture" --at 5 --output /no/such/folder/x.png
 ln -s /dev/full full.png
 expect_failure 1 "cannot write full.png: No space left on device" "$BUILD/afterglow-capture" --at 5 --size 64x48 --output full.png

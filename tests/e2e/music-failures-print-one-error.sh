@@ -26,5 +26,6 @@ SDL_AUDIODRIVER=alsa AUDIODEV=hw:99 "$BUILD/afterglow" >out.txt 2>err.txt || tru
     fail "no output device: standard error holds: $(cat err.txt)"
 # A soundtrack that is not there is named on standard error.
 env -u DISPLAY "$BUILD/afterglow" --data "$WORK/nowhere" >out.txt 2>err.txt || code=$?
-[ "${code:-0}" = 1 ] && [ "$(cat out.txt)" = "Error: File not found" ] && grep -qx "afterglow: the soundtrack: $WORK/nowhere/vorn.mp3" err.txt ||
+[ "${code:-0}" = 1 ] && [ "$(cat out.txt)" = "Error: File not found" ] && grep -qx "afterglow: the soundtrack: $WORK/nowhere/vorn.mp3" err.txt &&
+    grep -qx "afterglow: --data DIR names a folder of the intro's data; afterglow-assets DIR makes one" err.txt ||
     fail "missing soundtrack: exit code ${code:-0}, printed '$(cat out.txt)', '$(cat err.txt)'"

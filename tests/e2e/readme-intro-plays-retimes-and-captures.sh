@@ -14,8 +14,9 @@ readme_block() {
         in_section && /^```sh$/ { if (++seen == n) { take = 1; next } }
         take && /^```$/ { exit } take' "$README"
 }
-# The checkout's layout: build/ beside the README's commands, put on the PATH by its own line.
-ln -s "$BUILD" build
+# The checkout's layout: build/ and scripts/ beside the README's commands, build/ put on the PATH by
+# its own line.
+ln -s "$BUILD" build && ln -s "$HERE/../../scripts" scripts
 path_line=$(readme_block "The two commands" 2)
 [[ $path_line == 'export PATH="$PWD/build:$PATH"' ]] || fail "the README puts build/ on the PATH otherwise: $path_line"
 eval "$path_line"

@@ -15,12 +15,15 @@ std::string captureUsage(const std::string& program) {
            " [--from MS] [--to MS] [--fps N] [--size WxH] [--every-frame]\n" + "       " + indent +
            " [--variable-rate] [--data DIR] [--timeline FILE] --output FILE.mp4\n" + "       " +
            program + " --help | --version\n" +
-           "It reads DIR, else data/ in the working directory, else the installed data; or plays\n"
-           "the timeline in FILE with its images and music, its text in the fonts of the data.\n"
+           "It reads DIR, else data/ in the working directory, else the data beside the program,\n"
+           "else the installed data; or plays the timeline in FILE with its images and music, its\n"
+           "text in the fonts of the data.\n"
            "Defaults: --size 1920x1080, --fps 60, --from 0, --to 160000 (a timeline's end); a\n"
            "video spans at most 24 hours.\n"
            "--variable-rate: each picture encoded once and held by its timestamp (smaller, and\n"
-           "faster at 1080p and above; for players that take a variable frame rate).\n" +
+           "faster at 1080p and above; for players that take a variable frame rate).\n"
+           "--every-frame: every frame drawn and sent as the intro draws it (slower; a check on\n"
+           "the frames drawn once and repeated).\n" +
            exitCodesText(ExitCodeProgram::Capture);
 }
 
