@@ -1,6 +1,13 @@
 /// @file
 /// Camera: a perspective projection and a look-at camera loaded into GL, from the matrices of
 /// CameraMath.
+///
+/// ```
+/// glMatrixMode(GL_PROJECTION); glLoadIdentity();
+/// perspective(45, 16.0f / 9.0f, 0.1f, 100.0f);
+/// glMatrixMode(GL_MODELVIEW); glLoadIdentity();
+/// lookAt(0, 1, 5, 0, 0, 0, 0, 1, 0); // eye, centre, up
+/// ```
 #pragma once
 
 #include "draw/core/CameraMath.h"

@@ -4,6 +4,11 @@
 /// bottom), and the perspective scroller plane that carries the scroll text toward a horizon.
 /// The quads leave both matrices as they found them; the scroller replaces both and leaves
 /// additive blending on for the rest of the run.
+///
+/// ```
+/// showImage(loadTexture("data/stjerner.tga", 0.0f)); // the whole screen
+/// showImageAt(slot, -0.5f, -0.5f, 1.0f, 1.0f);        // the middle quarter
+/// ```
 #pragma once
 
 #include "draw/core/PicturePlace.h"

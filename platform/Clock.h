@@ -1,6 +1,12 @@
 /// @file
 /// Clock: milliseconds since process start, read from a monotonic wall clock.
 /// The timeline runs against this clock; clock() is not used because on Linux it counts CPU time.
+///
+/// ```
+/// const uint64_t start = afterglow::clockMs();
+/// // ... a frame ...
+/// const uint64_t elapsed = afterglow::clockMs() - start;
+/// ```
 #pragma once
 
 #include <cstdint>

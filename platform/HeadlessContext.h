@@ -2,6 +2,13 @@
 /// HeadlessContext: an OpenGL context on an invisible surface of a chosen size, for tests, the
 /// capture tool and the examples. Uses SDL's offscreen driver with Mesa's software renderer,
 /// so it needs no display and gives the same pixels on every machine.
+///
+/// ```
+/// afterglow::HeadlessContext context(640, 360); // made first: textures live in it
+/// if (!context.ok()) { std::fprintf(stderr, "%s\n", context.error().c_str()); return 1; }
+/// // ... draw ...
+/// std::vector<uint8_t> rgb = context.readPixels(); // top row first
+/// ```
 #pragma once
 
 #include <cstdint>

@@ -2,6 +2,14 @@
 /// Music: the sound layer behind the music start, on SDL2_mixer. It opens the output, opens a
 /// music file in the background and plays it; the music then plays on the mixer's own threads
 /// until the process ends. For scene writers it also seeks, pauses and resumes.
+///
+/// ```
+/// afterglow::Music music;
+/// if (music.init() == afterglow::MusicError::None) {
+///     music.open("data/vorn.mp3");
+///     if (music.waitOpened() == afterglow::MusicError::None) music.play();
+/// }
+/// ```
 #pragma once
 
 #include "base/ErrorTable.h"

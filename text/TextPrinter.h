@@ -5,6 +5,11 @@
 /// the scene left blending on. After a print the enables, matrices, matrix mode and viewport are as
 /// before; the blend function stays (source alpha, one minus source alpha) and the atlas stays
 /// bound.
+///
+/// ```
+/// glEnable(GL_BLEND);
+/// printText(16, 16, 288, 120, "Words wrap in the box, and a <highlighted> word stands out.", 0);
+/// ```
 #pragma once
 
 #include <string>

@@ -4,6 +4,12 @@
 /// included, is a record whose words are the values in key order, missing ones repeating the
 /// line's last word. Lines hold at most 65,535 characters: a longer one ends the table there, and
 /// is reported with its line number.
+///
+/// ```
+/// std::unique_ptr<LookupTable> fonts = loadLookupTable("data/fonts.data");
+/// std::string atlas = fonts->getString(0, "mapfile"); // record 0: the line after the keys
+/// int spacing = fonts->getInt(0, "xspace");
+/// ```
 #pragma once
 
 #include "text/core/LookupTable.h"

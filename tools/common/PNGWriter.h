@@ -1,5 +1,11 @@
 /// @file
 /// PNGWriter: saves RGB pixels, top row first, as a PNG file.
+///
+/// ```
+/// std::string error;
+/// if (!afterglow::writePNG("frame.png", context.width(), context.height(), context.readPixels(),
+///                          error)) { std::fprintf(stderr, "%s\n", error.c_str()); }
+/// ```
 #pragma once
 
 #include "tools/common/OutputFile.h"
