@@ -33,7 +33,8 @@ bool readCommandLine(const std::vector<std::string>& args, const std::vector<Opt
             return option.name == given.name;
         });
         if (spec == table.end()) {
-            error = "unknown option '" + *arg + "'";
+            error = given.name == "--help" ? "option --help takes no value"
+                                           : "unknown option '" + *arg + "'";
             return false;
         }
         if (std::any_of(read.options.begin(), read.options.end(),

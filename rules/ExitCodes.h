@@ -16,7 +16,9 @@
       "a mistake in the options: a line naming it, then the usage")                                \
     X(kExitImagesMissing, 3, "",                                                                   \
       "written, but not every image loaded: one line names them, and they show white")             \
-    X(kExitSignalled, 128, "",                                                                     \
+    X(kExitSignalled, 128,                                                                         \
+      "ended by a signal it does not take as a quit (SIGHUP, or Ctrl-C before the window opens): " \
+      "128 + the signal",                                                                          \
       "interrupted: 128 + the signal (129 SIGHUP, 130 SIGINT, 143 SIGTERM); the video holds "      \
       "the frames made so far, a still is not written")
 

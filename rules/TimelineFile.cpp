@@ -707,20 +707,23 @@ TextScan scanText(std::string_view text, toml::source_position until) {
     return scan;
 }
 
-// The parser's report of a syntax error, which names where it noticed it; for an array or an
-// inline table left open, also where that opened, when it is elsewhere.
+// The parser's report of a syntax error, which names where it noticed it; inside an array or an
+// inline table opened on an earlier line, also where that opened: a bracket left open is most
+// often the mistake (a ']' forgotten after a trailing comma reads as a bad value, or as a header's
+// '[' on the next lines). An inline table opened on the line itself is the mistake there.
 std::string syntaxError(std::string_view text, const toml::parse_error& error) {
     std::string description(error.description());
     const toml::source_position at = error.source().begin;
-    const TextScan scan = scanText(text, at);
-    if (!scan.open.empty() && scan.open.back().first != 'h' &&
-        (description.find("array") != std::string::npos ||
-         description.find("inline table") != std::string::npos)) {
-        const toml::source_position opened = scan.open.back().second;
-        if (opened.line != at.line) {
-            description += " (the '" + std::string(1, scan.open.back().first) + "' opened at " +
-                           std::to_string(opened.line) + ":" + std::to_string(opened.column) + ")";
-        }
+    const std::vector<std::pair<char, toml::source_position>> here = scanText(text, at).open;
+    const std::vector<std::pair<char, toml::source_position>> before =
+        scanText(text, {at.line, 1}).open;
+    const bool tableHere = std::any_of(here.begin(), here.end(), [&](const auto& bracket) {
+        return bracket.first == '{' && bracket.second.line == at.line;
+    });
+    if (!tableHere && !before.empty() && before.back().first != 'h') {
+        const toml::source_position opened = before.back().second;
+        description += " (the '" + std::string(1, before.back().first) + "' opened at " +
+                       std::to_string(opened.line) + ":" + std::to_string(opened.column) + ")";
     }
     return description;
 }

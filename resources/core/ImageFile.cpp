@@ -156,7 +156,10 @@ bool decodePNGOrJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide
     stbi_uc* pixels = stbi_load_from_memory(data, length, &width, &height, &channels, wanted);
     allowance = SIZE_MAX;
     if (pixels == nullptr) {
-        return notDecoded();
+        // Memory that ran out (the machine's, or the allowance) is no damage to the file.
+        const char* reason = stbi_failure_reason();
+        return reason != nullptr && std::strcmp(reason, "outofmem") == 0 ? noMemory()
+                                                                         : notDecoded();
     }
     image.pixels.reset(pixels);
     image.capacity = pixelBytes(width, height, wanted);

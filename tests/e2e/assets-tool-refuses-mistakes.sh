@@ -7,5 +7,6 @@ mkdir bin
 expect_failure 1 "afterglow-assets: lame not found" env PATH="$WORK/bin" "$BUILD/afterglow-assets" nolame
 expect_failure 2 "afterglow-assets: unknown option '--fast'" "$BUILD/afterglow-assets" --fast
 expect_failure 2 "afterglow-assets: unexpected argument 'b'" "$BUILD/afterglow-assets" a b
+expect_failure 2 "afterglow-assets: FOLDER names a folder, not ''" "$BUILD/afterglow-assets" ""
 [ ! -e --fast ] && [ ! -e a ] || fail "afterglow-assets wrote a folder after a mistake"
 "$BUILD/afterglow-assets" --help | grep -q '^usage: afterglow-assets' || fail "afterglow-assets --help prints no usage"

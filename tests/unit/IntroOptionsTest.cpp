@@ -75,6 +75,7 @@ TEST(CommandLine, EveryProgramReadsItsOptionsByOneSetOfRules) {
         {{"--bogus", "-h"}, 0, true, {}, {}, ""}, // --help anywhere wins
         {{"--dev", "--dev"}, 0, false, {}, {}, "option --dev given twice"},
         {{"--dev=1"}, 0, false, {}, {}, "option --dev takes no value"},
+        {{"--help=1"}, 0, false, {}, {}, "option --help takes no value"},
         {{"--size"}, 0, false, {}, {}, "option --size needs a value"},
         {{"--size", "--"}, 0, false, {}, {}, "option --size needs a value"},
         {{"--window", "4x4"}, 0, false, {}, {}, "unexpected argument '4x4'"},

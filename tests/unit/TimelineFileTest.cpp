@@ -75,6 +75,7 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         {"\xcc\xaa", "t:1:1: Error while parsing root table: expected keys, tables, whitespace or comments, saw '\xcc\xaa'"},
         // a bracket left open is named where it opened, past strings, comments and closed ones
         {"soundtrack = 'm.mp3'\nimages = [ '[', # [\n [ 'a.tga' ]\nend = 10\n", "t:4:1: Error while parsing array: expected comma or closing ']', saw 'e' (the '[' opened at 2:10)"},
+        {"soundtrack = 'm.mp3'\nimages = [\n  'a.tga',\n" + scene, "t:4:3: Error while parsing value: could not determine value type (the '[' opened at 2:10)"},
         {"soundtrack = 'm.mp3'\nimages = [\n  { a = 'a.tga',\n" + scene, "t:3:17: Error while parsing inline table: expected key or closing '}', saw '\\n'"},
         {head + scene + "colour = 1\n", "t:5:1: " + notKey + "'colour'"},
         {head + scene + "\"x\\ty\" = 1\n", "t:5:1: " + notKey + "'x y'"},

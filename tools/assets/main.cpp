@@ -56,6 +56,10 @@ int main(int argc, char** argv) {
     if (line.help) {
         return printAll(usage) ? 0 : fail("could not write to standard output");
     }
+    if (!line.operands.empty() && line.operands[0].empty()) {
+        std::fprintf(stderr, "afterglow-assets: FOLDER names a folder, not ''\n%s", usage);
+        return 2;
+    }
     const std::filesystem::path folder = line.operands.empty() ? "data" : line.operands[0];
 
     if (findProgram("lame").empty()) {
