@@ -2,6 +2,11 @@
 /// DataFolder: where the data files are. Programs name them as "data/<file>"; the folder chosen
 /// takes the place of "data": one given on the command line, else "data" in the working
 /// directory, else the one beside the program (a build tree's), else the installed one.
+///
+/// ```
+/// const afterglow::DataFolder data("/usr/share/games/afterglow");
+/// const std::string table = data.path("data/fonts.data"); // /usr/share/games/afterglow/fonts.data
+/// ```
 #pragma once
 
 #include <string>

@@ -3,6 +3,18 @@
 /// the window is borderless and full-screen at the desktop's resolution; on request it is a
 /// decorated, resizable window of a chosen size. Either way it has a double-buffered OpenGL
 /// context current on the calling thread, and the picture fills it whatever its size.
+///
+/// ```
+/// afterglow::Display display;
+/// std::string reason;
+/// if (display.open({true, 1280, 720}, reason) != afterglow::DisplayError::None) { ... reason }
+/// for (bool playing = true; playing;) {
+///     // ... draw ...
+///     display.present();
+///     const std::optional<uint32_t> key = display.removeMessage();
+///     playing = !key || (*key & afterglow::kKeyCodeMask) != afterglow::kKeyEscape;
+/// }
+/// ```
 #pragma once
 
 #include "base/ErrorTable.h"

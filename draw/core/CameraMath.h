@@ -2,6 +2,12 @@
 /// CameraMath: single-precision helpers for 3D views without GLU: sine in whole degrees (with
 /// the constant 3.14159), sine in radians, square root, and the matrices of a perspective
 /// projection and a look-at camera. Plain functions; Camera hands the matrices to GL.
+///
+/// ```
+/// afterglow::Matrix4 projection{};
+/// afterglow::perspectiveEntries(projection, 45, 16.0f / 9.0f, 0.1f, 100.0f);
+/// const afterglow::Matrix4 view = afterglow::lookAtRotation({0, 1, 5}, {0, 0, 0}, {0, 1, 0});
+/// ```
 #pragma once
 
 #include <array>

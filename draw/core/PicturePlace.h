@@ -1,5 +1,11 @@
 // PicturePlace: where a picture goes in a box on the screen, and which part of it shows, for the
 // three ways a picture can fill a box. Pure: no GL.
+///
+/// ```
+/// // A 4:3 picture kept whole in the screen's right half, on a 16:9 screen.
+/// const afterglow::PicturePlace place =
+///     afterglow::placePicture({0.5f, 0, 0.5f, 1}, afterglow::Fit::Contain, 4.0f / 3, 16.0f / 9);
+/// ```
 #pragma once
 
 #include <cstdint>

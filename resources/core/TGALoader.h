@@ -5,6 +5,13 @@
 /// refuses anything else with a check report. Rows stay in the order the file stores them, and
 /// the descriptor's origin bit says whether that is top row first; pixels come out as R, G, B
 /// (, A). Knows nothing of GL: Texture uploads what it yields.
+///
+/// ```
+/// afterglow::DecodedImage image;
+/// if (afterglow::readTGAFile("data/s1.tga", afterglow::kLargestTextureSide, image)) {
+///     // image.width, image.height, image.bpp, image.pixels, image.topRowFirst
+/// }
+/// ```
 #pragma once
 
 #include <cstddef>

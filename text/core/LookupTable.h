@@ -3,6 +3,13 @@
 /// as strings, integers or single-precision numbers, for a given record, a random record, or the
 /// record after the last one queried. Every value query moves the cursor to what it read.
 /// Queries outside the table answer the empty string (so 0 for the numeric forms).
+///
+/// ```
+/// std::unique_ptr<LookupTable> table = loadLookupTable("data/fonts.data");
+/// for (int32_t record = 0; record < table->recordCount(); ++record) {
+///     std::printf("%s\n", table->getString(record, "mapfile").c_str());
+/// }
+/// ```
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,14 @@
 /// once whole. A link is written through: to the file it leads to, made there when it is not. An
 /// output that exists and is not a regular file, after links (a device, a FIFO), is written
 /// directly, opened once.
+///
+/// ```
+/// afterglow::OutputFile file("out.raw");
+/// std::string error;
+/// if (!file.open(error) || !file.write(bytes.data(), bytes.size(), error) || !file.commit(error)) {
+///     std::fprintf(stderr, "out.raw: %s\n", error.c_str()); // out.raw is as it was
+/// }
+/// ```
 #pragma once
 
 #include <cstddef>
