@@ -1,5 +1,6 @@
-// KeyCodes: the codes a window message carries for the keys the intro reads. The platform layer
-// turns key events into them; the keyboard rules act on them.
+/// @file
+/// KeyCodes: the codes a window message carries for the keys the intro reads. The platform layer
+/// turns key events into them; the keyboard rules act on them.
 #pragma once
 
 #include <cstdint>

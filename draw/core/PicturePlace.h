@@ -1,5 +1,6 @@
-// PicturePlace: where a picture goes in a box on the screen, and which part of it shows, for the
-// three ways a picture can fill a box. Pure: no GL.
+/// @file
+/// PicturePlace: where a picture goes in a box on the screen, and which part of it shows, for the
+/// three ways a picture can fill a box. Pure: no GL.
 ///
 /// ```
 /// // A 4:3 picture kept whole in the screen's right half, on a 16:9 screen.
