@@ -9,7 +9,8 @@
 /// ```
 /// afterglow::OutputFile file("out.raw");
 /// std::string error;
-/// if (!file.open(error) || !file.write(bytes.data(), bytes.size(), error) || !file.commit(error)) {
+/// if (!file.open(error) || !file.write(bytes.data(), bytes.size(), error) ||
+///     !file.commit(error)) {
 ///     std::fprintf(stderr, "out.raw: %s\n", error.c_str()); // out.raw is as it was
 /// }
 /// ```
