@@ -16,21 +16,30 @@ namespace {
 // times the picture's pixels, and a compressed stream that inflates past them (a PNG of 2 MB
 // that inflates to 2 GiB) is refused rather than given the memory.
 thread_local size_t allowance = SIZE_MAX;
+// Whether an allocation within the allowance failed since the decode began: memory ran out, which
+// is no fault of the file.
+thread_local bool outOfMemory = false;
 
+// Zeroed, so that stb_image never reads memory it did not write: a JPEG scan that names a Huffman
+// table the file never defined reads it from here.
 void* boundedMalloc(size_t size) {
-    return size <= allowance ? std::malloc(size) : nullptr;
+    void* memory = size <= allowance ? std::calloc(1, size) : nullptr;
+    outOfMemory = outOfMemory || (memory == nullptr && size <= allowance);
+    return memory;
 }
 
 void* boundedRealloc(void* pointer, size_t size) {
-    return size <= allowance ? std::realloc(pointer, size) : nullptr;
+    void* memory = size <= allowance ? std::realloc(pointer, size) : nullptr;
+    outOfMemory = outOfMemory || (memory == nullptr && size <= allowance);
+    return memory;
 }
 } // namespace
 
 // stb_image's own copy, private to this file: nothing else can change its settings (such as
 // flipping on load, left off) or meet its symbols. It reads from memory only and allocates with
-// malloc, so that the pixels it returns become a PixelBuffer as they are. Its assertions are
-// reachable from hostile files in this version; a file must never end the process, so they are
-// left out in every build, as release builds leave them out anyway.
+// calloc (through boundedMalloc) and realloc, so that the pixels it returns become a PixelBuffer
+// as they are. Its assertions are reachable from hostile files in this version; a file must never
+// end the process, so they are left out in every build, as release builds leave them out anyway.
 #define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_STATIC
 #define STBI_ONLY_PNG
@@ -153,13 +162,11 @@ bool decodePNGOrJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide
         return noMemory();
     }
     allowance = 4 * pixelBytes(width, height, 4) + (size_t{1} << 20);
+    outOfMemory = false;
     stbi_uc* pixels = stbi_load_from_memory(data, length, &width, &height, &channels, wanted);
     allowance = SIZE_MAX;
     if (pixels == nullptr) {
-        // Memory that ran out (the machine's, or the allowance) is no damage to the file.
-        const char* reason = stbi_failure_reason();
-        return reason != nullptr && std::strcmp(reason, "outofmem") == 0 ? noMemory()
-                                                                         : notDecoded();
+        return outOfMemory ? noMemory() : notDecoded();
     }
     image.pixels.reset(pixels);
     image.capacity = pixelBytes(width, height, wanted);
