@@ -29,10 +29,10 @@ bool readCommandLine(const std::vector<std::string>& args, const std::vector<Opt
         if (equals != std::string::npos) {
             given.value = arg->substr(equals + 1);
         }
-        const auto spec = std::find_if(table.begin(), table.end(), [&](const OptionSpec& option) {
+        const auto known = std::find_if(table.begin(), table.end(), [&](const OptionSpec& option) {
             return option.name == given.name;
         });
-        if (spec == table.end()) {
+        if (known == table.end()) {
             error = given.name == "--help" ? "option --help takes no value"
                                            : "unknown option '" + *arg + "'";
             return false;
@@ -42,11 +42,11 @@ bool readCommandLine(const std::vector<std::string>& args, const std::vector<Opt
             error = "option " + given.name + " given twice";
             return false;
         }
-        if (spec->takes == OptionValue::None && given.value) {
+        if (known->takes == OptionValue::None && given.value) {
             error = "option " + given.name + " takes no value";
             return false;
         }
-        if (spec->takes == OptionValue::Required && !given.value) {
+        if (known->takes == OptionValue::Required && !given.value) {
             if (arg + 1 == end || arg + 1 == args.end()) {
                 error = "option " + given.name + " needs a value";
                 return false;

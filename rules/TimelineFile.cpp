@@ -668,19 +668,14 @@ TextScan scanText(std::string_view text, toml::source_position until) {
             break;
         case In::Basic:
         case In::MultiBasic:
-            if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') {
-                ++i, ++column; // an escaped character, a quote among them
-            } else if (c == '"' && in == In::Basic) {
-                in = In::Code;
-            } else if (multi && run >= 3) {
-                const size_t closing = std::min<size_t>(run, 5);
-                i += closing - 1, column += static_cast<uint32_t>(closing - 1);
-                in = In::Code;
-            }
-            break;
         case In::Literal:
-        case In::MultiLiteral:
-            if (c == '\'' && in == In::Literal) {
+        case In::MultiLiteral: {
+            // Only a basic string has escapes; a one-line string ends at its own quote.
+            const bool basic = in == In::Basic || in == In::MultiBasic;
+            const bool oneLine = in == In::Basic || in == In::Literal;
+            if (basic && c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') {
+                ++i, ++column; // an escaped character, a quote among them
+            } else if (oneLine && c == (basic ? '"' : '\'')) {
                 in = In::Code;
             } else if (multi && run >= 3) {
                 const size_t closing = std::min<size_t>(run, 5);
@@ -688,6 +683,7 @@ TextScan scanText(std::string_view text, toml::source_position until) {
                 in = In::Code;
             }
             break;
+        }
         case In::Comment:
             break;
         }
