@@ -4,14 +4,28 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <SDL_mixer.h>
+
+#include <condition_variable>
 #include <cstdlib>
+#include <mutex>
 #include <sys/stat.h>
-#include <thread>
 
 using namespace afterglow;
 
 namespace {
+
+std::mutex endedMutex;
+std::condition_variable endedChanged;
+bool musicEnded = false;
+
+void noteMusicEnded() {
+    {
+        const std::lock_guard<std::mutex> lock(endedMutex);
+        musicEnded = true;
+    }
+    endedChanged.notify_all();
+}
 
 class MusicTest : public testing::Test {
   protected:
@@ -53,10 +67,15 @@ TEST_F(MusicTest, GoesWhereASeekSendsItEvenAfterItEnded) {
     music.open(path);
     ASSERT_EQ(music.waitOpened(), MusicError::None);
     music.play();
+    // The mixer says when the music has played to its end (after it stopped it).
+    Mix_HookMusicFinished(noteMusicEnded);
     music.seek(59950); // to its last 50 ms, so that it ends soon
-    while (music.playing()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    {
+        std::unique_lock<std::mutex> lock(endedMutex);
+        endedChanged.wait(lock, [] { return musicEnded; });
     }
+    Mix_HookMusicFinished(nullptr);
+    EXPECT_FALSE(music.playing()) << "music that played to its end is not playing";
     music.seek(100);
     EXPECT_TRUE(music.playing()) << "a seek plays ended music again";
     music.pause();
