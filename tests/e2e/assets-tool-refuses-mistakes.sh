@@ -9,4 +9,4 @@ expect_failure 2 "afterglow-assets: unknown option '--fast'" "$BUILD/afterglow-a
 expect_failure 2 "afterglow-assets: unexpected argument 'b'" "$BUILD/afterglow-assets" a b
 expect_failure 2 "afterglow-assets: FOLDER names a folder, not ''" "$BUILD/afterglow-assets" ""
 [ ! -e --fast ] && [ ! -e a ] || fail "afterglow-assets wrote a folder after a mistake"
-"$BUILD/afterglow-assets" --help | grep -q '^usage: afterglow-assets' || fail "afterglow-assets --help prints no usage"
+"$BUILD/afterglow-assets" --help | grep '^usage: afterglow-assets' >/dev/null || fail "afterglow-assets --help prints no usage"

@@ -25,10 +25,10 @@ done
 version=$(dpkg-deb -f "$(deb afterglow-intro)" Version)
 [[ $version == *-1 ]] || fail "no Debian revision in $version"
 [ "$(dpkg-deb -f "$(deb afterglow-intro-data)" Architecture)" = all ] || fail "the data is not architecture all"
-dpkg-deb -f "$(deb afterglow-intro)" Depends | grep -qF "afterglow-intro-data (= $version)" ||
+dpkg-deb -f "$(deb afterglow-intro)" Depends | grep -F "afterglow-intro-data (= $version)" >/dev/null ||
     fail "the intro does not depend on its data at its own version"
 dpkg-deb --fsys-tarfile "$(deb afterglow-intro)" | tar -xO ./usr/share/doc/afterglow-intro/README |
-    grep -q '^    afterglow$' || fail "the installed README is not the one for installed use"
+    grep '^    afterglow$' >/dev/null || fail "the installed README is not the one for installed use"
 for package in afterglow-intro afterglow-intro-data afterglow-intro-dev; do
     # Built from a /usr/local tree, the library's afterglow.pc lies outside the multiarch folder
     # that make package (built for /usr) puts it in.

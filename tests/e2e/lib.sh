@@ -4,6 +4,8 @@
 # The script then goes on in a scratch working directory holding an empty data/; with "display",
 # under its own virtual X server of 1024x768.
 set -euo pipefail
+# A grep at the end of a pipe reads all its input (>/dev/null, not -q): one that stops at its
+# match leaves the writer to die of SIGPIPE, which fails the pipe when it had more to write.
 
 BUILD=$(cd "$1" && pwd)
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

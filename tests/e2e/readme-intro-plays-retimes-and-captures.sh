@@ -53,7 +53,7 @@ press_escape
 mv typed.toml timeline.toml
 bash -e <(sed -n 2p ../commands.sh) 2>capture.txt || fail "the README's capture failed: $(cat capture.txt)"
 [ "$(frames_of myintro.mp4)" = 1200 ] || fail "myintro.mp4 holds $(frames_of myintro.mp4) frames, not 20 s at 60 fps"
-ffprobe -v error -select_streams a -show_entries stream=codec_type -of csv=p=0 myintro.mp4 | grep -qx audio ||
+ffprobe -v error -select_streams a -show_entries stream=codec_type -of csv=p=0 myintro.mp4 | grep -x audio >/dev/null ||
     fail "myintro.mp4 has no sound"
 for at in 1000 3000 6500 19000; do
     afterglow-capture --data "$BUILD/content" --timeline timeline.toml --at $at --size 480x270 \
