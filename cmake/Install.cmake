@@ -150,7 +150,7 @@ which the afterglow-intro package plays and films.")
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME afterglow-intro-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
-  "libsdl2-dev, libsdl2-mixer-dev, libgl-dev, libopengl-dev, libglu1-mesa-dev")
+  "libsdl2-dev, libsdl2-mixer-dev, libgl-dev, libopengl-dev, libglu1-mesa-dev, libturbojpeg0-dev")
 set(CPACK_DEBIAN_DEV_PACKAGE_SUGGESTS "afterglow-intro-data (= ${intro_deb_version})")
 set(CPACK_DEBIAN_DEV_DESCRIPTION "drawing library of the Afterglow demo intro (development files)
 The textures, quads, camera, lookup tables and text printer the Afterglow intro

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <memory>
 #include <sys/stat.h>
+#include <turbojpeg.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -20,8 +22,8 @@ thread_local size_t allowance = SIZE_MAX;
 // is no fault of the file.
 thread_local bool outOfMemory = false;
 
-// Zeroed, so that stb_image never reads memory it did not write: a JPEG scan that names a Huffman
-// table the file never defined reads it from here.
+// Zeroed: whatever a hostile file makes stb_image read that it never wrote is the same on every
+// run.
 void* boundedMalloc(size_t size) {
     void* memory = size <= allowance ? std::calloc(1, size) : nullptr;
     outOfMemory = outOfMemory || (memory == nullptr && size <= allowance);
@@ -35,15 +37,14 @@ void* boundedRealloc(void* pointer, size_t size) {
 }
 } // namespace
 
-// stb_image's own copy, private to this file: nothing else can change its settings (such as
-// flipping on load, left off) or meet its symbols. It reads from memory only and allocates with
+// stb_image's own copy, for PNG, private to this file: nothing else can change its settings (such
+// as flipping on load, left off) or meet its symbols. It reads from memory only and allocates with
 // calloc (through boundedMalloc) and realloc, so that the pixels it returns become a PixelBuffer
 // as they are. Its assertions are reachable from hostile files in this version; a file must never
 // end the process, so they are left out in every build, as release builds leave them out anyway.
 #define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_STATIC
 #define STBI_ONLY_PNG
-#define STBI_ONLY_JPEG
 #define STBI_NO_STDIO
 #define STBI_NO_FAILURE_STRINGS
 #define STBI_ASSERT(condition) static_cast<void>(0)
@@ -70,58 +71,6 @@ bool isPNGOrJPEG(const uint8_t* data, size_t size) {
     return startsWith(data, size, kPNGSignature) || startsWith(data, size, kJPEGSignature);
 }
 
-// Whether no table of a DHT segment has more than 256 symbols. stb_image (2.27) stores a table's
-// symbols, however many, into room for 256 before it checks anything; the tables are read here as
-// it reads them: a class and slot byte, sixteen counts, then as many symbols as they add up to,
-// until the segment's length is spent (or passed), bytes past the end of the data being 0.
-bool huffmanTablesFit(const uint8_t* data, size_t size, size_t at, int64_t length) {
-    auto byte = [&](size_t i) { return i < size ? data[i] : 0; };
-    for (int64_t left = length; left > 0;) {
-        size_t symbols = 0;
-        for (size_t count = 1; count <= 16; ++count) {
-            symbols += byte(at + count);
-        }
-        if (symbols > 256) {
-            return false;
-        }
-        at += 17 + symbols;
-        left -= static_cast<int64_t>(17 + symbols);
-    }
-    return true;
-}
-
-// Whether every Huffman table stb_image could read from a JPEG fits: its segments are walked by
-// their lengths, as stb_image walks them, and the bytes between them (entropy-coded data, or junk
-// it scans past) byte by byte, so that a table it could find anywhere is looked at, up to the
-// end-of-image marker, where it stops reading.
-bool jpegHuffmanTablesFit(const uint8_t* data, size_t size) {
-    size_t at = sizeof kJPEGSignature - 1; // after the start-of-image marker
-    while (at < size) {
-        if (data[at] != 0xFF) {
-            ++at;
-            continue;
-        }
-        while (at < size && data[at] == 0xFF) {
-            ++at; // fill bytes before a marker
-        }
-        const uint8_t marker = at < size ? data[at++] : 0xD9;
-        if (marker == 0xD9) {
-            return true;
-        }
-        // A stuffed zero in entropy-coded data, and the markers that carry no segment.
-        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8) ||
-            at + 2 > size) {
-            continue;
-        }
-        const size_t length = size_t{data[at]} << 8 | data[at + 1];
-        if (marker == 0xC4 && !huffmanTablesFit(data, size, at + 2, int64_t(length) - 2)) {
-            return false;
-        }
-        at += length;
-    }
-    return true;
-}
-
 uint64_t pixelBytes(int width, int height, int channels) {
     return uint64_t{static_cast<uint32_t>(width)} * static_cast<uint32_t>(height) *
            static_cast<uint32_t>(channels);
@@ -137,27 +86,27 @@ bool notDecoded() {
     return false;
 }
 
-// Size and memory are checked on the header alone, before any pixel is decoded.
-bool decodePNGOrJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide,
-                          DecodedImage& image) {
-    if (size > kLargestFile) {
-        return noMemory();
-    }
-    const int length = static_cast<int>(size);
-    int width = 0, height = 0, channels = 0;
-    const bool jpeg = startsWith(data, size, kJPEGSignature);
-    if ((jpeg && !jpegHuffmanTablesFit(data, size)) ||
-        !stbi_info_from_memory(data, length, &width, &height, &channels)) {
-        return notDecoded();
-    }
+bool tooLarge(int width, int height, uint32_t largestSide) {
     if (static_cast<uint32_t>(width) > largestSide || static_cast<uint32_t>(height) > largestSide) {
         INTRO_CHECK(false && "Image larger than the largest texture");
+        return true;
+    }
+    return false;
+}
+
+// Size and memory are checked on the header alone, before any pixel is decoded.
+bool decodePNGParts(const uint8_t* data, size_t size, uint32_t largestSide, DecodedImage& image) {
+    const int length = static_cast<int>(size);
+    int width = 0, height = 0, channels = 0;
+    if (!stbi_info_from_memory(data, length, &width, &height, &channels)) {
+        return notDecoded();
+    }
+    if (tooLarge(width, height, largestSide)) {
         return false;
     }
     // Grey becomes R, G, B; grey with alpha R, G, B, A.
     const int wanted = channels == 2 || channels == 4 ? 4 : 3;
-    // While it decodes, stb_image holds the rows it inflated or the planes it decoded beside the
-    // pixels it returns.
+    // While it decodes, stb_image holds the rows it inflated beside the pixels it returns.
     if (!roomLeftFor(2 * pixelBytes(width, height, wanted))) {
         return noMemory();
     }
@@ -175,6 +124,58 @@ bool decodePNGOrJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide
     image.bpp = 8u * static_cast<uint32_t>(wanted);
     image.topRowFirst = true;
     return true;
+}
+
+struct DestroyDecompressor {
+    void operator()(tjhandle decompressor) const { tjDestroy(decompressor); }
+};
+
+// JPEG goes to libjpeg-turbo, whose decoder is fuzzed continuously upstream: stb_image's (2.27)
+// let hostile scans drive its bit reader below empty. Every picture comes out as R, G, B. A
+// warning (a scan cut short, a damaged marker) fails the picture rather than filling the rest in
+// grey, and a progressive file with an absurd number of scans is refused rather than decoded for
+// minutes.
+bool decodeJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide, DecodedImage& image) {
+    const std::unique_ptr<void, DestroyDecompressor> decompressor(tjInitDecompress());
+    if (decompressor == nullptr) {
+        return noMemory();
+    }
+    const auto length = static_cast<unsigned long>(size);
+    int width = 0, height = 0, subsampling = 0, colourspace = 0;
+    if (tjDecompressHeader3(decompressor.get(), data, length, &width, &height, &subsampling,
+                            &colourspace) != 0) {
+        return notDecoded();
+    }
+    if (tooLarge(width, height, largestSide)) {
+        return false;
+    }
+    // A progressive file's coefficients, two bytes a sample, are held beside the pixels.
+    const uint64_t pixelSize = pixelBytes(width, height, 3);
+    PixelBuffer pixels = roomLeftFor(3 * pixelSize) ? allocatePixelBuffer(pixelSize) : nullptr;
+    if (pixels == nullptr) {
+        return noMemory();
+    }
+    if (tjDecompress2(decompressor.get(), data, length, pixels.get(), width, 0, height, TJPF_RGB,
+                      TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0) {
+        const char* reason = tjGetErrorStr2(decompressor.get());
+        return std::strncmp(reason, "Insufficient memory", 19) == 0 ? noMemory() : notDecoded();
+    }
+    image.pixels = std::move(pixels);
+    image.capacity = pixelSize;
+    image.width = static_cast<uint32_t>(width);
+    image.height = static_cast<uint32_t>(height);
+    image.bpp = 24;
+    image.topRowFirst = true;
+    return true;
+}
+
+bool decodePNGOrJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide,
+                          DecodedImage& image) {
+    if (size > kLargestFile) {
+        return noMemory();
+    }
+    return startsWith(data, size, kJPEGSignature) ? decodeJPEGParts(data, size, largestSide, image)
+                                                  : decodePNGParts(data, size, largestSide, image);
 }
 
 // A palette PNG whose palette has fewer than 256 entries, with the palette grown to 256 (the new

@@ -1,9 +1,9 @@
 /// @file
 /// ImageFile: decodes a picture file of any format the intro reads, told apart by its first bytes:
-/// PNG and JPEG (by stb_image; grey and palette pictures come out as R, G, B, with alpha only
-/// when the file has an alpha channel or palette transparency) and, for everything else, TGA
-/// through TGALoader, with its reports. The same size and memory bounds hold for every format,
-/// checked before a pixel is decoded. Knows nothing of GL.
+/// PNG (by stb_image) and JPEG (by libjpeg-turbo; grey and palette pictures come out as R, G, B,
+/// with alpha only when a PNG has an alpha channel or palette transparency; a CMYK JPEG is not
+/// read) and, for everything else, TGA through TGALoader, with its reports. The same size and
+/// memory bounds hold for every format, checked before a pixel is decoded. Knows nothing of GL.
 #pragma once
 
 #include "resources/core/TGALoader.h"

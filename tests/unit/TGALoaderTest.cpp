@@ -313,6 +313,7 @@ TEST(ImageFile, EveryFormatDecodesToThePictureOnceItsFlagPutsTheTopRowFirst) {
         {"grey PNG", encodePNG(picture(1, grey)), 24, picture(3, greyAsColour).pixels, 0},
         {"grey PNG with alpha", encodePNG(picture(2, grey)), 32, picture(4, greyAsColour).pixels, 0},
         {"grey JPEG", encodeJPEG(picture(1, grey)), 24, picture(3, greyAsColour).pixels, 2},
+        {"progressive JPEG", byMagick(rgb, "-quality 100 -interlace JPEG", "JPEG"), 24, rgb.pixels, 2},
         {"palette PNG", byMagick(rgb, "", "PNG8"), 24, rgb.pixels, 0},
     };
     // clang-format on
@@ -332,6 +333,7 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
     auto noise = [](int x, int y) { return std::array{x * 37 ^ y * 11, x * y, x + 7 * y, 255}; };
     const Bytes png = encodePNG(makeImage(32, 32, 3, noise));
     const Bytes jpeg = encodeJPEG(makeImage(32, 32, 3, noise));
+    const Bytes progressive = byMagick(makeImage(32, 32, 3, noise), "-interlace JPEG", "JPEG");
     // The signature and the header chunk alone: refused for its size, the pixels never looked for.
     constexpr size_t kPNGHeader = 33;
     auto offsetOf = [](const Bytes& b, const Bytes& part) {
@@ -340,19 +342,24 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
     // The first byte of the compressed pixels, which begin with a zlib header, changed.
     Bytes brokenZlib = png;
     ++brokenZlib[offsetOf(png, {'I', 'D', 'A', 'T'}) + 4];
-    // The first Huffman table's sixteen counts (after its marker, length and class) all 255: far
-    // more symbols than a table has room for.
     // A 1x1 picture whose pixel data inflates to 16 MiB: a 2048 x 2048 one's, its header cut down.
     Bytes bomb = encodePNG(makeImage(2048, 2048, 4, [](int, int) {
         return std::array{0, 0, 0, 0};
     }));
     std::copy_n(Bytes{0, 0, 0, 1, 0, 0, 0, 1}.begin(), 8, bomb.begin() + 16);
+    // The frame header's width (after its marker, length, precision and height) made 20000.
+    Bytes wide = jpeg;
+    std::copy_n(Bytes{0x4E, 0x20}.begin(), 2,
+                wide.begin() + long(offsetOf(jpeg, {0xFF, 0xC0}) + 7));
+    // The first Huffman table's sixteen counts (after its marker, length and class) all 255: far
+    // more symbols than a table has room for.
     Bytes manySymbols = jpeg;
     std::fill_n(manySymbols.begin() + long(offsetOf(jpeg, {0xFF, 0xC4}) + 5), 16, 0xFF);
     // clang-format off
     const std::vector<std::tuple<const char*, Bytes, const char*>> cases = {
         {"PNG wider than any texture", first(encodePNG(makeImage(20000, 1, 3, noise)), kPNGHeader), "Image larger than the largest texture"},
         {"PNG taller than any texture", first(encodePNG(makeImage(1, 16385, 1, noise)), kPNGHeader), "Image larger than the largest texture"},
+        {"JPEG wider than any texture", wide, "Image larger than the largest texture"},
         {"PNG signature alone", first(png, 8), "Could not decode PNG or JPEG image"},
         {"PNG cut in its pixel data", first(png, png.size() / 2), "Could not decode PNG or JPEG image"},
         {"PNG with a broken zlib header", brokenZlib, "Could not decode PNG or JPEG image"},
@@ -360,6 +367,7 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
         {"JPEG Huffman table of 4080 symbols", manySymbols, "Could not decode PNG or JPEG image"},
         {"PNG that inflates far past its picture", bomb, "Could not decode PNG or JPEG image"},
         {"JPEG cut in its pixel data", first(jpeg, jpeg.size() / 2), "Could not decode PNG or JPEG image"},
+        {"progressive JPEG cut after its first scan", first(progressive, offsetOf(progressive, {0xFF, 0xDA}) + 40), "Could not decode PNG or JPEG image"},
     };
     // clang-format on
     for (const auto& [name, file, message] : cases) {
