@@ -109,8 +109,9 @@ void DevMode::drawOverlay(const DemoState& state, const SceneDrawing& drawing, u
     }
     const int shown = overlayImage(drawing);
     const Texture* texture = shown >= 0 ? m_textures.get(state.imageSlots[shown]) : nullptr;
-    const std::array<std::string, 2> lines = overlayLines(
-        state.scene, shown, texture != nullptr ? texture->fileName() : "", time, paused);
+    const std::array<std::string, 2> lines =
+        overlayLines(state.scene, shown, texture != nullptr ? texture->fileName() : "", time,
+                     m_show.tempo(), paused);
     const auto [width, height] =
         overlayBackdrop(lines, int64_t{atlas->width() / 16} + m_fonts.xSpace(font),
                         int64_t{atlas->height() / 16} + m_fonts.ySpace(font));

@@ -53,7 +53,11 @@ void play(const Show& show, DemoState& state, Display& display, Music& music, Mu
         if (dev != nullptr) {
             dev->afterDraw(state, playback, drawing, message, wall);
         }
-        handleMessage(show, state, message, playbackTime(playback, wall));
+        if (handleMessage(show, state, message)) {
+            const Tempo* tempo = dev != nullptr ? show.tempo() : nullptr;
+            std::printf("%s\n", clockLine(playbackTime(playback, wall), tempo).c_str());
+            std::fflush(stdout);
+        }
         keepMusicWithPicture(music, drift, playback, wall);
         display.present();
     }

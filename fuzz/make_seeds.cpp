@@ -125,5 +125,11 @@ int main(int argc, char** argv) {
                "[[scene.layer]]\ncolour = [0, 0, 0]\nalpha = 0.5\n"
                "[[scene.layer]]\ntext = \"HI <THERE>\"\nfont = \"b\"\nsize = [[0, 1], [90, 4]]\n"
                "colour = [255, 200, 0]\nbox = [0.1, [[0, 0.2], [50, 0.4]], 0.8, 0.3]\n"));
+    write(root / "timeline" / "beats.toml",
+          text("version = 3\nbpm = 128.5\noffset = 250\nbeats_per_bar = 3\nsoundtrack = \"m.mp3\"\n"
+               "images = [\"a.tga\"]\n[[scene]]\nend = \"3:2.5\"\n"
+               "[[scene]]\nend = \"16b\"\nchanges = [{ at = \"1b\", image = 0 }]\n"
+               "scroller = { text = 0, pace = \"0.25b\" }\n"
+               "[[scene.layer]]\ncolour = [0, 0, 0]\nalpha = [[\"0.5b\", 0], [\"5:1\", 1]]\n"));
     return 0;
 }

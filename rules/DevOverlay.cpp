@@ -11,12 +11,14 @@ int overlayImage(const SceneDrawing& drawing) {
 }
 
 std::array<std::string, 2> overlayLines(int scene, int image, const std::string& file,
-                                        uint32_t time, bool paused) {
+                                        uint32_t time, const Tempo* tempo, bool paused) {
+    const std::string barBeat = tempo != nullptr ? barBeatAt(*tempo, time) : "";
     const std::string shown = image < 0
                                   ? std::string("-")
                                   : std::to_string(image) + " " + file.substr(file.rfind('/') + 1);
     return {"scene " + std::to_string(scene) + " image " + shown,
-            std::to_string(time) + " ms" + (paused ? " paused" : "")};
+            std::to_string(time) + " ms" + (barBeat.empty() ? "" : " " + barBeat) +
+                (paused ? " paused" : "")};
 }
 
 std::array<int, 2> overlayBackdrop(const std::array<std::string, 2>& lines, int64_t advance,

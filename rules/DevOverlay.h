@@ -3,6 +3,7 @@
 #pragma once
 
 #include "rules/SceneTimeline.h"
+#include "rules/Tempo.h"
 
 #include <array>
 #include <cstdint>
@@ -13,9 +14,10 @@
 int overlayImage(const SceneDrawing& drawing);
 
 // The two lines: "scene 3 image 2 s1.tga" ("image -" for none; file is the image's path, of
-// which the overlay shows the name alone) and "12345 ms", with " paused" while paused.
+// which the overlay shows the name alone) and "12345 ms", with the bar and beat after it when
+// there is a tempo ("12345 ms 3:2") and " paused" while paused.
 std::array<std::string, 2> overlayLines(int scene, int image, const std::string& file,
-                                        uint32_t time, bool paused);
+                                        uint32_t time, const Tempo* tempo, bool paused);
 
 // The backdrop's width and height in overlay pixels for those lines in a font of that advance
 // and line height, with a 4-pixel margin all round. A font table may give any spacing: worked out

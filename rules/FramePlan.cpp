@@ -2,8 +2,6 @@
 
 #include "rules/Keyboard.h"
 
-#include <cstdio>
-
 using namespace afterglow;
 
 SceneDrawing planFrame(const Show& show, DemoState& state, uint32_t now) {
@@ -11,12 +9,13 @@ SceneDrawing planFrame(const Show& show, DemoState& state, uint32_t now) {
     return show.drawing(state.scene, now - show.sceneStart(state.scene));
 }
 
-void handleMessage(const Show& show, DemoState& state, std::optional<uint32_t> message,
-                   uint32_t now) {
-    if (message && applyKeyMessage(state, *message & kKeyCodeMask, show.sceneCount())) {
-        std::printf("%u\n", now);
-        std::fflush(stdout);
-    }
+bool handleMessage(const Show& show, DemoState& state, std::optional<uint32_t> message) {
+    return message && applyKeyMessage(state, *message & kKeyCodeMask, show.sceneCount());
+}
+
+std::string clockLine(uint32_t now, const Tempo* tempo) {
+    const std::string barBeat = tempo != nullptr ? barBeatAt(*tempo, now) : "";
+    return std::to_string(now) + (barBeat.empty() ? "" : " " + barBeat);
 }
 
 std::vector<uint32_t> warmUpTimes(const Show& show, uint32_t until) {

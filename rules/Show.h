@@ -39,6 +39,10 @@ class Show {
     const std::string& soundtrackPath() const { return m_soundtrack; }
     // Whether a scene writes text with the data's fonts.
     bool writesText() const { return m_timeline && ::writesText(*m_timeline); }
+    // The music's beat, when a timeline file gives it.
+    const Tempo* tempo() const {
+        return m_timeline && m_timeline->tempo ? &*m_timeline->tempo : nullptr;
+    }
 
   private:
     std::optional<Timeline> m_timeline;

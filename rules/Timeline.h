@@ -4,6 +4,7 @@
 
 #include "rules/Layer.h"
 #include "rules/SceneTimeline.h"
+#include "rules/Tempo.h"
 
 #include <cstdint>
 #include <optional>
@@ -48,6 +49,7 @@ struct Timeline {
     std::vector<std::string> images;
     std::vector<std::string> imageNames; // empty when the file lists its images by number
     std::vector<TimelineScene> scenes;
+    std::optional<Tempo> tempo; // when the file gives bpm
 };
 
 // Whether any scene writes text, and so needs the data's fonts.

@@ -111,18 +111,78 @@ class Reader {
         return true;
     }
 
-    bool time(const toml::node& node, const std::string& label, uint32_t& out) {
-        int64_t value = 0;
-        bool ok = integer(node, label, 0, kLatestTime, "a time in ms", value);
+    // A time in ms, or with a tempo in beats: "12b", or "bar:beat" for a place in the music.
+    // On the clock both count from the first beat; within a scene, where times are ms into it,
+    // "12b" is twelve beats into the scene and "bar:beat" that beat of the music, which must not
+    // come before the scene; a length (a pace) is never a place in the music.
+    enum class TimeKind { OnClock, InScene, Length };
+    bool time(const toml::node& node, const std::string& label, TimeKind kind, uint32_t& out) {
+        const int64_t low = kind == TimeKind::Length ? 1 : 0;
+        const char* what = kind == TimeKind::Length ? "a pace in ms" : "a time in ms";
+        const toml::value<std::string>* text = node.as_string();
+        if (text == nullptr || !m_tempo) {
+            int64_t value = 0;
+            if (!integer(node, label, low, kLatestTime, what, value)) {
+                m_error +=
+                    text != nullptr ? "; times in beats need 'bpm' at the top of the file" : "";
+                return false;
+            }
+            out = static_cast<uint32_t>(value);
+            return true;
+        }
+        const std::optional<BeatTime> beat = parseBeatTime(text->get(), m_tempo->beatsPerBar);
+        if (!beat || (beat->barBeat && kind == TimeKind::Length)) {
+            return fail(node.source(),
+                        "expected " + label + " to be " + what +
+                            (kind == TimeKind::Length ? " or beats (\"2b\")"
+                                                      : ", beats (\"12b\") or bar:beat (\"3:2\")") +
+                            ", bars and beats from 1, " + std::to_string(m_tempo->beatsPerBar) +
+                            " beats to the bar");
+        }
+        const bool inMusic = beat->barBeat || kind == TimeKind::OnClock;
+        const double onClock =
+            std::round(beatsToMs(*m_tempo, beat->beats)) + (inMusic ? m_tempo->offset : 0);
+        const double value =
+            onClock - (beat->barBeat && kind == TimeKind::InScene ? m_sceneStart : 0);
+        if (value < static_cast<double>(low) || value > static_cast<double>(kLatestTime)) {
+            return fail(node.source(),
+                        "expected " + label + " from " + std::to_string(low) + " to " +
+                            std::to_string(kLatestTime) + " ms" +
+                            (kind == TimeKind::InScene ? " into the scene, which starts at " +
+                                                             std::to_string(m_sceneStart)
+                                                       : std::string()) +
+                            ", not " + std::to_string(static_cast<int64_t>(onClock)) + " ms");
+        }
         out = static_cast<uint32_t>(value);
-        return ok;
+        return true;
     }
 
-    bool pace(const toml::node& node, const std::string& label, uint32_t& out) {
-        int64_t value = 0;
-        bool ok = integer(node, label, 1, kLatestTime, "a pace in ms", value);
-        out = static_cast<uint32_t>(value);
-        return ok;
+    // bpm, with offset and beats_per_bar beside it, at the top of the file.
+    bool tempo(const toml::table& root, std::optional<Tempo>& out) {
+        const toml::node* bpm = root.get("bpm");
+        if (!bpm) {
+            for (const char* key : {"offset", "beats_per_bar"}) {
+                if (const toml::node* node = root.get(key)) {
+                    return fail(node->source(), "expected 'bpm' beside " + inQuotes(key));
+                }
+            }
+            return true;
+        }
+        Tempo& tempo = out.emplace();
+        int64_t offset = 0, beatsPerBar = tempo.beatsPerBar;
+        const toml::node* offsetNode = root.get("offset");
+        const toml::node* beatsNode = root.get("beats_per_bar");
+        if (!number(*bpm, "'bpm'", 1, 1000, tempo.bpm) ||
+            (offsetNode &&
+             !integer(*offsetNode, "'offset'", 0, kLatestTime, "a time in ms", offset)) ||
+            (beatsNode && !integer(*beatsNode, "'beats_per_bar'", 1, 64, "a count", beatsPerBar))) {
+            out.reset();
+            return false;
+        }
+        tempo.offset = static_cast<uint32_t>(offset);
+        tempo.beatsPerBar = static_cast<uint32_t>(beatsPerBar);
+        m_tempo = tempo;
+        return true;
     }
 
     // An image number, or a name of the [images] table when the file names its images.
@@ -192,7 +252,7 @@ class Reader {
                                                 "\"interpolation\"]");
             }
             Key read;
-            if (!time(*key->get(0), "a key's time", read.time)) {
+            if (!time(*key->get(0), "a key's time", TimeKind::InScene, read.time)) {
                 return false;
             }
             if (int64_t{read.time} <= previous) {
@@ -242,7 +302,8 @@ class Reader {
         const toml::array* list = node.as_array();
         // A key of a whole vector starts with its time; a keyed component, with a key.
         const toml::array* first = list && !list->empty() ? list->get(0)->as_array() : nullptr;
-        if (first && first->size() >= 2 && first->get(0)->is_number() &&
+        if (first && first->size() >= 2 &&
+            (first->get(0)->is_number() || first->get(0)->is_string()) &&
             first->get(1)->is_array()) {
             return keys(node, label, low, high, out.data(), N);
         }
@@ -360,7 +421,11 @@ class Reader {
                              "a format version this reader knows,", version)) {
             return false;
         }
-        if (!onlyKeys(root, {"version", "soundtrack", "images", "scene"}, "the file")) {
+        if (!onlyKeys(
+                root,
+                {"version", "soundtrack", "images", "scene", "bpm", "offset", "beats_per_bar"},
+                "the file") ||
+            !tempo(root, out.tempo)) {
             return false;
         }
         const toml::node* soundtrack = required(root, "soundtrack", "the file");
@@ -425,9 +490,10 @@ class Reader {
         const toml::node* end = required(
             table, "end",
             table.contains("layer") ? "a scene, before its first [[scene.layer]]" : "a scene");
-        if (!end || !time(*end, "'end'", scene.end)) {
+        if (!end || !time(*end, "'end'", TimeKind::OnClock, scene.end)) {
             return false;
         }
+        m_sceneStart = scenes.size() > 1 ? scenes[scenes.size() - 2].end : 0;
         if (scenes.size() > 1 && scene.end <= scenes[scenes.size() - 2].end) {
             return fail(end->source(), "expected 'end' after the previous scene's end, " +
                                            std::to_string(scenes[scenes.size() - 2].end));
@@ -554,7 +620,8 @@ class Reader {
             if (!when || (table->contains("at") && table->contains("after"))) {
                 return fail(table->source(), "expected either 'at' or 'after' in a change");
             }
-            if (!time(*when, change.inclusive ? "'after'" : "'at'", change.time)) {
+            if (!time(*when, change.inclusive ? "'after'" : "'at'", TimeKind::InScene,
+                      change.time)) {
                 return false;
             }
             int64_t first = int64_t{change.time} + change.inclusive;
@@ -583,7 +650,7 @@ class Reader {
         }
         const toml::node* pace = required(*table, "pace", "a flip-book");
         const toml::node* after = pace ? required(*table, "after", "a flip-book") : nullptr;
-        return after && this->pace(*pace, "'pace'", out.pace) &&
+        return after && time(*pace, "'pace'", TimeKind::Length, out.pace) &&
                image(*after, "'after'", out.after);
     }
 
@@ -594,13 +661,16 @@ class Reader {
         }
         const toml::node* text = required(*table, "text", "a scroller");
         const toml::node* pace = text ? required(*table, "pace", "a scroller") : nullptr;
-        return pace && image(*text, "'text'", out.text) && this->pace(*pace, "'pace'", out.pace);
+        return pace && image(*text, "'text'", out.text) &&
+               time(*pace, "'pace'", TimeKind::Length, out.pace);
     }
 
     const std::string& m_name;
     const std::string* m_folder;
     std::string m_error;
     size_t m_imageCount = 0;
+    std::optional<Tempo> m_tempo;                           // when the file gives bpm
+    uint32_t m_sceneStart = 0;                              // of the scene being read
     const std::vector<std::string>* m_imageNames = nullptr; // when the file names its images
 };
 

@@ -22,7 +22,7 @@ constexpr size_t kTimelineKeys = 1024;   // per track
 constexpr size_t kTimelineTextBytes = 4096;
 constexpr size_t kTimelineNameBytes = 256; // an image's or a font's name
 // The newest format this reader knows; a file may say which it needs with 'version'.
-constexpr int64_t kTimelineVersion = 2;
+constexpr int64_t kTimelineVersion = 3;
 
 // Parses text, naming the file name in errors. On a mistake returns false with the one-line
 // report in error and leaves timeline as it was.

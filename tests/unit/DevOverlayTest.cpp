@@ -21,11 +21,13 @@ TEST(DevOverlay, NamesTheSceneTheImageAndTheClock) {
     for (const auto& [drawing, image] : images) {
         EXPECT_EQ(overlayImage(drawing), image);
     }
-    EXPECT_EQ(overlayLines(3, 2, "data/s1.tga", 12345, false),
+    const Tempo tempo{120.0, 0, 4};
+    EXPECT_EQ(overlayLines(3, 2, "data/s1.tga", 12345, nullptr, false),
               (std::array<std::string, 2>{"scene 3 image 2 s1.tga", "12345 ms"}));
-    EXPECT_EQ(overlayLines(0, -1, "", 0, true),
+    EXPECT_EQ(overlayLines(0, -1, "", 0, nullptr, true),
               (std::array<std::string, 2>{"scene 0 image -", "0 ms paused"}));
-    EXPECT_EQ(overlayLines(1, 0, "plain.tga", 5, false)[0], "scene 1 image 0 plain.tga");
+    EXPECT_EQ(overlayLines(1, 0, "plain.tga", 5, nullptr, false)[0], "scene 1 image 0 plain.tga");
+    EXPECT_EQ(overlayLines(1, 0, "plain.tga", 4500, &tempo, true)[1], "4500 ms 3:2 paused");
 }
 
 // The backdrop holds the longer line and both lines' height with a 4-pixel margin, for any

@@ -103,7 +103,17 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         // dots in comments, strings and numbers are not keys
         {"#" + dots + "\nsoundtrack = '" + dots + "'\nimages = ['a']\n" + scene + "x = '''\n" + dots + "''''\ny = [" + repeat(std::string("0.5, "), 300) + "]\n", "t:6:1: " + notKey + "'x'"},
         // a newer format is refused before its unknown keys are
-        {"version = 3\nplanes = 1\n" + head + scene, "t:1:11: expected 'version' to be a format version this reader knows, from 1 to 2"},
+        {"version = 4\nplanes = 1\n" + head + scene, "t:1:11: expected 'version' to be a format version this reader knows, from 1 to 3"},
+        // times in beats
+        {head + "[[scene]]\nend = '12b'\n", "t:4:7: expected 'end' to be a time in ms from 0 to 4294967295; times in beats need 'bpm' at the top of the file"},
+        {"beats_per_bar = 3\n" + head + scene, "t:1:17: expected 'bpm' beside 'beats_per_bar'"},
+        {"bpm = 0\n" + head + scene, "t:1:7: expected 'bpm' to be a number from 1 to 1000"},
+        {"bpm = 60\nbeats_per_bar = 65\n" + head + scene, "t:2:17: expected 'beats_per_bar' to be a count from 1 to 64"},
+        {"bpm = 60\n" + head + "[[scene]]\nend = '1:5'\n", "t:5:7: expected 'end' to be a time in ms, beats (\"12b\") or bar:beat (\"3:2\"), bars and beats from 1, 4 beats to the bar"},
+        {"bpm = 60\n" + head + scene + "scroller = { text = 1, pace = '1:2' }\n", "t:6:31: expected 'pace' to be a pace in ms or beats (\"2b\"), bars and beats from 1, 4 beats to the bar"},
+        {"bpm = 60\n" + head + scene + "scroller = { text = 1, pace = '0b' }\n", "t:6:31: expected 'pace' from 1 to 4294967295 ms, not 0 ms"},
+        {"bpm = 1\n" + head + "[[scene]]\nend = '100000b'\n", "t:5:7: expected 'end' from 0 to 4294967295 ms, not 6000000000 ms"},
+        {"bpm = 60\n" + head + "[[scene]]\nend = '3:1'\n[[scene]]\nend = '5:1'\nchanges = [{ at = '2:4', image = 0 }]\n", "t:8:19: expected 'at' from 0 to 4294967295 ms into the scene, which starts at 8000, not 7000 ms"},
         // pictures by name
         {named + scene + "image = 'c'\n", "t:7:9: expected 'image' to name a picture of [images]"},
         {named + scene + "image = 0\n", "t:7:9: expected 'image' to name a picture of [images]"},
@@ -207,6 +217,50 @@ box = [[[0, 0.1], [500, 0.3]], [[0, 0.2], [500, 0.4]], 0.8, 0.3]
     EXPECT_EQ(later.layers[2].box[0], 0.3f) << "a keyed first component is not a key";
     EXPECT_EQ(later.layers[2].box[1], 0.4f);
     EXPECT_FALSE(timelineDrawing(timeline, 0, 999) == later) << "a fading scene changes each ms";
+}
+
+// With a tempo, a time may be written in beats: on the clock (a scene's end) counted from the
+// first beat, at the offset; within a scene "Nb" is beats into it and "bar:beat" a place in the
+// music; a pace is a length.
+TEST(TimelineFile, TimesInBeatsStandForTheirMs) {
+    const std::string text = R"(bpm = 120
+offset = 250
+beats_per_bar = 3
+soundtrack = "m.mp3"
+images = ["a.tga", "b.tga"]
+[[scene]]
+end = "3:2"
+[[scene]]
+end = "16b"
+changes = [{ at = "1b", image = 1 }, { after = "5:1", image = 0 }]
+[[scene]]
+end = "20b"
+scroller = { text = 0, pace = "0.25b" }
+[[scene.layer]]
+colour = [0, 0, 0]
+alpha = [["0.5b", 0], ["6:3", 1], [1000, 0]]
+box = [["0b", [0, 0, 1, 1]], ["1b", [0.5, 0.5, 0.5, 0.5]]]
+)";
+    Timeline timeline;
+    std::string error;
+    ASSERT_TRUE(parseTimeline(text, "t", timeline, error)) << error;
+    ASSERT_EQ(timeline.scenes.size(), 3u);
+    ASSERT_TRUE(timeline.tempo.has_value());
+    EXPECT_EQ(timeline.tempo->beatsPerBar, 3u);
+    // bar 3 beat 2: (2 * 3 + 1) beats of 500 ms past the offset
+    EXPECT_EQ(timeline.scenes[0].end, 3750u);
+    EXPECT_EQ(timeline.scenes[1].end, 8250u);
+    EXPECT_EQ(timeline.scenes[2].end, 10250u);
+    ASSERT_EQ(timeline.scenes[1].changes.size(), 2u);
+    EXPECT_EQ(timeline.scenes[1].changes[0].time, 500u) << "a beat into the scene";
+    EXPECT_EQ(timeline.scenes[1].changes[1].time, 6250u - 3750u) << "bar 5's first beat";
+    EXPECT_EQ(timeline.scenes[2].scroller->pace, 125u);
+    const Layer& layer = timeline.scenes[2].layers[0];
+    ASSERT_EQ(layer.alpha.keys.size(), 3u);
+    EXPECT_EQ(layer.alpha.keys[0].time, 250u);
+    EXPECT_EQ(layer.alpha.keys[1].time, 8750u - 8250u) << "bar 6's third beat";
+    ASSERT_EQ(layer.box[3].keys.size(), 2u);
+    EXPECT_EQ(layer.box[3].keys[1].time, 500u) << "a box keyed whole at a beat";
 }
 
 // A text layer's font is looked up in the data's font table once that is read.
