@@ -41,14 +41,17 @@ std::optional<BeatTime> parseBeatTime(std::string_view text, uint32_t beatsPerBa
 }
 
 double beatsToMs(const Tempo& tempo, double beats) {
-    return beats * 60000.0 / tempo.bpm;
+    return std::round(beats * 60000.0 / tempo.bpm);
 }
 
 std::string barBeatAt(const Tempo& tempo, uint32_t time) {
     if (time < tempo.offset) {
         return "";
     }
-    const auto beats = static_cast<uint64_t>((time - tempo.offset) * tempo.bpm / 60000.0);
+    // The last beat n whose rounded ms, round(n * 60000 / bpm), is not past the time: the one with
+    // n * 60000 / bpm below the time and a half.
+    const double past = (time - tempo.offset + 0.5) * tempo.bpm / 60000.0;
+    const auto beats = static_cast<uint64_t>(std::ceil(past) - 1);
     return std::to_string(beats / tempo.beatsPerBar + 1) + ":" +
            std::to_string(beats % tempo.beatsPerBar + 1);
 }

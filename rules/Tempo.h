@@ -22,8 +22,10 @@ struct BeatTime {
 };
 std::optional<BeatTime> parseBeatTime(std::string_view text, uint32_t beatsPerBar);
 
-// The ms that beats take at the tempo.
+// The whole ms that beats take at the tempo, rounded: a time written in beats is this past the
+// scene's start or the offset.
 double beatsToMs(const Tempo& tempo, double beats);
 
-// The clock time as "bar:beat" (the beat it is in, whole), "" before the first beat.
+// The clock time as "bar:beat" (the beat it is in, whole: from the ms a time written as that beat
+// stands for), "" before the first beat.
 std::string barBeatAt(const Tempo& tempo, uint32_t time);

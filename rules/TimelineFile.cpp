@@ -132,26 +132,28 @@ class Reader {
         }
         const std::optional<BeatTime> beat = parseBeatTime(text->get(), m_tempo->beatsPerBar);
         if (!beat || (beat->barBeat && kind == TimeKind::Length)) {
-            return fail(node.source(),
-                        "expected " + label + " to be " + what +
-                            (kind == TimeKind::Length ? " or beats (\"2b\")"
-                                                      : ", beats (\"12b\") or bar:beat (\"3:2\")") +
-                            ", bars and beats from 1, " + std::to_string(m_tempo->beatsPerBar) +
-                            " beats to the bar");
+            return fail(
+                node.source(),
+                "expected " + label + " to be " + what +
+                    (kind == TimeKind::Length
+                         ? std::string(" or beats (\"2b\")")
+                         : ", beats (\"12b\") or bar:beat (\"3:2\"), bars and beats from 1, " +
+                               std::to_string(m_tempo->beatsPerBar) + " beats to the bar"));
         }
         const bool inMusic = beat->barBeat || kind == TimeKind::OnClock;
-        const double onClock =
-            std::round(beatsToMs(*m_tempo, beat->beats)) + (inMusic ? m_tempo->offset : 0);
+        const double onClock = beatsToMs(*m_tempo, beat->beats) + (inMusic ? m_tempo->offset : 0);
         const double value =
             onClock - (beat->barBeat && kind == TimeKind::InScene ? m_sceneStart : 0);
+        if (value < 0 && beat->barBeat && kind == TimeKind::InScene) {
+            return fail(node.source(), "expected " + label + " not before the scene's start at " +
+                                           std::to_string(m_sceneStart) + " ms, not \"" +
+                                           text->get() + "\" at " +
+                                           std::to_string(static_cast<int64_t>(onClock)) + " ms");
+        }
         if (value < static_cast<double>(low) || value > static_cast<double>(kLatestTime)) {
-            return fail(node.source(),
-                        "expected " + label + " from " + std::to_string(low) + " to " +
-                            std::to_string(kLatestTime) + " ms" +
-                            (kind == TimeKind::InScene ? " into the scene, which starts at " +
-                                                             std::to_string(m_sceneStart)
-                                                       : std::string()) +
-                            ", not " + std::to_string(static_cast<int64_t>(onClock)) + " ms");
+            return fail(node.source(), "expected " + label + " from " + std::to_string(low) +
+                                           " to " + std::to_string(kLatestTime) + " ms, not " +
+                                           std::to_string(static_cast<int64_t>(value)) + " ms");
         }
         out = static_cast<uint32_t>(value);
         return true;
@@ -256,7 +258,9 @@ class Reader {
                 return false;
             }
             if (int64_t{read.time} <= previous) {
-                return fail(key->get(0)->source(), "expected each key later than the one before");
+                return fail(key->get(0)->source(), "expected each key later than the one before (" +
+                                                       std::to_string(previous) + " ms), not at " +
+                                                       std::to_string(read.time) + " ms");
             }
             previous = read.time;
             int interpolation = static_cast<int>(Interpolation::Linear);

@@ -149,6 +149,10 @@ bool decodeJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide, Dec
     if (tooLarge(width, height, largestSide)) {
         return false;
     }
+    if (colourspace == TJCS_CMYK || colourspace == TJCS_YCCK) {
+        INTRO_CHECK(false && "Could not decode CMYK JPEG image: save it as RGB");
+        return false;
+    }
     // A progressive file's coefficients, two bytes a sample, are held beside the pixels.
     const uint64_t pixelSize = pixelBytes(width, height, 3);
     PixelBuffer pixels = roomLeftFor(3 * pixelSize) ? allocatePixelBuffer(pixelSize) : nullptr;

@@ -367,6 +367,7 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
         {"JPEG Huffman table of 4080 symbols", manySymbols, "Could not decode PNG or JPEG image"},
         {"PNG that inflates far past its picture", bomb, "Could not decode PNG or JPEG image"},
         {"JPEG cut in its pixel data", first(jpeg, jpeg.size() / 2), "Could not decode PNG or JPEG image"},
+        {"CMYK JPEG", byMagick(makeImage(8, 8, 3, noise), "-colorspace CMYK", "JPEG"), "Could not decode CMYK JPEG image: save it as RGB"},
         {"progressive JPEG cut after its first scan", first(progressive, offsetOf(progressive, {0xFF, 0xDA}) + 40), "Could not decode PNG or JPEG image"},
     };
     // clang-format on

@@ -40,6 +40,19 @@ TEST(Tempo, TheClockIsShownInTheBarAndBeatItIsIn) {
     for (const auto& [time, shown] : cases) {
         EXPECT_EQ(barBeatAt(waltz, time), shown) << time;
     }
+    // At any tempo, the ms a beat written as bar:beat stands for shows that beat, the ms before it
+    // the one before.
+    for (double bpm = 60.0; bpm <= 200.0; bpm += 0.5) {
+        const Tempo tempo{bpm, 7, 3};
+        for (uint32_t beat = 1; beat < 48; ++beat) {
+            const std::string name =
+                std::to_string(beat / 3 + 1) + ":" + std::to_string(beat % 3 + 1);
+            const auto at =
+                static_cast<uint32_t>(beatsToMs(tempo, parseBeatTime(name, 3)->beats)) + 7;
+            ASSERT_EQ(barBeatAt(tempo, at), name) << bpm << " bpm";
+            ASSERT_NE(barBeatAt(tempo, at - 1), name) << bpm << " bpm";
+        }
+    }
     // 128 bpm: a beat of 468.75 ms; the first ms of each beat is in it
     const Tempo fast{128.0, 0, 4};
     EXPECT_EQ(barBeatAt(fast, 468), "1:1");
