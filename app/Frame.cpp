@@ -47,6 +47,16 @@ void drawLayer(const DemoState& state, const LayerDrawing& layer) {
                     layer.alpha);
         break;
     }
+    case LayerKind::Plane: {
+        const int32_t slot = state.imageSlots[layer.image];
+        const Texture* texture = getTexture(slot);
+        GLint viewport[4] = {0, 0, 1, 1};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        const float aspect = static_cast<float>(viewport[2]) / static_cast<float>(viewport[3]);
+        showPlane(slot, planeToClip(layer.camera, layer.plane, aspect),
+                  texture && texture->topRowFirst(), texture && texture->bpp() == 32, layer.alpha);
+        break;
+    }
     case LayerKind::Colour:
         showColour(box, colour, layer.alpha);
         break;

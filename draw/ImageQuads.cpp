@@ -19,13 +19,18 @@ struct Quad {
     float s0, t0, s1, t1;
 };
 
-void drawQuad(const Quad& q, float r, float g, float b, float a) {
+// With toClip, the quad's units are carried to clip units by that matrix.
+void drawQuad(const Quad& q, float r, float g, float b, float a, const Matrix4* toClip = nullptr) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
-    glLoadIdentity();
+    if (toClip != nullptr) {
+        glLoadMatrixf(toClip->data());
+    } else {
+        glLoadIdentity();
+    }
     glColor4f(r, g, b, a);
     glBegin(GL_QUADS);
     glTexCoord2f(q.s0, q.t0);
@@ -75,8 +80,11 @@ void blendFor(bool translucent) {
 }
 } // namespace
 
-void showPicture(int32_t slot, const PicturePlace& place, bool topRowFirst, bool translucent,
-                 float alpha) {
+namespace {
+// The part picture of the texture named slot, upright, over the quad's place: screen, in clip
+// units or the units toClip carries to them.
+void showPicturePart(int32_t slot, const Rect& screen, const Rect& picture, bool topRowFirst,
+                     bool translucent, float alpha, const Matrix4* toClip) {
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT);
     blendFor(translucent || alpha < 1.0f);
     glEnable(GL_TEXTURE_2D);
@@ -87,17 +95,30 @@ void showPicture(int32_t slot, const PicturePlace& place, bool topRowFirst, bool
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap[1]);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    Quad quad = clipQuad(place.screen);
-    quad.s0 = place.picture.x;
-    quad.s1 = place.picture.x + place.picture.width;
+    Quad quad = clipQuad(screen);
+    quad.s0 = picture.x;
+    quad.s1 = picture.x + picture.width;
     // Texture row 0 is the first stored row: the picture's top or its bottom.
-    const float top = place.picture.y, bottom = place.picture.y + place.picture.height;
+    const float top = picture.y, bottom = picture.y + picture.height;
     quad.t0 = topRowFirst ? bottom : 1.0f - bottom;
     quad.t1 = topRowFirst ? top : 1.0f - top;
-    drawQuad(quad, 1.0f, 1.0f, 1.0f, alpha);
+    drawQuad(quad, 1.0f, 1.0f, 1.0f, alpha, toClip);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap[0]);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap[1]);
     glPopAttrib();
+}
+} // namespace
+
+void showPicture(int32_t slot, const PicturePlace& place, bool topRowFirst, bool translucent,
+                 float alpha) {
+    showPicturePart(slot, place.screen, place.picture, topRowFirst, translucent, alpha, nullptr);
+}
+
+void showPlane(int32_t slot, const Matrix4& planeToClip, bool topRowFirst, bool translucent,
+               float alpha) {
+    // The whole screen in box units is the square -1 to 1 in clip units.
+    const Rect whole{0.0f, 0.0f, 1.0f, 1.0f};
+    showPicturePart(slot, whole, whole, topRowFirst, translucent, alpha, &planeToClip);
 }
 
 void showColour(const Rect& box, const float (&colour)[3], float alpha) {

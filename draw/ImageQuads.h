@@ -12,6 +12,7 @@
 #pragma once
 
 #include "draw/core/PicturePlace.h"
+#include "draw/core/PlaneView.h"
 
 #include <cstdint>
 
@@ -27,6 +28,12 @@ void showImageAt(int32_t slot, float x, float y, float width, float height);
 /// wrapped. Leaves the blending as it found it.
 void showPicture(int32_t slot, const afterglow::PicturePlace& place, bool topRowFirst,
                  bool translucent, float alpha);
+
+/// A picture on a plane in 3D: the texture named slot, upright, over the plane's square (x and y
+/// from -1 to 1) carried to clip units by planeToClip (see PlaneView.h), at opacity alpha, its
+/// edges clamped. Nothing reads or writes depth: planes cover each other in the order drawn.
+void showPlane(int32_t slot, const afterglow::Matrix4& planeToClip, bool topRowFirst,
+               bool translucent, float alpha);
 
 /// A plain colour (red, green, blue from 0 to 1) over the box, at opacity alpha.
 void showColour(const afterglow::Rect& box, const float (&colour)[3], float alpha);

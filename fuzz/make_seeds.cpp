@@ -131,5 +131,11 @@ int main(int argc, char** argv) {
                "[[scene]]\nend = \"16b\"\nchanges = [{ at = \"1b\", image = 0 }]\n"
                "scroller = { text = 0, pace = \"0.25b\" }\n"
                "[[scene.layer]]\ncolour = [0, 0, 0]\nalpha = [[\"0.5b\", 0], [\"5:1\", 1]]\n"));
+    write(root / "timeline" / "planes.toml",
+          text("version = 3\nsoundtrack = \"m.mp3\"\n[images]\nsky = \"a.png\"\n"
+               "[[scene]]\nend = 100\n[scene.camera]\neye = [[0, [0, 0, 3]], [50, [1, 1, 2]]]\n"
+               "target = [0, 0, 0]\nup = [0, 1, 0]\nfov = [[0, 50], [90, 70, \"smooth\"]]\n"
+               "[[scene.layer]]\nplane = \"sky\"\nposition = [0, [[0, -1], [50, 1]], 0]\n"
+               "rotation = [[0, [0, 0, 0]], [100, [0, 90, 0]]]\nsize = [2, 1]\nalpha = 0.5\n"));
     return 0;
 }

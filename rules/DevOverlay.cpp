@@ -5,7 +5,9 @@
 int overlayImage(const SceneDrawing& drawing) {
     int shown = drawing.image;
     for (const LayerDrawing& layer : drawing.layers) {
-        shown = shown < 0 && layer.kind == LayerKind::Picture ? layer.image : shown;
+        shown = shown < 0 && (layer.kind == LayerKind::Picture || layer.kind == LayerKind::Plane)
+                    ? layer.image
+                    : shown;
     }
     return shown;
 }

@@ -10,7 +10,7 @@
 #include <string>
 
 // The image the overlay names: the scene's own, or for a scene of layers alone its first picture
-// layer's; -1 when it shows none.
+// or plane layer's; -1 when it shows none.
 int overlayImage(const SceneDrawing& drawing);
 
 // The two lines: "scene 3 image 2 s1.tga" ("image -" for none; file is the image's path, of

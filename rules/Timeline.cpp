@@ -29,6 +29,9 @@ SceneDrawing timelineDrawing(const Timeline& timeline, int32_t scene, uint32_t e
     }
     for (const Layer& layer : rules.layers) {
         drawing.layers.push_back(layer.at(elapsed));
+        if (layer.kind == LayerKind::Plane) {
+            drawing.layers.back().camera = rules.camera.at(elapsed);
+        }
     }
     return drawing;
 }

@@ -40,6 +40,7 @@ struct TimelineScene {
     std::optional<FlipBook> flipBook;
     std::optional<Scroller> scroller;
     std::vector<Layer> layers; // drawn in order over the image and the scroller
+    SceneCamera camera;        // what plane layers are seen through
 };
 
 // Paths as the file writes them: relative ones are relative to the file. Images named in the

@@ -32,6 +32,10 @@ using namespace afterglow;
 namespace {
 
 constexpr int64_t kLatestTime = UINT32_MAX;
+// How far from the origin a plane or the camera may stand, and how far a plane may turn, in
+// degrees: far past anything seen, and finite.
+constexpr double kFarthest = 1e6;
+constexpr double kLargestTurn = 1e6;
 
 // Control characters from the file (in a quoted key, say) must not break the report's one line.
 std::string oneLine(std::string_view text) {
@@ -485,7 +489,7 @@ class Reader {
     }
 
     bool scene(const toml::table& table, std::vector<TimelineScene>& scenes) {
-        if (!onlyKeys(table, {"end", "image", "changes", "flipbook", "scroller", "layer"},
+        if (!onlyKeys(table, {"end", "image", "changes", "flipbook", "scroller", "layer", "camera"},
                       "a scene")) {
             return false;
         }
@@ -525,6 +529,10 @@ class Reader {
             scroller && !this->scroller(*scroller, scene.scroller.emplace())) {
             return false;
         }
+        if (const toml::node* camera = table.get("camera");
+            camera && !this->camera(*camera, scene.camera)) {
+            return false;
+        }
         if (const toml::node* layers = table.get("layer")) {
             const toml::array* list = array(*layers, "'layer'", kTimelineLayers);
             if (!list) {
@@ -541,11 +549,54 @@ class Reader {
     }
 
     // A picture (with 'image'), text (with 'text') or a plain colour (with neither).
+    // [scene.camera]: where the scene's planes are seen from.
+    bool camera(const toml::node& node, SceneCamera& out) {
+        const toml::table* table = this->table(node, "'camera'");
+        if (!table || !onlyKeys(*table, {"eye", "target", "up", "fov"}, "a camera")) {
+            return false;
+        }
+        const toml::node* eye = table->get("eye");
+        const toml::node* target = table->get("target");
+        const toml::node* up = table->get("up");
+        const toml::node* fov = table->get("fov");
+        out.eyeGiven = eye != nullptr;
+        return (!eye || tracks(*eye, "'eye'", -kFarthest, kFarthest, out.eye)) &&
+               (!target || tracks(*target, "'target'", -kFarthest, kFarthest, out.target)) &&
+               (!up || tracks(*up, "'up'", -kFarthest, kFarthest, out.up)) &&
+               (!fov || track(*fov, "'fov'", 1, 179, out.fov));
+    }
+
+    // A plane layer: a picture on a rectangle placed in 3D.
+    bool plane(const toml::table& table, Layer& out) {
+        if (!onlyKeys(table, {"plane", "position", "rotation", "size", "alpha"}, "a plane layer") ||
+            !image(*table.get("plane"), "'plane'", out.image)) {
+            return false;
+        }
+        const toml::node* position = table.get("position");
+        const toml::node* rotation = table.get("rotation");
+        const toml::node* size = table.get("size");
+        const toml::node* alpha = table.get("alpha");
+        out.planeSized = size != nullptr;
+        return (!position ||
+                tracks(*position, "'position'", -kFarthest, kFarthest, out.position)) &&
+               (!rotation ||
+                tracks(*rotation, "'rotation'", -kLargestTurn, kLargestTurn, out.rotation)) &&
+               (!size || tracks(*size, "'size'", 0, kFarthest, out.planeSize)) &&
+               (!alpha || track(*alpha, "'alpha'", 0, 1, out.alpha));
+    }
+
     bool layer(const toml::table& table, Layer& out) {
         const toml::node* image = table.get("image");
         const toml::node* text = table.get("text");
         if (image && text) {
             return fail(table.source(), "expected either 'image' or 'text' in a layer, not both");
+        }
+        if (table.contains("plane")) {
+            out.kind = LayerKind::Plane;
+            if (image || text) {
+                return fail(table.source(), "expected 'plane' without 'image' or 'text'");
+            }
+            return plane(table, out);
         }
         out.kind = image ? LayerKind::Picture : text ? LayerKind::Text : LayerKind::Colour;
         const bool known =

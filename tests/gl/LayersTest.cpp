@@ -4,9 +4,12 @@
 
 #include "app/Frame.h"
 #include "resources/TextureLibrary.h"
+#include "rules/TimelineFile.h"
 #include "text/FontSet.h"
 #include "tools/common/PNGWriter.h"
 #include "tools/common/TGAWriter.h"
+
+#include <GL/glu.h>
 
 #include <algorithm>
 
@@ -108,6 +111,89 @@ TEST_F(SceneLayers, ContainedPicturesFadedColoursAndTextKeepToTheirPlaces) {
     EXPECT_TRUE(regionIs(0, 17, 64, 31, {128, 128, 128})) << "half shaded";
     EXPECT_TRUE(regionIs(0, 33, 64, 47, {127, 127, 255})) << "unshaded, under the glass";
     EXPECT_TRUE(regionIs(0, 49, 64, 64, kBlack)) << "the band below";
+}
+
+} // namespace
+
+namespace {
+
+// The scene's drawing at a moment, a timeline of one scene read from text, its one image a solid
+// red picture.
+class Planes : public SceneLayers {
+  protected:
+    void read(const std::string& scene) {
+        const std::string text = "soundtrack = 'm.mp3'\n[images]\nred = '" + red() +
+                                 "'\n[[scene]]\nend = 10000\n" + scene;
+        std::string error;
+        ASSERT_TRUE(parseTimeline(text, "t", timeline, error)) << error;
+        state.imageSlots = {textures.load(timeline.images[0])};
+    }
+    void drawAt(uint32_t elapsed) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        drawScene(state, timelineDrawing(timeline, 0, elapsed));
+        grab();
+    }
+    static std::string red() {
+        const TGAImage image{16, 16, 3, repeat(std::vector<uint8_t>{255, 0, 0}, 16 * 16)};
+        return writeScratchFile("red.tga", encodeTGA(image, false));
+    }
+    Timeline timeline;
+};
+
+// With no camera and no place, a plane fills the screen as a picture layer does; keyed to turn a
+// quarter about y, it stands edge-on at the end key, and half-way it has left one side.
+TEST_F(Planes, APlaneFacesTheViewerThenTurnsEdgeOn) {
+    read("[[scene.layer]]\nplane = 'red'\nrotation = [[0, [0, 0, 0]], [1000, [0, 90, 0]]]\n");
+    drawAt(0);
+    EXPECT_TRUE(regionIs(0, 0, 64, 64, {255, 0, 0})) << "square on: the whole screen";
+    drawAt(1000);
+    EXPECT_TRUE(regionIs(0, 0, 31, 64, kBlack)) << "edge-on: nothing left of the middle";
+    EXPECT_TRUE(regionIs(33, 0, 64, 64, kBlack)) << "edge-on: nothing right of it";
+    drawAt(500);
+    // Turned by y, the right side goes away from the viewer and the left comes nearer.
+    EXPECT_TRUE(regionIs(0, 20, 8, 44, {255, 0, 0})) << "half turned: the near side";
+    EXPECT_TRUE(regionIs(52, 0, 64, 64, kBlack)) << "half turned: the far side has left";
+}
+
+// A camera keyed along a path sees a placed, turned plane where GLU's own perspective and look-at
+// put the same rectangle, at three moments: at a key, between keys, past the last.
+TEST_F(Planes, AKeyedCameraSeesThePlaneWhereGLUWouldPutIt) {
+    read("[scene.camera]\neye = [[0, [0, 0, 3]], [1000, [2, 1, 3]], [2000, [-1, 2, 2]]]\n"
+         "target = [0.2, 0, 0]\nfov = 50\n"
+         "[[scene.layer]]\nplane = 'red'\nposition = [0.3, -0.2, 0.5]\nrotation = [10, 20, 30]\n"
+         "size = [1.2, 0.8]\n");
+    const std::vector<std::pair<uint32_t, std::array<double, 3>>> moments = {
+        {1000, {2, 1, 3}}, {500, {1, 0.5, 3}}, {3000, {-1, 2, 2}}};
+    for (const auto& [elapsed, eye] : moments) {
+        SCOPED_TRACE(elapsed);
+        drawAt(elapsed);
+        const std::vector<uint8_t> drawn = frame();
+        glClear(GL_COLOR_BUFFER_BIT);
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(50.0, 1.0, 0.01, 1000.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        gluLookAt(eye[0], eye[1], eye[2], 0.2, 0, 0, 0, 1, 0);
+        glTranslatef(0.3f, -0.2f, 0.5f);
+        glRotatef(10, 1, 0, 0);
+        glRotatef(20, 0, 1, 0);
+        glRotatef(30, 0, 0, 1);
+        glScalef(0.6f, 0.4f, 1.0f);
+        glColor3f(1, 0, 0);
+        glRectf(-1, -1, 1, 1);
+        grab();
+        size_t red = 0, differ = 0;
+        for (size_t n = 0; n < drawn.size(); n += 3) {
+            red += frame()[n] > 128;
+            differ += (drawn[n] > 128) != (frame()[n] > 128);
+        }
+        EXPECT_GT(red, 64u) << "the plane is in view";
+        EXPECT_LT(red, 64u * 64u - 200u) << "and not all of it";
+        EXPECT_LE(differ, 6u) << "pixels on one side of an edge in one picture, the other in GLU's";
+    }
 }
 
 } // namespace

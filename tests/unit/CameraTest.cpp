@@ -1,4 +1,5 @@
 #include "draw/core/CameraMath.h"
+#include "draw/core/PlaneView.h"
 
 #include <gtest/gtest.h>
 
@@ -43,3 +44,25 @@ TEST(Camera, LookAtBuildsTheRotationFromSideUpAndForward) {
 }
 
 } // namespace
+
+// From the default camera a plane the screen's size fills a screen of any shape, corner to
+// corner; one of its own size keeps its shape.
+TEST(Camera, ADefaultPlaneFillsTheScreenWhateverItsShape) {
+    auto corner = [](const afterglow::Matrix4& m, float x, float y) {
+        const float w = m[3] * x + m[7] * y + m[15];
+        return std::array{(m[0] * x + m[4] * y + m[12]) / w, (m[1] * x + m[5] * y + m[13]) / w};
+    };
+    afterglow::PlanePose square;
+    square.screenSized = false; // 2 by 2
+    for (const float aspect : {1.0f, 16.0f / 9.0f, 4.0f / 3.0f, 0.5f}) {
+        SCOPED_TRACE(aspect);
+        const afterglow::Matrix4 screen = afterglow::planeToClip({}, {}, aspect);
+        const afterglow::Matrix4 own = afterglow::planeToClip({}, square, aspect);
+        for (const auto& [x, y] : {std::pair{-1.0f, -1.0f}, {1.0f, 1.0f}, {-1.0f, 1.0f}}) {
+            const std::array<float, 2> at = corner(screen, x, y);
+            EXPECT_NEAR(at[0], x, 1e-5f);
+            EXPECT_NEAR(at[1], y, 1e-5f);
+            EXPECT_NEAR(corner(own, x, y)[0], x / aspect, 1e-5f);
+        }
+    }
+}

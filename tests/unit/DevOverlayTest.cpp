@@ -10,6 +10,8 @@ TEST(DevOverlay, NamesTheSceneTheImageAndTheClock) {
     picture.image = 7;
     LayerDrawing later = picture;
     later.image = 9;
+    LayerDrawing plane{LayerKind::Plane};
+    plane.image = 5;
     // the drawing | the image named
     const std::vector<std::pair<SceneDrawing, int>> images = {
         {{}, -1},
@@ -17,6 +19,7 @@ TEST(DevOverlay, NamesTheSceneTheImageAndTheClock) {
         {{-1, false, 0.0f, -1, {colour, picture, later}}, 7}, // layers alone: the first picture
         {{2, false, 0.0f, -1, {picture}}, 2},                 // the scene's own image first
         {{-1, false, 0.0f, -1, {colour}}, -1},
+        {{-1, false, 0.0f, -1, {colour, plane, picture}}, 5}, // a plane shows a picture too
     };
     for (const auto& [drawing, image] : images) {
         EXPECT_EQ(overlayImage(drawing), image);

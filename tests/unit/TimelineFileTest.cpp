@@ -66,8 +66,9 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         "soundtrack = 'm.mp3'\nimages = [" + repeat(std::string("'i.tga',"), 1025);
     const std::string named = "soundtrack = 'm.mp3'\n[images]\na = 'a.tga'\nb = 'b.tga'\n";
     const std::string layer = "[[scene.layer]]\n";
-    const std::string notKey =
-        "expected one of the keys end, image, changes, flipbook, scroller, layer in a scene, not ";
+    const std::string notKey = "expected one of the keys end, image, changes, flipbook, scroller, "
+                               "layer, camera in a scene, "
+                               "not ";
     // clang-format off
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"soundtrack = \n", "t:1:14: Error while parsing key-value pair: expected value, saw '\\n'"},
@@ -140,6 +141,15 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         {head + scene + layer + "text = 'x'\nsize = 0\n", "t:7:8: expected 'size' to be a number from 0.015625 to 64"},
         {head + scene + layer + "text = \"caf\\u00e9\"\n", "t:6:8: expected 'text' to hold printable ASCII and line ends, the fonts' glyphs, not the byte 0xc3 at byte 4"},
         {head + scene + layer + "text = '" + std::string(4097, 'x') + "'\n", "t:6:8: expected 'text' to be a string of at most 4096 bytes"},
+        // planes and the camera
+        {head + scene + layer + "plane = 0\nimage = 0\n", "t:5:1: expected 'plane' without 'image' or 'text'"},
+        {head + scene + layer + "plane = 0\nbox = [0, 0, 1, 1]\n", "t:7:1: expected one of the keys plane, position, rotation, size, alpha in a plane layer, not 'box'"},
+        {head + scene + layer + "plane = 2\n", "t:6:9: expected 'plane' to be an image number from 0 to 1"},
+        {head + scene + layer + "plane = 0\nsize = [1, -1]\n", "t:7:12: expected each of 'size' to be a number from 0 to 1e+06"},
+        {head + scene + layer + "plane = 0\nposition = [0, 0]\n", "t:7:12: expected 'position' to be a list of 3 numbers or keys"},
+        {head + scene + "[scene.camera]\nfov = 180\n", "t:6:7: expected 'fov' to be a number from 1 to 179"},
+        {head + scene + "[scene.camera]\nlook = [0, 0, 0]\n", "t:6:1: expected one of the keys eye, target, up, fov in a camera, not 'look'"},
+        {head + scene + "camera = 1\n", "t:5:10: expected 'camera' to be a table"},
         {head + scene + repeat(layer + "colour = [0, 0, 0]\n", 65), "t:5:1: expected 'layer' to be a list of 1 to 64 entries"},
     };
     // clang-format on
