@@ -20,13 +20,14 @@ namespace {
 constexpr uint32_t kPollMs = 250;
 } // namespace
 
-DevMode::DevMode(TextureLibrary& textures, FontSet& fonts, const DataFolder& data, Music& music,
-                 MusicDrift& drift, Show& show, const std::string& timelinePath, DevWatch watch)
-    : m_textures(textures), m_music(music), m_drift(drift), m_fonts(fonts), m_data(data),
-      m_show(show), m_timelinePath(timelinePath), m_watch(std::move(watch)) {}
+DevMode::DevMode(TextureLibrary& textures, FontSet& fonts, ShaderLibrary& shaders,
+                 const DataFolder& data, Music& music, MusicDrift& drift, Show& show,
+                 const std::string& timelinePath, DevWatch watch)
+    : m_textures(textures), m_music(music), m_drift(drift), m_fonts(fonts), m_shaders(shaders),
+      m_data(data), m_show(show), m_timelinePath(timelinePath), m_watch(std::move(watch)) {}
 
 DevWatch::DevWatch(const Show& show, const std::string& timelinePath)
-    : images(show.imagePaths()),
+    : images(show.imagePaths()), shaders(show.shaderPaths()),
       timeline(timelinePath.empty() ? std::vector<std::string>() : std::vector{timelinePath}) {}
 
 void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
@@ -59,6 +60,9 @@ bool DevMode::reloadChanged(DemoState& state, uint64_t wall) {
             !m_textures.reload(state.imageSlots[n], path)) {
             std::fprintf(stderr, "%s: did not load; the picture before it stays\n", path.c_str());
         }
+    }
+    for (size_t n : m_watch.shaders.changed()) {
+        m_shaders.reload(n);
     }
     return !m_watch.timeline.changed().empty() && reloadTimeline(state);
 }
@@ -95,6 +99,8 @@ bool DevMode::reloadTimeline(DemoState& state) {
     state.imageSlots = std::move(change.slots);
     m_show = std::move(next);
     m_watch.images = FileWatch(m_show.imagePaths());
+    m_watch.shaders = FileWatch(m_show.shaderPaths());
+    m_shaders.load(m_show.shaderPaths());
     return true;
 }
 

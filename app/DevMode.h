@@ -4,6 +4,7 @@
 // context.
 #pragma once
 
+#include "app/ShaderLibrary.h"
 #include "base/DataFolder.h"
 #include "base/FileWatch.h"
 #include "platform/Music.h"
@@ -20,11 +21,13 @@
 #include <string>
 #include <vector>
 
-// What --dev watches: the show's pictures and its timeline file (none for the built-in one).
+// What --dev watches: the show's pictures and shaders and its timeline file (none for the
+// built-in one).
 // Made before anything loads, so that a file saved while the intro starts counts as changed.
 struct DevWatch {
     DevWatch(const Show& show, const std::string& timelinePath);
     FileWatch images;
+    FileWatch shaders;
     FileWatch timeline;
 };
 
@@ -33,9 +36,9 @@ class DevMode {
     // The show is the one the frame loop plays; with a timeline file, a saved change to it
     // replaces the show.
     // The fonts print the overlay; a timeline file's text layers find theirs in data's table.
-    DevMode(TextureLibrary& textures, FontSet& fonts, const afterglow::DataFolder& data,
-            afterglow::Music& music, MusicDrift& drift, Show& show, const std::string& timelinePath,
-            DevWatch watch);
+    DevMode(TextureLibrary& textures, FontSet& fonts, ShaderLibrary& shaders,
+            const afterglow::DataFolder& data, afterglow::Music& music, MusicDrift& drift,
+            Show& show, const std::string& timelinePath, DevWatch watch);
 
     // The hook of the frame loop, after the frame is drawn and its message removed: applies the
     // scene writers' keys to the playback and the music (after a seek the frame is drawn again,
@@ -57,6 +60,7 @@ class DevMode {
     afterglow::Music& m_music;
     MusicDrift& m_drift;
     FontSet& m_fonts;
+    ShaderLibrary& m_shaders;
     const afterglow::DataFolder& m_data;
     Show& m_show;
     std::string m_timelinePath;

@@ -1,5 +1,6 @@
 #include "app/Frame.h"
 
+#include "app/ShaderLibrary.h"
 #include "draw/ImageQuads.h"
 #include "resources/TextureLibrary.h"
 #include "text/FontSet.h"
@@ -57,6 +58,16 @@ void drawLayer(const DemoState& state, const LayerDrawing& layer) {
                   texture && texture->topRowFirst(), texture && texture->bpp() == 32, layer.alpha);
         break;
     }
+    case LayerKind::Shader:
+        if (const ShaderLayer* shader = currentShader(layer.shader)) {
+            std::array<int32_t, 4> pictures{};
+            for (size_t n = 0; n < pictures.size(); ++n) {
+                pictures[n] = layer.pictures[n] >= 0 ? state.imageSlots[layer.pictures[n]] : 0;
+            }
+            shader->draw(box, {layer.clockSeconds, layer.sceneSeconds, layer.beat}, pictures,
+                         layer.alpha);
+        }
+        break;
     case LayerKind::Colour:
         showColour(box, colour, layer.alpha);
         break;

@@ -7,6 +7,7 @@
 #include "app/ImageLoading.h"
 #include "app/MusicStart.h"
 #include "app/ProgramStart.h"
+#include "app/ShaderLibrary.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
 #include "resources/TextureLibrary.h"
@@ -142,6 +143,11 @@ int run(const std::string& program, const std::vector<std::string>& args) {
     if (options.dev || show.writesText()) {
         currentFonts.emplace(fonts.emplace(textures, data));
     }
+    // A shader that does not build is reported; its layers draw nothing (with --dev, until it is
+    // saved again and builds).
+    ShaderLibrary shaders;
+    const CurrentShaderLibrary currentShaders(shaders);
+    shaders.load(show.shaderPaths());
     std::unique_ptr<DevMode> dev;
     if (options.dev) {
         if (fonts->fontCount() == 0) {
@@ -150,7 +156,7 @@ int run(const std::string& program, const std::vector<std::string>& args) {
                          "missing; --data DIR names a folder that holds one\n",
                          program.c_str(), data.path("data/fonts.data").c_str());
         }
-        dev = std::make_unique<DevMode>(textures, *fonts, data, music, drift, show,
+        dev = std::make_unique<DevMode>(textures, *fonts, shaders, data, music, drift, show,
                                         options.timeline, std::move(*watch));
     }
     if (options.start > 0) {

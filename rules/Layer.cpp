@@ -18,6 +18,8 @@ LayerDrawing Layer::at(uint32_t elapsed) const {
         drawing.box[n] = static_cast<float>(box[n].at(elapsed));
     }
     drawing.alpha = static_cast<float>(alpha.at(elapsed));
+    drawing.shader = shader;
+    drawing.pictures = pictures;
     if (kind == LayerKind::Plane) {
         drawing.plane.position = vectorAt(position, elapsed);
         drawing.plane.rotation = vectorAt(rotation, elapsed);

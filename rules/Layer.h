@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <string>
 
-enum class LayerKind : uint8_t { Picture, Colour, Text, Plane };
+enum class LayerKind : uint8_t { Picture, Colour, Text, Plane, Shader };
 
 using Colour = std::array<uint8_t, 3>; // red, green, blue, 0 to 255
 using Box = std::array<float, 4>;      // x, y, width, height
@@ -30,10 +30,17 @@ struct LayerDrawing {
     float alpha = 1.0f;
     afterglow::PlanePose plane{};   // a plane layer's place, turn and size
     afterglow::CameraPose camera{}; // and the scene's camera
+    // A shader layer's: its shader (a number of the timeline's list), its pictures (-1 for none)
+    // and the clock it is given, in seconds, and in beats past the first.
+    int shader = -1;
+    std::array<int, 4> pictures{-1, -1, -1, -1};
+    float clockSeconds = 0.0f, sceneSeconds = 0.0f, beat = 0.0f;
     bool operator==(const LayerDrawing& o) const {
         return kind == o.kind && image == o.image && fit == o.fit && colour == o.colour &&
                text == o.text && font == o.font && size == o.size && box == o.box &&
-               alpha == o.alpha && plane == o.plane && camera == o.camera;
+               alpha == o.alpha && plane == o.plane && camera == o.camera && shader == o.shader &&
+               pictures == o.pictures && clockSeconds == o.clockSeconds &&
+               sceneSeconds == o.sceneSeconds && beat == o.beat;
     }
 };
 
@@ -56,6 +63,9 @@ struct Layer {
     std::array<Track, 3> rotation{Track::of(0.0), Track::of(0.0), Track::of(0.0)};
     std::array<Track, 2> planeSize{Track::of(2.0), Track::of(2.0)};
     bool planeSized = false;
+    // A shader layer's shader and pictures.
+    int shader = -1;
+    std::array<int, 4> pictures{-1, -1, -1, -1};
 
     LayerDrawing at(uint32_t elapsed) const;
 };

@@ -29,6 +29,9 @@ Show::Show(Timeline timeline, const std::string& folder)
     for (const std::string& image : timeline.images) {
         m_images.push_back(besideFile(folder, image));
     }
+    for (const std::string& shader : timeline.shaders) {
+        m_shaders.push_back(besideFile(folder, shader));
+    }
     m_timeline = std::move(timeline);
 }
 

@@ -36,6 +36,8 @@ class Show {
     int imageCount() const { return static_cast<int>(m_images.size()); }
     const std::string& imagePath(int image) const { return m_images[static_cast<size_t>(image)]; }
     const std::vector<std::string>& imagePaths() const { return m_images; }
+    // The shader layers' files, each once, in the numbers the layers give.
+    const std::vector<std::string>& shaderPaths() const { return m_shaders; }
     const std::string& soundtrackPath() const { return m_soundtrack; }
     // Whether a scene writes text with the data's fonts.
     bool writesText() const { return m_timeline && ::writesText(*m_timeline); }
@@ -48,6 +50,7 @@ class Show {
     std::optional<Timeline> m_timeline;
     std::vector<uint32_t> m_ends;
     std::vector<std::string> m_images;
+    std::vector<std::string> m_shaders;
     std::string m_soundtrack;
 };
 

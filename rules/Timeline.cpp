@@ -27,10 +27,21 @@ SceneDrawing timelineDrawing(const Timeline& timeline, int32_t scene, uint32_t e
         drawing.scrollPosition = elapsedQuotient(elapsed, rules.scroller->pace);
         drawing.text = rules.scroller->text;
     }
+    const uint32_t start = scene == 0 ? 0 : timeline.scenes[static_cast<size_t>(scene) - 1].end;
+    const uint32_t clock = start + elapsed;
     for (const Layer& layer : rules.layers) {
-        drawing.layers.push_back(layer.at(elapsed));
+        LayerDrawing& drawn = drawing.layers.emplace_back(layer.at(elapsed));
         if (layer.kind == LayerKind::Plane) {
-            drawing.layers.back().camera = rules.camera.at(elapsed);
+            drawn.camera = rules.camera.at(elapsed);
+        }
+        if (layer.kind == LayerKind::Shader) {
+            drawn.clockSeconds = static_cast<float>(clock / 1000.0);
+            drawn.sceneSeconds = static_cast<float>(elapsed / 1000.0);
+            drawn.beat =
+                timeline.tempo
+                    ? static_cast<float>((static_cast<double>(clock) - timeline.tempo->offset) *
+                                         timeline.tempo->bpm / 60000.0)
+                    : 0.0f;
         }
     }
     return drawing;

@@ -47,6 +47,7 @@ struct TimelineScene {
 // file are numbered in the order of their names.
 struct Timeline {
     std::string soundtrack;
+    std::vector<std::string> shaders; // the shader layers' files, each once
     std::vector<std::string> images;
     std::vector<std::string> imageNames; // empty when the file lists its images by number
     std::vector<TimelineScene> scenes;
@@ -64,5 +65,6 @@ bool bindFonts(Timeline& timeline, const std::vector<std::string>& fontNames,
                const std::string& noFonts, std::string& error);
 
 // What the scene draws at elapsed ms into it (elapsed wraps as in sceneDrawing). A scene index
-// outside the timeline draws nothing.
+// outside the timeline draws nothing. A shader layer is given the clock (the scene's start plus
+// elapsed, wrapping as the clock does) and the beat there.
 SceneDrawing timelineDrawing(const Timeline& timeline, int32_t scene, uint32_t elapsed);

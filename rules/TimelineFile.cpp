@@ -429,6 +429,7 @@ class Reader {
                              "a format version this reader knows,", version)) {
             return false;
         }
+        m_shaders = &out.shaders;
         if (!onlyKeys(
                 root,
                 {"version", "soundtrack", "images", "scene", "bpm", "offset", "beats_per_bar"},
@@ -585,11 +586,40 @@ class Reader {
                (!alpha || track(*alpha, "'alpha'", 0, 1, out.alpha));
     }
 
+    // A shader layer: a fragment shader over the box, given up to four pictures.
+    bool shader(const toml::table& table, Layer& out) {
+        std::string file;
+        if (!onlyKeys(table, {"shader", "pictures", "box", "alpha"}, "a shader layer") ||
+            !path(*table.get("shader"), "'shader'", file)) {
+            return false;
+        }
+        auto known = std::find(m_shaders->begin(), m_shaders->end(), file);
+        out.shader = static_cast<int>(known - m_shaders->begin());
+        if (known == m_shaders->end()) {
+            m_shaders->push_back(file);
+        }
+        size_t picture = 0;
+        const toml::node* pictures = table.get("pictures");
+        return (!pictures || eachOf(pictures, "pictures", out.pictures.size(),
+                                    [&](const toml::node& entry, const std::string& label) {
+                                        return image(entry, label, out.pictures[picture++]);
+                                    })) &&
+               (!table.contains("box") || tracks(*table.get("box"), "'box'", -16, 16, out.box)) &&
+               (!table.contains("alpha") || track(*table.get("alpha"), "'alpha'", 0, 1, out.alpha));
+    }
+
     bool layer(const toml::table& table, Layer& out) {
         const toml::node* image = table.get("image");
         const toml::node* text = table.get("text");
         if (image && text) {
             return fail(table.source(), "expected either 'image' or 'text' in a layer, not both");
+        }
+        if (table.contains("shader")) {
+            out.kind = LayerKind::Shader;
+            if (image || text || table.contains("plane")) {
+                return fail(table.source(), "expected 'shader' without 'image', 'text' or 'plane'");
+            }
+            return shader(table, out);
         }
         if (table.contains("plane")) {
             out.kind = LayerKind::Plane;
@@ -726,6 +756,7 @@ class Reader {
     size_t m_imageCount = 0;
     std::optional<Tempo> m_tempo;                           // when the file gives bpm
     uint32_t m_sceneStart = 0;                              // of the scene being read
+    std::vector<std::string>* m_shaders = nullptr;          // the timeline's list, each file once
     const std::vector<std::string>* m_imageNames = nullptr; // when the file names its images
 };
 

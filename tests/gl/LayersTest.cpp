@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 
 #include "app/Frame.h"
+#include "app/ShaderLibrary.h"
 #include "resources/TextureLibrary.h"
 #include "rules/TimelineFile.h"
 #include "text/FontSet.h"
@@ -121,8 +122,8 @@ namespace {
 // red picture.
 class Planes : public SceneLayers {
   protected:
-    void read(const std::string& scene) {
-        const std::string text = "soundtrack = 'm.mp3'\n[images]\nred = '" + red() +
+    void read(const std::string& scene, const std::string& top = "") {
+        const std::string text = top + "soundtrack = 'm.mp3'\n[images]\nred = '" + red() +
                                  "'\n[[scene]]\nend = 10000\n" + scene;
         std::string error;
         ASSERT_TRUE(parseTimeline(text, "t", timeline, error)) << error;
@@ -194,6 +195,41 @@ TEST_F(Planes, AKeyedCameraSeesThePlaneWhereGLUWouldPutIt) {
         EXPECT_LT(red, 64u * 64u - 200u) << "and not all of it";
         EXPECT_LE(differ, 6u) << "pixels on one side of an edge in one picture, the other in GLU's";
     }
+}
+
+} // namespace
+
+namespace {
+
+// A shader layer over its box, given the clock and a picture; a shader that does not build is
+// reported as FILE:LINE: and the one built before from the file draws on.
+TEST_F(Planes, AShaderLayerDrawsOverItsBoxWithTheClockAndItsPictures) {
+    const std::string file = scratchPath("layer.frag");
+    auto save = [](const std::string& text) { writeScratchFile("layer.frag", text); };
+    // Red from picture0 (solid red), green across the box, blue from the time into the scene.
+    save("void main() {\n"
+         "    gl_FragColor = vec4(texture2D(picture0, uv).r, uv.x, scene_time / 8.0, 1.0);\n"
+         "}\n");
+    read("[[scene.layer]]\nshader = '" + file + "'\npictures = ['red']\nbox = [0.5, 0, 0.5, 1]\n",
+         "bpm = 120\n");
+    ShaderLibrary shaders;
+    const CurrentShaderLibrary current(shaders);
+    ASSERT_TRUE(shaders.load({file}));
+    drawAt(4000);
+    EXPECT_TRUE(regionIs(0, 0, 32, 64, kBlack)) << "outside the box";
+    EXPECT_TRUE(regionIs(32, 0, 33, 64, {255, 4, 128}, 3)) << "the box's left column, at 4 s";
+    EXPECT_TRUE(regionIs(63, 0, 64, 64, {255, 251, 128}, 3)) << "its right column";
+    const LayerDrawing drawn = timelineDrawing(timeline, 0, 4000).layers[0];
+    EXPECT_EQ(drawn.beat, 8.0f) << "120 bpm: eight beats in four seconds";
+
+    save("void main() {\n    gl_FragColor = vec4(1.0) +;\n}\n");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(shaders.reload(0));
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(report.rfind(file + ":2: ", 0), 0u) << report;
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
+    drawAt(4000);
+    EXPECT_TRUE(regionIs(32, 0, 33, 64, {255, 4, 128}, 3)) << "the shader built before draws on";
 }
 
 } // namespace

@@ -150,6 +150,9 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         {head + scene + "[scene.camera]\nfov = 180\n", "t:6:7: expected 'fov' to be a number from 1 to 179"},
         {head + scene + "[scene.camera]\nlook = [0, 0, 0]\n", "t:6:1: expected one of the keys eye, target, up, fov in a camera, not 'look'"},
         {head + scene + "camera = 1\n", "t:5:10: expected 'camera' to be a table"},
+        {head + scene + layer + "shader = 'p.frag'\nplane = 0\n", "t:5:1: expected 'shader' without 'image', 'text' or 'plane'"},
+        {head + scene + layer + "shader = 'p.frag'\npictures = [0, 1, 0, 1, 0]\n", "t:7:12: expected 'pictures' to be a list of 1 to 4 entries"},
+        {head + scene + layer + "shader = 'p.frag'\nfit = 'cover'\n", "t:7:1: expected one of the keys shader, pictures, box, alpha in a shader layer, not 'fit'"},
         {head + scene + repeat(layer + "colour = [0, 0, 0]\n", 65), "t:5:1: expected 'layer' to be a list of 1 to 64 entries"},
     };
     // clang-format on

@@ -24,6 +24,7 @@ Session::Session(const CaptureOptions& options, const Show& show, const DataFold
         if (show.writesText()) {
             currentFonts.emplace(fonts.emplace(textures, data));
         }
+        shadersBuilt = shaders.load(show.shaderPaths());
         resetPicture(show, state, until);
     }
 }

@@ -2,6 +2,7 @@
 // begins it, and how a capture ends: its failures and its exit codes.
 #pragma once
 
+#include "app/ShaderLibrary.h"
 #include "base/DataFolder.h"
 #include "platform/HeadlessContext.h"
 #include "resources/TextureLibrary.h"
@@ -15,7 +16,8 @@
 #include <string>
 
 // The intro's start-up on a context of the requested size: the image list loaded, then the
-// data's fonts for a show that writes text, and the scenes before "until" replayed. The
+// data's fonts for a show that writes text and the shader layers' programs, and the scenes
+// before "until" replayed. The
 // textures go before the context that holds them.
 struct Session {
     Session(const CaptureOptions& options, const Show& show, const afterglow::DataFolder& data,
@@ -25,6 +27,9 @@ struct Session {
     afterglow::CurrentTextureLibrary current{textures};
     std::optional<FontSet> fonts;
     std::optional<afterglow::CurrentFontSet> currentFonts;
+    ShaderLibrary shaders;
+    CurrentShaderLibrary currentShaders{shaders};
+    bool shadersBuilt = true; // false after a shader layer's file was reported
     DemoState state;
     std::string missing; // which images did not load, drawn untextured; empty when all did
 };

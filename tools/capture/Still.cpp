@@ -30,6 +30,9 @@ int captureStill(const std::string& program, const CaptureOptions& options, cons
     if (!session.context.ok()) {
         return failCapture(program, "no offscreen GL context: " + session.context.error());
     }
+    if (!session.shadersBuilt) {
+        return failCapture(program, "a shader layer did not build (said above)");
+    }
     drawScene(session.state, planFrame(show, session.state, options.at));
     // Asked again once the picture is written, the last moment before it replaces the file: a
     // large still takes seconds to read back and compress.

@@ -122,6 +122,9 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     if (!session.context.ok()) {
         return failCapture(program, "no offscreen GL context: " + session.context.error());
     }
+    if (!session.shadersBuilt) {
+        return failCapture(program, "a shader layer did not build (said above)");
+    }
     // The scene index moves on as the frames are drawn, as it moved while they were planned.
     DemoState state = session.state;
 
