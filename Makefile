@@ -19,7 +19,7 @@ PREFIX ?= /usr/local
 DESTDIR ?=
 
 .PHONY: all build docs deps deps-run deps-package deps-capture deps-docs deps-measure run test test-sanitize \
-  fuzz bench measure capture capture-speed install package package-check restore-data
+  fuzz bench measure capture capture-speed install package package-check restore-data gallery
 
 all: build
 
@@ -117,6 +117,11 @@ fuzz: deps
 # The decoding benchmark, with its ratios to stb_image and to the limit, warm and cold.
 bench: build
 	$(BUILD)/tga_bench
+
+# The gallery's intros (examples/intros/) with their pictures and music, in build/gallery/.
+gallery: deps-capture
+	$(MAKE) build
+	examples/intros/make-pictures $(BUILD)/gallery
 
 # The whole intro as a video with its soundtrack: build/intro.mp4.
 capture: deps-capture
