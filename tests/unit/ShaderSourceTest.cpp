@@ -36,10 +36,15 @@ TEST(ShaderSource, TheDeclarationsAndAFileCheckAsGLSLES100) {
     const std::string beyond =
         "void main() {\n    int odd = 5 % 2;\n    gl_FragColor = vec4(1.0);\n}\n";
     const std::string checked = scratchPath("checked.txt");
-    EXPECT_EQ(runCommand("glslangValidator " +
-                         writeScratchFile("good.frag", shaderLayerFragment(good)) + " >" + checked),
-              0)
-        << readFile(checked);
+    // The gallery's shader too.
+    for (const std::string& text :
+         {good, readFile(INTRO_SOURCE_DIR "/examples/intros/shader/plasma.frag")}) {
+        EXPECT_EQ(runCommand("glslangValidator " +
+                             writeScratchFile("good.frag", shaderLayerFragment(text)) + " >" +
+                             checked),
+                  0)
+            << readFile(checked);
+    }
     EXPECT_NE(runCommand("glslangValidator " +
                          writeScratchFile("beyond.frag", shaderLayerFragment(beyond)) + " >" +
                          checked),
