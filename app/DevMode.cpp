@@ -27,7 +27,7 @@ DevMode::DevMode(TextureLibrary& textures, FontSet& fonts, ShaderLibrary& shader
       m_data(data), m_show(show), m_timelinePath(timelinePath), m_watch(std::move(watch)) {}
 
 DevWatch::DevWatch(const Show& show, const std::string& timelinePath)
-    : images(show.imagePaths()), shaders(show.shaderPaths()),
+    : images(show.imagePaths()), shaders(show.shaderPaths()), soundtrack({show.soundtrackPath()}),
       timeline(timelinePath.empty() ? std::vector<std::string>() : std::vector{timelinePath}) {}
 
 void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawing,
@@ -35,7 +35,12 @@ void DevMode::afterDraw(DemoState& state, Playback& playback, SceneDrawing drawi
     const DevRequest request =
         message ? applyDevKey(playback, *message, wall, m_show.end()) : DevRequest::None;
     followDevRequest(m_music, m_drift, request, playback, wall);
-    if (request == DevRequest::Seek || reloadChanged(state, wall)) {
+    const bool reloaded = reloadChanged(state, wall);
+    if (m_soundtrackChanged) {
+        m_soundtrackChanged = false;
+        reloadSoundtrack(playback, wall);
+    }
+    if (request == DevRequest::Seek || reloaded) {
         // The picture of the new time, or of the new timeline at this time.
         const uint32_t time = playbackTime(playback, wall);
         followTime(m_show, state, time);
@@ -64,7 +69,18 @@ bool DevMode::reloadChanged(DemoState& state, uint64_t wall) {
     for (size_t n : m_watch.shaders.changed()) {
         m_shaders.reload(n);
     }
+    m_soundtrackChanged = !m_watch.soundtrack.changed().empty();
     return !m_watch.timeline.changed().empty() && reloadTimeline(state);
+}
+
+void DevMode::reloadSoundtrack(const Playback& playback, uint64_t wall) {
+    const MusicError error = m_music.reopen(m_show.soundtrackPath());
+    if (error != MusicError::None) {
+        std::fprintf(stderr, "%s: %s; the music before it plays on\n",
+                     m_show.soundtrackPath().c_str(), errorText(error));
+    }
+    m_music.place(m_show.soundtrackStart(), m_show.soundtrackVolume());
+    followDevRequest(m_music, m_drift, DevRequest::Seek, playback, wall);
 }
 
 bool DevMode::reloadTimeline(DemoState& state) {
@@ -97,9 +113,13 @@ bool DevMode::reloadTimeline(DemoState& state) {
         m_textures.release(slot);
     }
     state.imageSlots = std::move(change.slots);
+    m_soundtrackChanged = m_soundtrackChanged || next.soundtrackPath() != m_show.soundtrackPath() ||
+                          next.soundtrackStart() != m_show.soundtrackStart() ||
+                          next.soundtrackVolume() != m_show.soundtrackVolume();
     m_show = std::move(next);
     m_watch.images = FileWatch(m_show.imagePaths());
     m_watch.shaders = FileWatch(m_show.shaderPaths());
+    m_watch.soundtrack = FileWatch({m_show.soundtrackPath()});
     m_shaders.load(m_show.shaderPaths());
     return true;
 }

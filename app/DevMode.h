@@ -21,13 +21,14 @@
 #include <string>
 #include <vector>
 
-// What --dev watches: the show's pictures and shaders and its timeline file (none for the
-// built-in one).
+// What --dev watches: the show's pictures, shaders and soundtrack and its timeline file (none
+// for the built-in one).
 // Made before anything loads, so that a file saved while the intro starts counts as changed.
 struct DevWatch {
     DevWatch(const Show& show, const std::string& timelinePath);
     FileWatch images;
     FileWatch shaders;
+    FileWatch soundtrack;
     FileWatch timeline;
 };
 
@@ -53,6 +54,9 @@ class DevMode {
     bool reloadChanged(DemoState& state, uint64_t wall);
     // A timeline that does not read or make sense is reported once and the show plays on.
     bool reloadTimeline(DemoState& state);
+    // The soundtrack opened again and placed, playing on at the clock; one that does not open
+    // is reported and the music before it plays on.
+    void reloadSoundtrack(const Playback& playback, uint64_t wall);
     void drawOverlay(const DemoState& state, const SceneDrawing& drawing, uint32_t time,
                      bool paused);
 
@@ -66,4 +70,5 @@ class DevMode {
     std::string m_timelinePath;
     DevWatch m_watch;
     uint64_t m_lastPoll = 0;
+    bool m_soundtrackChanged = false; // its file, or where or how loud it plays
 };

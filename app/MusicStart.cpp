@@ -4,12 +4,14 @@
 
 using namespace afterglow;
 
-MusicError startMusic(Music& music, MusicDrift& drift, const std::string& soundtrack,
-                      uint32_t start) {
+MusicError startMusic(Music& music, MusicDrift& drift, const Show& show, uint32_t start) {
     MusicError error = music.init();
     if (error == MusicError::None) {
-        music.open(soundtrack);
+        music.open(show.soundtrackPath());
         error = music.waitOpened();
+    }
+    if (error == MusicError::None) {
+        music.place(show.soundtrackStart(), show.soundtrackVolume());
     }
     if (error == MusicError::None && start == 0) {
         music.play();
@@ -43,11 +45,16 @@ void followDevRequest(Music& music, MusicDrift& drift, DevRequest request, const
 
 void keepMusicWithPicture(Music& music, MusicDrift& drift, const Playback& playback,
                           uint64_t wall) {
+    const uint32_t now = playbackTime(playback, wall);
+    if (!playback.paused && music.due(now)) {
+        music.seek(now);
+        drift.setTogether(0);
+        return;
+    }
     if (playback.paused || !music.playing()) {
         drift.interrupt();
         return;
     }
-    const uint32_t now = playbackTime(playback, wall);
     if (drift.behind(now, music.positionMs())) {
         music.seek(now);
         drift.setTogether(0);

@@ -8,6 +8,7 @@
 #include "platform/Music.h"
 #include "rules/MusicDrift.h"
 #include "rules/Playback.h"
+#include "rules/Show.h"
 
 #include <cstdint>
 #include <string>
@@ -15,8 +16,8 @@
 // None when the music plays, or waits for its seek (and drift knows when it started). Otherwise
 // what failed: the caller prints its "Error: " line and ends the process with exit code 1 before
 // any window exists.
-afterglow::MusicError startMusic(afterglow::Music& music, MusicDrift& drift,
-                                 const std::string& soundtrack, uint32_t start);
+afterglow::MusicError startMusic(afterglow::Music& music, MusicDrift& drift, const Show& show,
+                                 uint32_t start);
 
 // Moves the music along with what a scene writer's key did to the playback: pauses it, resumes
 // it, or sends it to the playback's time (paused again if the playback is: a seek that restarted
@@ -24,7 +25,8 @@ afterglow::MusicError startMusic(afterglow::Music& music, MusicDrift& drift,
 void followDevRequest(afterglow::Music& music, MusicDrift& drift, DevRequest request,
                       const Playback& playback, uint64_t wall);
 
-// Sends the music to the playback's time when the sound output has let it fall behind; looks
-// only while both play.
+// Starts music placed later on the clock once the playback reaches its start; sends the music to
+// the playback's time when the sound output has let it fall behind, looking only while both
+// play.
 void keepMusicWithPicture(afterglow::Music& music, MusicDrift& drift, const Playback& playback,
                           uint64_t wall);

@@ -93,7 +93,7 @@ int run(const std::string& program, const std::vector<std::string>& args) {
     }
     Music music;
     MusicDrift drift;
-    const MusicError musicError = startMusic(music, drift, show.soundtrackPath(), options.start);
+    const MusicError musicError = startMusic(music, drift, show, options.start);
     if (musicError != MusicError::None) {
         std::printf("Error: %s\n", errorText(musicError));
         std::fflush(stdout);

@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <cmath>
 #include <cstdio>
 #include <unistd.h>
 #include <vector>
@@ -121,17 +122,44 @@ MusicError Music::waitOpened() {
     return m_opening.valid() ? m_opening.get() : MusicError::FileNotFound;
 }
 
+MusicError Music::reopen(const std::string& path) {
+    Mix_Music* opened = nullptr;
+    const MusicError error = openStream(path, opened);
+    Mix_HaltMusic();
+    if (error == MusicError::None) {
+        Mix_FreeMusic(m_music);
+        m_music = opened;
+    }
+    return error;
+}
+
+void Music::place(uint32_t start, double volume) {
+    m_start = start;
+    Mix_VolumeMusic(static_cast<int>(std::lround(volume * MIX_MAX_VOLUME)));
+}
+
 void Music::play() {
-    Mix_PlayMusic(m_music, 0);
+    m_waiting = m_start > 0;
+    if (m_waiting) {
+        Mix_HaltMusic();
+    } else {
+        Mix_PlayMusic(m_music, 0);
+    }
 }
 
 void Music::seek(uint32_t ms) {
+    m_waiting = ms < m_start;
+    if (m_waiting) {
+        Mix_HaltMusic();
+        return;
+    }
     // Music not playing (never started, or played to its end) starts where it is sent: placed
     // and started under the mixer's lock, so that not one buffer of it plays from 0 first.
+    const double seconds = (ms - m_start) / 1000.0;
     if (playing()) {
-        Mix_SetMusicPosition(ms / 1000.0);
+        Mix_SetMusicPosition(seconds);
     } else {
-        Mix_FadeInMusicPos(m_music, 0, 0, ms / 1000.0);
+        Mix_FadeInMusicPos(m_music, 0, 0, seconds);
     }
 }
 
@@ -149,7 +177,7 @@ void Music::resume() {
 
 double Music::positionMs() const {
     const double seconds = Mix_GetMusicPosition(m_music);
-    return seconds < 0 ? -1 : seconds * 1000.0;
+    return seconds < 0 ? -1 : seconds * 1000.0 + m_start;
 }
 
 } // namespace afterglow

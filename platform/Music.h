@@ -50,22 +50,35 @@ class Music {
     void open(const std::string& path);
     MusicError waitOpened();
 
-    /// Plays the opened file once, from its start.
+    /// Opens another file at once, in place of the one open; on failure the one open stays.
+    /// Either way the music is stopped, until a seek (or play) starts it again.
+    MusicError reopen(const std::string& path);
+
+    /// Places the music on the clock: it starts at start ms (silence before) at volume (0 to
+    /// 1). Times given to seek() and read from positionMs() are then clock times.
+    void place(uint32_t start, double volume);
+
+    /// Plays the opened file once, from its start: at once, or once due() says it is time.
     void play();
 
-    /// Moves the music to a time in ms, starting it there if it had not started or had ended; says
-    /// whether it is
-    /// playing (paused counts as playing, ended does not); pauses and resumes it; says where it
-    /// is (-1 where the decoder cannot tell).
+    /// Moves the music to a clock time in ms, starting it there if it had not started or had
+    /// ended; before the music's start, stops it until due(). Says whether it is playing (paused
+    /// counts as playing, ended does not); pauses and resumes it; says where it is on the clock
+    /// (-1 where the decoder cannot tell).
     void seek(uint32_t ms);
     bool playing() const;
     void pause();
     void resume();
     double positionMs() const;
 
+    /// Whether music waiting for its start should start now: the caller then seeks it there.
+    bool due(uint32_t now) const { return m_waiting && now >= m_start; }
+
   private:
     std::future<MusicError> m_opening;
     _Mix_Music* m_music = nullptr;
+    uint32_t m_start = 0;
+    bool m_waiting = false; // stopped before its start, to start there
 };
 
 } // namespace afterglow

@@ -39,6 +39,9 @@ class Show {
     // The shader layers' files, each once, in the numbers the layers give.
     const std::vector<std::string>& shaderPaths() const { return m_shaders; }
     const std::string& soundtrackPath() const { return m_soundtrack; }
+    // When on the clock the soundtrack starts, and how loud it plays (0 to 1).
+    uint32_t soundtrackStart() const { return m_timeline ? m_timeline->soundtrackStart : 0; }
+    double soundtrackVolume() const { return m_timeline ? m_timeline->soundtrackVolume : 1.0; }
     // Whether a scene writes text with the data's fonts.
     bool writesText() const { return m_timeline && ::writesText(*m_timeline); }
     // The music's beat, when a timeline file gives it.

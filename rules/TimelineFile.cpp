@@ -438,7 +438,7 @@ class Reader {
             return false;
         }
         const toml::node* soundtrack = required(root, "soundtrack", "the file");
-        if (!soundtrack || !path(*soundtrack, "'soundtrack'", out.soundtrack)) {
+        if (!soundtrack || !this->soundtrack(*soundtrack, out)) {
             return false;
         }
         // None for a show of colours and text.
@@ -550,6 +550,25 @@ class Reader {
     }
 
     // A picture (with 'image'), text (with 'text') or a plain colour (with neither).
+    // The soundtrack: a file's path, or { file, start, volume } to place it on the clock.
+    bool soundtrack(const toml::node& node, Timeline& out) {
+        const toml::table* table = node.as_table();
+        if (table == nullptr) {
+            return path(node, "'soundtrack'", out.soundtrack);
+        }
+        if (!onlyKeys(*table, {"file", "start", "volume"}, "the soundtrack")) {
+            return false;
+        }
+        const toml::node* file = required(*table, "file", "the soundtrack");
+        const toml::node* start = table->get("start");
+        const toml::node* volume = table->get("volume");
+        return file && path(*file, "the soundtrack's 'file'", out.soundtrack) &&
+               (!start ||
+                time(*start, "the soundtrack's 'start'", TimeKind::OnClock, out.soundtrackStart)) &&
+               (!volume ||
+                number(*volume, "the soundtrack's 'volume'", 0, 1, out.soundtrackVolume));
+    }
+
     // [scene.camera]: where the scene's planes are seen from.
     bool camera(const toml::node& node, SceneCamera& out) {
         const toml::table* table = this->table(node, "'camera'");

@@ -84,4 +84,35 @@ TEST_F(MusicTest, GoesWhereASeekSendsItEvenAfterItEnded) {
     EXPECT_TRUE(music.playing()) << "paused music is still playing";
 }
 
+// Placed later on the clock, the music is silent before its start and due there; a seek past
+// its start goes that far into the file, and its position reads as clock time. A file that does
+// not open in its place leaves the one before.
+TEST_F(MusicTest, PlacedMusicStartsAtItsStartOnTheClock) {
+    const std::string path = scratchPath("placed.mp3");
+    ASSERT_EQ(
+        runCommand("ffmpeg -v error -f lavfi -i sine=frequency=440:duration=60 -f mp3 " + path), 0);
+    music.open(path);
+    ASSERT_EQ(music.waitOpened(), MusicError::None);
+    music.place(5000, 0.5);
+    music.play();
+    EXPECT_FALSE(music.playing()) << "silent before its start";
+    EXPECT_FALSE(music.due(4999));
+    EXPECT_TRUE(music.due(5000));
+    music.seek(7000);
+    music.pause();
+    music.seek(7000);
+    EXPECT_TRUE(music.playing());
+    EXPECT_FALSE(music.due(7000));
+    EXPECT_NEAR(music.positionMs(), 7000, 1) << "2 s into the file, 7 s on the clock";
+    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME / 2);
+    music.seek(1000);
+    EXPECT_FALSE(music.playing()) << "sent before its start: silent again";
+    EXPECT_TRUE(music.due(5000));
+    EXPECT_EQ(music.reopen(scratchPath("none.mp3")), MusicError::FileNotFound);
+    music.seek(6000);
+    music.pause();
+    music.seek(6000);
+    EXPECT_NEAR(music.positionMs(), 6000, 1) << "the music before plays on";
+}
+
 } // namespace

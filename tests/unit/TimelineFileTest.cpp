@@ -110,6 +110,10 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         {head + "[[scene]]\nend = '12b'\n", "t:4:7: expected 'end' to be a time in ms from 0 to 4294967295; times in beats need 'bpm' at the top of the file"},
         {"beats_per_bar = 3\n" + head + scene, "t:1:17: expected 'bpm' beside 'beats_per_bar'"},
         {"bpm = 0\n" + head + scene, "t:1:7: expected 'bpm' to be a number from 1 to 1000"},
+        {"soundtrack = { start = 5 }\n" + scene, "t:1:14: expected the key 'file' in the soundtrack"},
+        {"soundtrack = { file = 'm.mp3', volume = 2 }\n" + scene, "t:1:41: expected the soundtrack's 'volume' to be a number from 0 to 1"},
+        {"soundtrack = { file = 'm.mp3', loop = true }\n" + scene, "t:1:32: expected one of the keys file, start, volume in the soundtrack, not 'loop'"},
+        {"soundtrack = { file = 'm.mp3', start = '1b' }\n" + scene, "t:1:40: expected the soundtrack's 'start' to be a time in ms from 0 to 4294967295; times in beats need 'bpm' at the top of the file"},
         {"bpm = 60\nbeats_per_bar = 65\n" + head + scene, "t:2:17: expected 'beats_per_bar' to be a count from 1 to 64"},
         {"bpm = 60\n" + head + "[[scene]]\nend = '1:5'\n", "t:5:7: expected 'end' to be a time in ms, beats (\"12b\") or bar:beat (\"3:2\"), bars and beats from 1, 4 beats to the bar"},
         {"bpm = 60\n" + head + scene + "scroller = { text = 1, pace = '1:2' }\n", "t:6:31: expected 'pace' to be a pace in ms or beats (\"2b\")"},
@@ -241,7 +245,7 @@ TEST(TimelineFile, TimesInBeatsStandForTheirMs) {
     const std::string text = R"(bpm = 120
 offset = 250
 beats_per_bar = 3
-soundtrack = "m.mp3"
+soundtrack = { file = "m.mp3", start = "2:1", volume = 0.25 }
 images = ["a.tga", "b.tga"]
 [[scene]]
 end = "3:2"
@@ -262,6 +266,9 @@ box = [["0b", [0, 0, 1, 1]], ["1b", [0.5, 0.5, 0.5, 0.5]]]
     ASSERT_EQ(timeline.scenes.size(), 3u);
     ASSERT_TRUE(timeline.tempo.has_value());
     EXPECT_EQ(timeline.tempo->beatsPerBar, 3u);
+    EXPECT_EQ(timeline.soundtrack, "m.mp3");
+    EXPECT_EQ(timeline.soundtrackStart, 1750u) << "the music placed at bar 2";
+    EXPECT_EQ(timeline.soundtrackVolume, 0.25);
     // bar 3 beat 2: (2 * 3 + 1) beats of 500 ms past the offset
     EXPECT_EQ(timeline.scenes[0].end, 3750u);
     EXPECT_EQ(timeline.scenes[1].end, 8250u);

@@ -14,6 +14,7 @@
 #include "tools/common/OutputFile.h"
 
 #include <atomic>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -43,10 +44,15 @@ std::string videoFilters(const CaptureOptions& options, const std::vector<Planne
 // The filters come from a file (filterScript): at the timeline format's bounds the stamps'
 // expression is megabytes long, past what an argument may hold.
 std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
-                                         const std::string& filterScript,
-                                         const std::string& soundtrack, const std::string& output) {
-    char from[32], length[32];
-    std::snprintf(from, sizeof from, "%.3f", options.from / 1000.0);
+                                         const std::string& filterScript, const Show& show,
+                                         const std::string& output) {
+    // The soundtrack placed on the clock: the part of it from the first frame's time on, after
+    // the silence before its start, at its volume.
+    const uint32_t start = show.soundtrackStart();
+    char from[32], length[32], audio[96];
+    std::snprintf(from, sizeof from, "%.3f", (std::max(options.from, start) - start) / 1000.0);
+    std::snprintf(audio, sizeof audio, "adelay=%u:all=1,volume=%.4f,apad",
+                  start > options.from ? start - options.from : 0, show.soundtrackVolume());
     std::snprintf(length, sizeof length, "%.6f",
                   static_cast<double>(frameCount(options)) / options.fps);
     const std::string fps = std::to_string(options.fps);
@@ -61,12 +67,12 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
     return {"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y",
             "-f", "rawvideo", "-pix_fmt", "bgra", "-video_size", size, "-framerate", fps,
             "-i", "pipe:0",
-            "-ss", from, "-i", "file:" + soundtrack,
+            "-ss", from, "-i", "file:" + show.soundtrackPath(),
             "-map", "0:v:0", "-map", "1:a:0",
             "-filter_script:v", filterScript,
             "-fps_mode", options.variableRate ? "vfr" : "auto",
             "-c:v", "libx264", "-preset", "ultrafast", "-crf", "20",
-            "-af", "apad", "-c:a", "aac", "-b:a", "192k", "-shortest", "-t", length,
+            "-af", audio, "-c:a", "aac", "-b:a", "192k", "-shortest", "-t", length,
             "-movflags", "+faststart", "file:" + output,
             "-progress", "pipe:1", "-stats_period", "86400"};
     // clang-format on
@@ -142,7 +148,7 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     if (!filters.ok()) {
         return failCapture(program, "cannot write a temporary file: " + filters.error());
     }
-    ChildProcess ffmpeg(ffmpegArguments(options, filters.path(), soundtrack, file.writingPath()),
+    ChildProcess ffmpeg(ffmpegArguments(options, filters.path(), show, file.writingPath()),
                         true, {tunablesWithHugePages()});
     if (!ffmpeg.started()) {
         return failCapture(program, "cannot start ffmpeg: " + ffmpeg.startError());
