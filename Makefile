@@ -131,13 +131,14 @@ capture: deps-capture
 # Measurements that are no test's business: how closely the music follows the clock through
 # pauses and seeks, on the machine's sound output (SDL_AUDIODRIVER=dummy where it has none); the
 # start-up; the sound's offset from the picture on a PulseAudio server; a timeline file of every
-# kind of layer, played and filmed at 1080p.
+# kind of layer, played and filmed at 1080p; the gallery's intros played at 720p.
 measure: deps-measure
 	$(MAKE) build
 	cd $(BUILD) && ./music_clock
 	bench/av_offset.sh $(BUILD)
 	bench/startup.sh $(BUILD)
 	bench/layers.sh $(BUILD)
+	bench/gallery.sh $(BUILD)
 
 # Capture speed as a ratio to real time, the whole intro at 60 fps at three sizes, at a constant
 # frame rate (the default) and at a variable one.

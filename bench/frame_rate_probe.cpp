@@ -1,10 +1,12 @@
-// Preloaded into the intro by bench/layers.sh: counts the frames it presents from the end of its
-// first second to the end of its eleventh, prints the rate as one line and ends the run there.
+// Preloaded into the intro by bench/layers.sh and bench/gallery.sh: counts the frames it presents
+// from the end of its first second for ten seconds (PROBE_COUNT_MS, for a shorter show), prints
+// the rate as one line and ends the run there.
 #include <SDL.h>
 
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <unistd.h>
 
@@ -16,7 +18,9 @@ double nowMs() {
 }
 
 // The first second holds the start-up and the first frames' shader compiles: left out.
-constexpr double kSettleMs = 1000, kCountMs = 10000;
+constexpr double kSettleMs = 1000;
+const double kCountMs =
+    std::getenv("PROBE_COUNT_MS") ? std::atof(std::getenv("PROBE_COUNT_MS")) : 10000;
 double firstFrame = 0;
 int counted = 0;
 } // namespace
