@@ -74,10 +74,13 @@ bool DevMode::reloadChanged(DemoState& state, uint64_t wall) {
 }
 
 void DevMode::reloadSoundtrack(const Playback& playback, uint64_t wall) {
+    // A file that does not open leaves the music stopped: the stream opened before may read the
+    // same file, overwritten where it lay.
     const MusicError error = m_music.reopen(m_show.soundtrackPath());
     if (error != MusicError::None) {
-        std::fprintf(stderr, "%s: %s; the music before it plays on\n",
+        std::fprintf(stderr, "%s: %s; the music stops until it opens\n",
                      m_show.soundtrackPath().c_str(), errorText(error));
+        return;
     }
     m_music.place(m_show.soundtrackStart(), m_show.soundtrackVolume());
     followDevRequest(m_music, m_drift, DevRequest::Seek, playback, wall);

@@ -55,7 +55,7 @@ class DevMode {
     // A timeline that does not read or make sense is reported once and the show plays on.
     bool reloadTimeline(DemoState& state);
     // The soundtrack opened again and placed, playing on at the clock; one that does not open
-    // is reported and the music before it plays on.
+    // is reported and the music stops until it does.
     void reloadSoundtrack(const Playback& playback, uint64_t wall);
     void drawOverlay(const DemoState& state, const SceneDrawing& drawing, uint32_t time,
                      bool paused);

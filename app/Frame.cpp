@@ -61,11 +61,14 @@ void drawLayer(const DemoState& state, const LayerDrawing& layer) {
     case LayerKind::Shader:
         if (const ShaderLayer* shader = currentShader(layer.shader)) {
             std::array<int32_t, 4> pictures{};
+            std::array<bool, 4> topFirst{};
             for (size_t n = 0; n < pictures.size(); ++n) {
                 pictures[n] = layer.pictures[n] >= 0 ? state.imageSlots[layer.pictures[n]] : 0;
+                const Texture* texture = getTexture(pictures[n]);
+                topFirst[n] = texture != nullptr && texture->topRowFirst();
             }
             shader->draw(box, {layer.clockSeconds, layer.sceneSeconds, layer.beat}, pictures,
-                         layer.alpha);
+                         topFirst, layer.alpha);
         }
         break;
     case LayerKind::Colour:

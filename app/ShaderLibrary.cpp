@@ -25,7 +25,7 @@ bool readText(const std::string& path, std::string& text, std::string& why) {
     errno = 0;
     const std::unique_ptr<std::FILE, CloseFile> file(openRegularFile(path.c_str()));
     if (!file) {
-        why = errno != 0 ? std::strerror(errno) : "not a regular file";
+        why = errno != 0 && errno != EINVAL ? std::strerror(errno) : "not a regular file";
         return false;
     }
     text.resize(kLargestShader + 1);

@@ -23,8 +23,10 @@ std::string infoLog(GLuint object, bool program) {
 
 GLuint compiled(GLenum kind, const std::string& text, std::string& log) {
     const GLuint shader = glCreateShader(kind);
+    // With its length: a NUL byte in the file is the compiler's to refuse, not an end.
     const char* source = text.c_str();
-    glShaderSource(shader, 1, &source, nullptr);
+    const auto length = static_cast<GLint>(text.size());
+    glShaderSource(shader, 1, &source, &length);
     glCompileShader(shader);
     GLint ok = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
@@ -82,7 +84,8 @@ bool ShaderLayer::build(std::string_view fileText, std::string& log) {
 }
 
 void ShaderLayer::draw(const Rect& box, const ShaderClock& clock,
-                       const std::array<int32_t, 4>& pictures, float alpha) const {
+                       const std::array<int32_t, 4>& pictures, const std::array<bool, 4>& topFirst,
+                       float alpha) const {
     if (m_program == 0) {
         return;
     }
@@ -105,6 +108,8 @@ void ShaderLayer::draw(const Rect& box, const ShaderClock& clock,
         glUniform1i(glGetUniformLocation(m_program, name), n);
     }
     glActiveTexture(GL_TEXTURE0);
+    glUniform4f(glGetUniformLocation(m_program, "picture_top_first"), topFirst[0] ? 1.0f : 0.0f,
+                topFirst[1] ? 1.0f : 0.0f, topFirst[2] ? 1.0f : 0.0f, topFirst[3] ? 1.0f : 0.0f);
     // The layer's opacity, through the blend colour; the alpha the shader writes is not looked at.
     glEnable(GL_BLEND);
     glBlendColor(0.0f, 0.0f, 0.0f, alpha);

@@ -8,7 +8,7 @@
 /// std::string log;
 /// if (!plasma.build(fileText, log)) std::fprintf(stderr, "%s\n",
 ///     afterglow::shaderReport("plasma.frag", log).c_str());
-/// plasma.draw({0, 0, 1, 1}, {seconds, seconds, 0}, {slot, 0, 0, 0}, 1.0f);
+/// plasma.draw({0, 0, 1, 1}, {seconds, seconds, 0}, {slot, 0, 0, 0}, {true}, 1.0f);
 /// ```
 #pragma once
 
@@ -43,9 +43,10 @@ class ShaderLayer {
 
     /// Draws over the box (screen fractions from the top-left) at opacity alpha (the alpha the
     /// shader writes is not looked at), the textures named pictures (0 for none) as picture0 to
-    /// picture3. Leaves GL as it found it.
+    /// picture3, each stored top row first or not (topFirst), as picture() turns them upright.
+    /// Leaves GL as it found it.
     void draw(const Rect& box, const ShaderClock& clock, const std::array<int32_t, 4>& pictures,
-              float alpha) const;
+              const std::array<bool, 4>& topFirst, float alpha) const;
 
   private:
     unsigned m_program = 0;

@@ -583,7 +583,7 @@ class Reader {
         return (!eye || tracks(*eye, "'eye'", -kFarthest, kFarthest, out.eye)) &&
                (!target || tracks(*target, "'target'", -kFarthest, kFarthest, out.target)) &&
                (!up || tracks(*up, "'up'", -kFarthest, kFarthest, out.up)) &&
-               (!fov || track(*fov, "'fov'", 1, 179, out.fov));
+               (!fov || track(*fov, "'fov'", 2, 179, out.fov));
     }
 
     // A plane layer: a picture on a rectangle placed in 3D.

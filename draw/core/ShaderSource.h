@@ -8,9 +8,13 @@
 /// uniform float scene_time;  // seconds into the scene
 /// uniform float beat;        // beats past the first beat (0 without a tempo)
 /// uniform vec2 resolution;   // the layer's box in pixels
-/// uniform sampler2D picture0, picture1, picture2, picture3; // the layer's pictures, upright
+/// uniform sampler2D picture0, picture1, picture2, picture3; // the layer's pictures, as stored
 /// varying vec2 uv;           // 0 to 1 across the box, from its bottom-left corner
+/// vec4 picture(int n, vec2 at); // picture n at at (0 to 1 from its bottom-left), upright
 /// ```
+///
+/// A sampler's row 0 is the picture's first stored row, its top in most files: picture() turns
+/// those over, so that picture(0, uv) shows picture0 upright over the box.
 ///
 /// and the file's own lines keep their numbers in the driver's messages.
 #pragma once

@@ -122,13 +122,19 @@ namespace {
 // red picture.
 class Planes : public SceneLayers {
   protected:
-    void read(const std::string& scene, const std::string& top = "") {
-        const std::string text = top + "soundtrack = 'm.mp3'\n[images]\nred = '" + red() +
-                                 "'\n[[scene]]\nend = 10000\n" + scene;
+    void read(const std::string& scene, const std::string& top = "",
+              const std::string& images = "") {
+        const std::string text = top + "soundtrack = 'm.mp3'\n[images]\n" + images + "red = '" +
+                                 red() + "'\n[[scene]]\nend = 10000\n" + scene;
+        timeline = Timeline();
         std::string error;
         ASSERT_TRUE(parseTimeline(text, "t", timeline, error)) << error;
-        state.imageSlots = {textures.load(timeline.images[0])};
+        state.imageSlots.clear();
+        for (const std::string& image : timeline.images) {
+            state.imageSlots.push_back(textures.load(image));
+        }
     }
+    std::vector<std::string> timelineShaders() const { return timeline.shaders; }
     void drawAt(uint32_t elapsed) {
         glClear(GL_COLOR_BUFFER_BIT);
         drawScene(state, timelineDrawing(timeline, 0, elapsed));
@@ -230,6 +236,35 @@ TEST_F(Planes, AShaderLayerDrawsOverItsBoxWithTheClockAndItsPictures) {
     EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
     drawAt(4000);
     EXPECT_TRUE(regionIs(32, 0, 33, 64, {255, 4, 128}, 3)) << "the shader built before draws on";
+}
+
+// picture() shows a picture upright whichever way its rows are stored: white over black, from a
+// PNG (top row first) and from a TGA stored bottom row first.
+TEST_F(Planes, AShaderSeesItsPicturesUpright) {
+    const TGAImage image = makeImage(8, 8, 3, [](int, int y) {
+        return y < 4 ? std::array{255, 255, 255, 255} : std::array{0, 0, 0, 255};
+    });
+    std::string error;
+    const std::string png = scratchPath("halves.png");
+    ASSERT_TRUE(writePNG(png, 8, 8, image.pixels, error)) << error;
+    TGAImage bottomFirst = makeImage(8, 8, 3, [](int, int y) {
+        return y >= 4 ? std::array{255, 255, 255, 255} : std::array{0, 0, 0, 255};
+    });
+    const std::string tga = writeScratchFile("halves.tga", encodeTGA(bottomFirst, false));
+    writeScratchFile("upright.frag", "void main() { gl_FragColor = picture(0, uv); }\n");
+    for (const std::string& file : {png, tga}) {
+        SCOPED_TRACE(file);
+        read("[[scene.layer]]\nshader = '" + scratchPath("upright.frag") +
+                 "'\npictures = ['halves']\n",
+             "", "halves = '" + file + "'\n");
+        ShaderLibrary shaders;
+        const CurrentShaderLibrary current(shaders);
+        ASSERT_TRUE(shaders.load(timelineShaders()));
+        drawAt(0);
+        // Clear of the outer half texel, where the filter reaches round to the other edge.
+        EXPECT_TRUE(regionIs(6, 6, 58, 26, {255, 255, 255})) << "the top half";
+        EXPECT_TRUE(regionIs(6, 38, 58, 58, {0, 0, 0})) << "the bottom half";
+    }
 }
 
 } // namespace

@@ -17,6 +17,7 @@ TEST(ShaderSource, ADriversLogBecomesOneLineNamingTheFilesLine) {
         {"0:12(3): error: syntax error, unexpected ';'\n0:13(1): error: more\n", "p.frag:12: error: syntax error, unexpected ';'"},
         {"ERROR: 0:7: 'x' : undeclared identifier\nERROR: 1 compilation errors.\n", "p.frag:7: ERROR: 'x' : undeclared identifier"},
         {"error: linking with uncompiled shader", "p.frag: error: linking with uncompiled shader"},
+        {"0:2(12): warning: extension unsupported\n0:5(3): error: `x' undeclared\n", "p.frag:5: error: `x' undeclared"},
         {"10:2(4): error: in another source", "p.frag: 10:2(4): error: in another source"},
     };
     // clang-format on

@@ -151,7 +151,7 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         {head + scene + layer + "plane = 2\n", "t:6:9: expected 'plane' to be an image number from 0 to 1"},
         {head + scene + layer + "plane = 0\nsize = [1, -1]\n", "t:7:12: expected each of 'size' to be a number from 0 to 1e+06"},
         {head + scene + layer + "plane = 0\nposition = [0, 0]\n", "t:7:12: expected 'position' to be a list of 3 numbers or keys"},
-        {head + scene + "[scene.camera]\nfov = 180\n", "t:6:7: expected 'fov' to be a number from 1 to 179"},
+        {head + scene + "[scene.camera]\nfov = 180\n", "t:6:7: expected 'fov' to be a number from 2 to 179"},
         {head + scene + "[scene.camera]\nlook = [0, 0, 0]\n", "t:6:1: expected one of the keys eye, target, up, fov in a camera, not 'look'"},
         {head + scene + "camera = 1\n", "t:5:10: expected 'camera' to be a table"},
         {head + scene + layer + "shader = 'p.frag'\nplane = 0\n", "t:5:1: expected 'shader' without 'image', 'text' or 'plane'"},
