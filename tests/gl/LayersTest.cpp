@@ -151,6 +151,8 @@ class Planes : public SceneLayers {
 // quarter about y, it stands edge-on at the end key, and half-way it has left one side.
 TEST_F(Planes, APlaneFacesTheViewerThenTurnsEdgeOn) {
     read("[[scene.layer]]\nplane = 'red'\nrotation = [[0, [0, 0, 0]], [1000, [0, 90, 0]]]\n");
+    EXPECT_FALSE(timelineDrawing(timeline, 0, 0) == timelineDrawing(timeline, 0, 1000))
+        << "a turning plane changes the scene";
     drawAt(0);
     EXPECT_TRUE(regionIs(0, 0, 64, 64, {255, 0, 0})) << "square on: the whole screen";
     drawAt(1000);

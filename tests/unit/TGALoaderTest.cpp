@@ -385,16 +385,20 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
 
 // A palette of one colour, and a row of two pixels: index 0, and index 200, past the palette,
 // which draws black rather than whatever memory lies there.
+// A palette of 100 entries (its chunk's length past one byte), index 200 past it.
 TEST(ImageFile, PaletteIndicesPastThePaletteAreBlack) {
     auto chunk = [](const char* type, const Bytes& data) {
-        const auto n = static_cast<uint8_t>(data.size());
-        return Bytes{0, 0, 0, n} + Bytes(type, type + 4) + data + Bytes(4, 0); // no CRC is checked
+        const auto high = static_cast<uint8_t>(data.size() >> 8);
+        const auto low = static_cast<uint8_t>(data.size() & 0xFF);
+        return Bytes{0, 0, high, low} + Bytes(type, type + 4) + data +
+               Bytes(4, 0); // no CRC checked
     };
     // A stored zlib block of the row: its filter (none), then the two indices.
     const Bytes row = {0x78, 0x01, 0x01, 3, 0, 0xFC, 0xFF, 0, 0, 200, 0, 0xC9, 0, 0xC9};
     const Bytes png = Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'} +
                       chunk("IHDR", {0, 0, 0, 2, 0, 0, 0, 1, 8, 3, 0, 0, 0}) +
-                      chunk("PLTE", {10, 20, 30}) + chunk("IDAT", row) + chunk("IEND", {});
+                      chunk("PLTE", Bytes{10, 20, 30} + Bytes(297, 0)) + chunk("IDAT", row) +
+                      chunk("IEND", {});
     // Stack memory left full of a colour, where the decoder would find it.
     [] {
         volatile uint8_t used[1 << 16];

@@ -2,6 +2,7 @@
 #include "TestFiles.h"
 
 #include "rules/ImageList.h"
+#include "rules/Show.h"
 #include "rules/TimelineFile.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,7 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         {"\xcc\xaa", "t:1:1: Error while parsing root table: expected keys, tables, whitespace or comments, saw '\xcc\xaa'"},
         // a bracket left open is named where it opened, past strings, comments and closed ones
         {"soundtrack = 'm.mp3'\nimages = [ '[', # [\n [ 'a.tga' ]\nend = 10\n", "t:4:1: Error while parsing array: expected comma or closing ']', saw 'e' (the '[' opened at 2:10)"},
+        {"soundtrack = 'm.mp3'\nimages = [ 'ab[', \"c\\\"[\", # [\n [ 'a.tga' ]\nend = 10\n", "t:4:1: Error while parsing array: expected comma or closing ']', saw 'e' (the '[' opened at 2:10)"},
         {"soundtrack = 'm.mp3'\nimages = [\n  'a.tga',\n" + scene, "t:4:3: Error while parsing value: could not determine value type (the '[' opened at 2:10)"},
         {"soundtrack = 'm.mp3'\nimages = [\n  { a = 'a.tga',\n" + scene, "t:3:17: Error while parsing inline table: expected key or closing '}', saw '\\n'"},
         {head + scene + "colour = 1\n", "t:5:1: " + notKey + "'colour'"},
@@ -269,6 +271,9 @@ box = [["0b", [0, 0, 1, 1]], ["1b", [0.5, 0.5, 0.5, 0.5]]]
     EXPECT_EQ(timeline.soundtrack, "m.mp3");
     EXPECT_EQ(timeline.soundtrackStart, 1750u) << "the music placed at bar 2";
     EXPECT_EQ(timeline.soundtrackVolume, 0.25);
+    const Show show(timeline, ".");
+    EXPECT_EQ(show.sceneStart(0), 0u);
+    EXPECT_EQ(show.sceneStart(2), 8250u);
     // bar 3 beat 2: (2 * 3 + 1) beats of 500 ms past the offset
     EXPECT_EQ(timeline.scenes[0].end, 3750u);
     EXPECT_EQ(timeline.scenes[1].end, 8250u);
