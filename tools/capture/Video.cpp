@@ -13,8 +13,8 @@
 #include "tools/common/ChildProcess.h"
 #include "tools/common/OutputFile.h"
 
-#include <atomic>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -148,8 +148,8 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     if (!filters.ok()) {
         return failCapture(program, "cannot write a temporary file: " + filters.error());
     }
-    ChildProcess ffmpeg(ffmpegArguments(options, filters.path(), show, file.writingPath()),
-                        true, {tunablesWithHugePages()});
+    ChildProcess ffmpeg(ffmpegArguments(options, filters.path(), show, file.writingPath()), true,
+                        {tunablesWithHugePages()});
     if (!ffmpeg.started()) {
         return failCapture(program, "cannot start ffmpeg: " + ffmpeg.startError());
     }
@@ -228,8 +228,13 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
         return kExitSignalled + stopSignalSeen();
     }
     if (encoderStopped || ending != ChildProcess::Ending::Succeeded) {
+        // ffmpeg's own words for a soundtrack without sound name no file.
+        const std::string mute =
+            said.find("1:a:0' matches no streams") != std::string::npos
+                ? ": the soundtrack " + show.soundtrackPath() + " holds no sound ffmpeg can read"
+                : "";
         return failCapture(program, "ffmpeg failed after " + std::to_string(written) + " frames; " +
-                                        options.output + " was not written" + saying);
+                                        options.output + " was not written" + mute + saying);
     }
     if (!fault.empty()) {
         return failCapture(program, "ffmpeg ended as if it had finished, but its video is not "
