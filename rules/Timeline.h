@@ -47,8 +47,8 @@ struct TimelineScene {
 // file are numbered in the order of their names.
 struct Timeline {
     std::string soundtrack;
-    uint32_t soundtrackStart = 0;   // the clock time it starts at
-    double soundtrackVolume = 1.0; // 0 to 1
+    uint32_t soundtrackStart = 0;     // the clock time it starts at
+    double soundtrackVolume = 1.0;    // 0 to 1
     std::vector<std::string> shaders; // the shader layers' files, each once
     std::vector<std::string> images;
     std::vector<std::string> imageNames; // empty when the file lists its images by number
