@@ -33,6 +33,16 @@ class MusicTest : public testing::Test {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         ASSERT_EQ(music.init(), MusicError::None);
     }
+    // A 60 s tone made and opened: long, so that a seek to its start leaves it far from its end
+    // however late the test's thread runs again.
+    void openLongClip(const std::string& name) {
+        const std::string path = scratchPath(name);
+        ASSERT_EQ(
+            runCommand("ffmpeg -v error -f lavfi -i sine=frequency=440:duration=60 -f mp3 " + path),
+            0);
+        music.open(path);
+        ASSERT_EQ(music.waitOpened(), MusicError::None);
+    }
     Music music;
 };
 
@@ -57,15 +67,9 @@ TEST_F(MusicTest, OpensWhatTheDecoderPlaysAndNamesWhatItRefuses) {
 }
 
 // Seeks while paused, so that the position read back cannot have moved on: the music is where
-// it was sent, and music that has played to its end plays again from where a seek sends it. The
-// clip is long, so that a seek to its start leaves it far from its end however late this thread
-// runs again.
+// it was sent, and music that has played to its end plays again from where a seek sends it.
 TEST_F(MusicTest, GoesWhereASeekSendsItEvenAfterItEnded) {
-    const std::string path = scratchPath("long.mp3");
-    ASSERT_EQ(
-        runCommand("ffmpeg -v error -f lavfi -i sine=frequency=440:duration=60 -f mp3 " + path), 0);
-    music.open(path);
-    ASSERT_EQ(music.waitOpened(), MusicError::None);
+    ASSERT_NO_FATAL_FAILURE(openLongClip("long.mp3"));
     music.play();
     // The mixer says when the music has played to its end (after it stopped it).
     Mix_HookMusicFinished(noteMusicEnded);
@@ -88,11 +92,7 @@ TEST_F(MusicTest, GoesWhereASeekSendsItEvenAfterItEnded) {
 // its start goes that far into the file, and its position reads as clock time. A file that does
 // not open in its place leaves the one before.
 TEST_F(MusicTest, PlacedMusicStartsAtItsStartOnTheClock) {
-    const std::string path = scratchPath("placed.mp3");
-    ASSERT_EQ(
-        runCommand("ffmpeg -v error -f lavfi -i sine=frequency=440:duration=60 -f mp3 " + path), 0);
-    music.open(path);
-    ASSERT_EQ(music.waitOpened(), MusicError::None);
+    ASSERT_NO_FATAL_FAILURE(openLongClip("placed.mp3"));
     music.place(5000, 0.5);
     music.play();
     EXPECT_FALSE(music.playing()) << "silent before its start";
