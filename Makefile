@@ -19,7 +19,7 @@ PREFIX ?= /usr/local
 DESTDIR ?=
 
 .PHONY: all build docs deps deps-run deps-package deps-capture deps-docs deps-measure run test test-sanitize \
-  fuzz bench measure capture capture-speed install package package-check restore-data gallery
+  fuzz bench measure capture install package package-check restore-data gallery
 
 all: build
 
@@ -131,7 +131,8 @@ capture: deps-capture
 # Measurements that are no test's business: how closely the music follows the clock through
 # pauses and seeks, on the machine's sound output (SDL_AUDIODRIVER=dummy where it has none); the
 # start-up; the sound's offset from the picture on a PulseAudio server; a timeline file of every
-# kind of layer, played and filmed at 1080p; the gallery's intros played at 720p.
+# kind of layer, played and filmed at 1080p; the gallery's intros played at 720p; the capture's
+# speed beside an earlier commit's (MEASURE_AGAINST, by default the one before HEAD).
 measure: deps-measure
 	$(MAKE) build
 	cd $(BUILD) && ./music_clock
@@ -139,11 +140,4 @@ measure: deps-measure
 	bench/startup.sh $(BUILD)
 	bench/layers.sh $(BUILD)
 	bench/gallery.sh $(BUILD)
-
-# Capture speed as a ratio to real time, the whole intro at 60 fps at three sizes, at a constant
-# frame rate (the default) and at a variable one.
-capture-speed: build
-	for size in 1280x720 1920x1080 3840x2160; do for rate in "" --variable-rate; do \
-	  (cd $(BUILD) && ./afterglow-capture --size $$size $$rate --output speed-$$size.mp4 2>&1 | \
-	    tail -n 1 | sed "s/^/$$size $${rate:-constant rate}: /") || exit 1; \
-	done; done
+	bench/capture.sh $(BUILD) $(MEASURE_AGAINST)

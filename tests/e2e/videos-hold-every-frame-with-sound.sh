@@ -13,6 +13,18 @@ for span in "40000 42000 20 x'\$(touch PWNED)'.mp4" "170000 172000 20 -x.mp4" "1
     [ "$(ffprobe -v error -show_entries stream=codec_type -of csv=p=0 "./$name" | sort | tr '\n' ' ')" = "audio video " ] ||
         fail "video '$name' $from to $to lacks a stream"
 done
+# The frames are in the colours ffmpeg would give the still of their time, and the file is tagged
+# with them: frame 10 of the first video (41 s) against the still of 41 s converted and encoded by
+# ffmpeg alone, within 2 a channel everywhere.
+"$BUILD/afterglow-capture" --at 41000 --size 64x48 --output still.png 2>capture.log || fail "still: $(cat capture.log)"
+ffmpeg -nostdin -v error -i "x'\$(touch PWNED)'.mp4" -vf "select=eq(n\,10)" -frames:v 1 frame.png
+ffmpeg -nostdin -v error -i still.png -c:v libx264 -preset ultrafast -crf 20 -pix_fmt yuv420p still.mp4
+ffmpeg -nostdin -v error -i still.mp4 still-encoded.png
+most=$(convert frame.png still-encoded.png -compose difference -composite -format '%[fx:round(255 * max(max(maxima.r, maxima.g), maxima.b))]' info:)
+[ "$most" -le 2 ] || fail "the video at 41 s differs from ffmpeg's own by up to $most a channel"
+tags=$(ffprobe -v error -select_streams v -show_entries stream=pix_fmt,color_space,color_range,color_primaries,color_transfer \
+    -of csv=p=0 "x'\$(touch PWNED)'.mp4")
+[ "$tags" = "yuv420p,tv,smpte170m,iec61966-2-1,bt709" ] || fail "the video's colour tags: $tags"
 # At a variable rate the same span is its three planned frames (the credits, the black after the
 # end, the last frame), each held until the next.
 "$BUILD/afterglow-capture" --from 158000 --to 165000 --fps 10 --size 64x48 --variable-rate --output vfr.mp4 2>capture.log &&

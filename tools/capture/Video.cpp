@@ -9,6 +9,7 @@
 #include "tools/capture/Progress.h"
 #include "tools/capture/Session.h"
 #include "tools/capture/StopSignals.h"
+#include "tools/capture/VideoPlanes.h"
 #include "tools/capture/WholeVideo.h"
 #include "tools/common/ChildProcess.h"
 #include "tools/common/OutputFile.h"
@@ -21,23 +22,24 @@
 #include <cstring>
 #include <optional>
 #include <thread>
+#include <vector>
 
 using namespace afterglow;
 
 // The encoder: x264's fastest preset at CRF 20. Measured over the whole intro on two cores, it
 // alone keeps 4K capture at half real time; slower presets make files a half to a third the
 // size but spend their time on the frames that only repeat (see the README).
-// ffmpeg receives only the frames that differ, each stamped with the number of the video frame
-// it starts; at a constant rate its fps filter repeats each until the next, after the colour
-// conversion, so a repeated frame costs the encoder alone.
+// ffmpeg receives only the frames that differ, already in the video's colours and upright
+// (VideoPlanes), each stamped with the number of the video frame it starts; at a constant rate
+// its fps filter repeats each until the next, so a repeated frame costs the encoder alone.
 namespace {
 constexpr uint64_t kEncoderMemory = uint64_t{64} << 20;
 constexpr uint64_t kVideoBytesPerPixel = 96;
 
-// The video's filters: each frame stamped, turned over and converted, and at a constant rate
-// repeated. At a variable rate each picture is encoded once and held by its timestamp.
+// The video's filters: each frame stamped, and at a constant rate repeated. At a variable rate
+// each picture is encoded once and held by its timestamp.
 std::string videoFilters(const CaptureOptions& options, const std::vector<PlannedFrame>& frames) {
-    return "setpts='" + frameNumberExpression(frames) + "',vflip,format=yuv420p" +
+    return "setpts='" + frameNumberExpression(frames) + "'" +
            (options.variableRate ? "" : ",fps=" + std::to_string(options.fps));
 }
 
@@ -58,20 +60,23 @@ std::vector<std::string> ffmpegArguments(const CaptureOptions& options,
     const std::string fps = std::to_string(options.fps);
     const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
     // File names go behind "file:", so that none is read as an option or another protocol.
-    // GL reads rows bottom first; ffmpeg turns them over. The soundtrack is padded with silence
+    // The colour tags say what VideoPlanes made: the BT.601 matrix at limited range, of
+    // pictures in sRGB (whose primaries are BT.709's). The soundtrack is padded with silence
     // and the output ends with the picture, at its full length or at the last frame given when
     // the capture is interrupted: the video keeps every frame, also past the end of the music.
     // Its one progress report at the end (the period is a day) tells the frames it wrote, also
     // when it was asked to end early.
     // clang-format off
     return {"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y",
-            "-f", "rawvideo", "-pix_fmt", "bgra", "-video_size", size, "-framerate", fps,
+            "-f", "rawvideo", "-pix_fmt", "yuv420p", "-video_size", size, "-framerate", fps,
             "-i", "pipe:0",
             "-ss", from, "-i", "file:" + show.soundtrackPath(),
             "-map", "0:v:0", "-map", "1:a:0",
             "-filter_script:v", filterScript,
             "-fps_mode", options.variableRate ? "vfr" : "auto",
             "-c:v", "libx264", "-preset", "ultrafast", "-crf", "20",
+            "-colorspace", "smpte170m", "-color_range", "tv", "-color_primaries", "bt709",
+            "-color_trc", "iec61966-2-1",
             "-af", audio, "-c:a", "aac", "-b:a", "192k", "-shortest", "-t", length,
             "-movflags", "+faststart", "file:" + output,
             "-progress", "pipe:1", "-stats_period", "86400"};
@@ -164,19 +169,26 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     // The frames the video holds so far: ffmpeg repeats the last frame sent up to the number of
     // the next one planned, where its picture ends.
     std::atomic<uint64_t> sent{0};
+    // Converted here while the GL draws the next frame; the read-back buffer goes back as soon
+    // as it is converted.
+    std::vector<uint8_t> planes(videoPlanesBytes(options.width, options.height));
     std::thread writer([&] {
         for (size_t k = 0;; ++k) {
             PixelRing::Frame f = ring.full.take();
             if (f.buffer < 0) {
                 return;
             }
-            // The rest is only handed back, so that the renderer never waits.
-            encoderStopped =
-                encoderStopped || f.pixels == nullptr || !ffmpeg.write(f.pixels, ring.bytes());
+            // Once the encoder stops, frames are only handed back, so that the renderer never
+            // waits.
+            const bool converted = !encoderStopped && f.pixels != nullptr;
+            if (converted) {
+                videoPlanesFromReadBack(f.pixels, options.width, options.height, planes.data());
+            }
+            ring.free.give(f.buffer);
+            encoderStopped = !converted || !ffmpeg.write(planes.data(), planes.size());
             if (!encoderStopped) {
                 sent = k + 1 < frames.size() ? frames[k + 1].number : frameCount(options);
             }
-            ring.free.give(f.buffer);
         }
     });
 
