@@ -1,6 +1,5 @@
 #include "app/ImageLoading.h"
 
-#include "base/Check.h"
 #include "rules/ImageSlots.h"
 
 #include <utility>
@@ -15,7 +14,9 @@ std::vector<int> loadImageList(const Show& show, DemoState& state, TextureLibrar
             state.imageSlots[n] = state.imageSlots[first[n]];
         } else if (preload != nullptr) {
             ImagePreload::Image image = preload->take(n);
-            writeCheckReports(image.reports);
+            if (!image.decoded) {
+                reportImageFailure(image.failure);
+            }
             state.imageSlots[n] = textures.adopt(show.imagePath(n), std::move(image.decoded));
         } else {
             state.imageSlots[n] = textures.load(show.imagePath(n));

@@ -1,6 +1,5 @@
 #include "app/ImagePreload.h"
 
-#include "base/Check.h"
 #include "resources/core/ImageFile.h"
 #include "rules/ImageSlots.h"
 
@@ -25,11 +24,11 @@ void ImagePreload::decodeAll(std::vector<std::string> paths) {
         }
         Image image;
         DecodedImage decoded;
-        holdCheckReports(&image.reports);
         if (readImageFile(paths[n], kLargestTextureSide, decoded)) {
             image.decoded = std::move(decoded);
+        } else {
+            image.failure = decoded.failure;
         }
-        holdCheckReports(nullptr);
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_images[n] = std::move(image);
         m_ready.notify_all();

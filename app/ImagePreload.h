@@ -1,6 +1,6 @@
 // ImagePreload: reads and decodes a show's images on a thread of its own, in list order, while
 // the program opens its window and GL context; the GL thread then takes them in the same order
-// and uploads them. The decoder's reports are held with each image and written as it is taken,
+// and uploads them. The decoder's failures are kept with each image and reported as it is taken,
 // so that they come out as loading the list one file after another writes them, and not at all
 // for images never taken.
 #pragma once
@@ -26,7 +26,7 @@ class ImagePreload {
 
     struct Image {
         std::optional<afterglow::DecodedImage> decoded; // nullopt when the file did not decode
-        std::string reports;                            // the loader's, held
+        afterglow::ImageFailure failure;                // why it did not
     };
     // Waits for image n of the list and hands it over; each is taken once. An image whose file
     // an earlier one names is not decoded again, and not to be taken.

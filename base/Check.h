@@ -4,17 +4,7 @@
 /// the caller then takes its failure path. A failed check never ends the process.
 #pragma once
 
-#include <string>
-
 void reportCheckFailure(const char* condition, const char* unit, int line);
-
-/// Holds this thread's reports in held (appended, one line each) instead of writing them, until
-/// called again with null: a loader working ahead on a thread of its own keeps its reports for
-/// the program to write when it takes the result, in the order it would have written them.
-void holdCheckReports(std::string* held);
-
-/// Writes reports held earlier, as they would have been written.
-void writeCheckReports(const std::string& held);
 
 // Tests a condition; when it is false, reports it and yields false. The condition text is the
 // expression as written, so a refusal reads `false && "Could not read file header"`.

@@ -29,6 +29,7 @@ std::optional<DecodedImage> decodeFile(const std::string& filename) {
     }
     DecodedImage image;
     if (!readImageFile(filename, largestTextureSide(), image)) {
+        reportImageFailure(image.failure);
         return std::nullopt;
     }
     return image;

@@ -1,8 +1,8 @@
 #include "resources/core/ImageFile.h"
 
-#include "base/Check.h"
 #include "base/MemoryRoom.h"
 #include "base/RegularFile.h"
+#include "resources/core/ImageFailureSite.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -76,22 +76,18 @@ uint64_t pixelBytes(int width, int height, int channels) {
            static_cast<uint32_t>(channels);
 }
 
-bool noMemory() {
-    INTRO_CHECK(false && "Could not allocate memory for image");
-    return false;
+bool noMemory(DecodedImage& image) {
+    return INTRO_IMAGE_FAILED(image.failure, NoMemory);
 }
 
-bool notDecoded() {
-    INTRO_CHECK(false && "Could not decode PNG or JPEG image");
-    return false;
+bool notDecoded(DecodedImage& image) {
+    return INTRO_IMAGE_FAILED(image.failure, NotPNGOrJPEG);
 }
 
-bool tooLarge(int width, int height, uint32_t largestSide) {
-    if (static_cast<uint32_t>(width) > largestSide || static_cast<uint32_t>(height) > largestSide) {
-        INTRO_CHECK(false && "Image larger than the largest texture");
-        return true;
-    }
-    return false;
+bool tooLarge(int width, int height, uint32_t largestSide, DecodedImage& image) {
+    return (static_cast<uint32_t>(width) > largestSide ||
+            static_cast<uint32_t>(height) > largestSide) &&
+           !INTRO_IMAGE_FAILED(image.failure, LargerThanTexture);
 }
 
 // Size and memory are checked on the header alone, before any pixel is decoded.
@@ -99,23 +95,23 @@ bool decodePNGParts(const uint8_t* data, size_t size, uint32_t largestSide, Deco
     const int length = static_cast<int>(size);
     int width = 0, height = 0, channels = 0;
     if (!stbi_info_from_memory(data, length, &width, &height, &channels)) {
-        return notDecoded();
+        return notDecoded(image);
     }
-    if (tooLarge(width, height, largestSide)) {
+    if (tooLarge(width, height, largestSide, image)) {
         return false;
     }
     // Grey becomes R, G, B; grey with alpha R, G, B, A.
     const int wanted = channels == 2 || channels == 4 ? 4 : 3;
     // While it decodes, stb_image holds the rows it inflated beside the pixels it returns.
     if (!roomLeftFor(2 * pixelBytes(width, height, wanted))) {
-        return noMemory();
+        return noMemory(image);
     }
     allowance = 4 * pixelBytes(width, height, 4) + (size_t{1} << 20);
     outOfMemory = false;
     stbi_uc* pixels = stbi_load_from_memory(data, length, &width, &height, &channels, wanted);
     allowance = SIZE_MAX;
     if (pixels == nullptr) {
-        return outOfMemory ? noMemory() : notDecoded();
+        return outOfMemory ? noMemory(image) : notDecoded(image);
     }
     image.pixels.reset(pixels);
     image.capacity = pixelBytes(width, height, wanted);
@@ -138,31 +134,31 @@ struct DestroyDecompressor {
 bool decodeJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide, DecodedImage& image) {
     const std::unique_ptr<void, DestroyDecompressor> decompressor(tjInitDecompress());
     if (decompressor == nullptr) {
-        return noMemory();
+        return noMemory(image);
     }
     const auto length = static_cast<unsigned long>(size);
     int width = 0, height = 0, subsampling = 0, colourspace = 0;
     if (tjDecompressHeader3(decompressor.get(), data, length, &width, &height, &subsampling,
                             &colourspace) != 0) {
-        return notDecoded();
+        return notDecoded(image);
     }
-    if (tooLarge(width, height, largestSide)) {
+    if (tooLarge(width, height, largestSide, image)) {
         return false;
     }
     if (colourspace == TJCS_CMYK || colourspace == TJCS_YCCK) {
-        INTRO_CHECK(false && "Could not decode CMYK JPEG image: save it as RGB");
-        return false;
+        return INTRO_IMAGE_FAILED(image.failure, CMYKJPEG);
     }
     // A progressive file's coefficients, two bytes a sample, are held beside the pixels.
     const uint64_t pixelSize = pixelBytes(width, height, 3);
     PixelBuffer pixels = roomLeftFor(3 * pixelSize) ? allocatePixelBuffer(pixelSize) : nullptr;
     if (pixels == nullptr) {
-        return noMemory();
+        return noMemory(image);
     }
     if (tjDecompress2(decompressor.get(), data, length, pixels.get(), width, 0, height, TJPF_RGB,
                       TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0) {
         const char* reason = tjGetErrorStr2(decompressor.get());
-        return std::strncmp(reason, "Insufficient memory", 19) == 0 ? noMemory() : notDecoded();
+        return std::strncmp(reason, "Insufficient memory", 19) == 0 ? noMemory(image)
+                                                                    : notDecoded(image);
     }
     image.pixels = std::move(pixels);
     image.capacity = pixelSize;
@@ -176,7 +172,7 @@ bool decodeJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide, Dec
 bool decodePNGOrJPEGParts(const uint8_t* data, size_t size, uint32_t largestSide,
                           DecodedImage& image) {
     if (size > kLargestFile) {
-        return noMemory();
+        return noMemory(image);
     }
     return startsWith(data, size, kJPEGSignature) ? decodeJPEGParts(data, size, largestSide, image)
                                                   : decodePNGParts(data, size, largestSide, image);
@@ -219,8 +215,9 @@ bool decodePNGOrJPEG(const uint8_t* data, size_t size, uint32_t largestSide, Dec
     if (!grown.empty()) {
         data = grown.data(), size = grown.size();
     }
+    image.failure = ImageFailure();
     if (!decodePNGOrJPEGParts(data, size, largestSide, image)) {
-        image = DecodedImage();
+        forgetAllButFailure(image);
         return false;
     }
     return true;
@@ -251,8 +248,8 @@ bool readImageFile(const std::string& f, uint32_t largestSide, DecodedImage& ima
     PixelBuffer bytes =
         fileSize <= kLargestFile && roomLeftFor(fileSize) ? allocatePixelBuffer(fileSize) : nullptr;
     if (bytes == nullptr) {
-        image = DecodedImage();
-        return noMemory();
+        forgetAllButFailure(image);
+        return noMemory(image);
     }
     std::rewind(file.get());
     const size_t got = std::fread(bytes.get(), 1, fileSize, file.get());

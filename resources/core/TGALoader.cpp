@@ -3,6 +3,7 @@
 #include "base/Check.h"
 #include "base/MemoryRoom.h"
 #include "base/RegularFile.h"
+#include "resources/core/ImageFailureSite.h"
 #include "resources/core/TGAPixels.h"
 
 #include <algorithm>
@@ -36,27 +37,23 @@ struct Header {
 // Checks the first bytes of a file (available of them, at most 18 needed): the file header, its
 // signature, then the info header: width (2), height (2), depth in bits, descriptor (of which
 // only the top-left origin bit is read).
-bool parseHeader(const uint8_t* data, size_t available, Header& header) {
+bool parseHeader(const uint8_t* data, size_t available, Header& header, ImageFailure& failure) {
     if (available < kFileHeaderSize) {
-        INTRO_CHECK(false && "Could not read file header");
-        return false;
+        return INTRO_IMAGE_FAILED(failure, NoFileHeader);
     }
     header.runLength = std::memcmp(data, rleSignature, kFileHeaderSize) == 0;
     if (!header.runLength && std::memcmp(data, rawSignature, kFileHeaderSize) != 0) {
-        INTRO_CHECK(false && "TGA file be type 2 or type 10: Invalid Image");
-        return false;
+        return INTRO_IMAGE_FAILED(failure, NotType2Or10);
     }
     if (available < kHeaderSize) {
-        INTRO_CHECK(false && "Could not read info header");
-        return false;
+        return INTRO_IMAGE_FAILED(failure, NoInfoHeader);
     }
     header.width = data[12] + 256u * data[13];
     header.height = data[14] + 256u * data[15];
     header.bpp = data[16];
     header.topRowFirst = (data[17] & 0x20) != 0;
     if (header.width == 0 || header.height == 0 || (header.bpp != 24 && header.bpp != 32)) {
-        INTRO_CHECK(false && "Invalid texture information");
-        return false;
+        return INTRO_IMAGE_FAILED(failure, InvalidInformation);
     }
     return true;
 }
@@ -69,14 +66,13 @@ bool packetsTooShort(const Header& header, uint64_t dataSize) {
 
 // Makes buffer hold at least size bytes, keeping it when it already does (from an earlier load);
 // false after a report when there is no memory for it, or too little would be left.
-bool reserve(PixelBuffer& buffer, uint64_t& capacity, uint64_t size) {
+bool reserve(PixelBuffer& buffer, uint64_t& capacity, uint64_t size, ImageFailure& failure) {
     if (buffer == nullptr || capacity < size) {
         buffer = roomLeftFor(size) ? allocatePixelBuffer(size) : nullptr;
         capacity = buffer != nullptr ? size : 0;
     }
     if (buffer == nullptr) {
-        INTRO_CHECK(false && "Could not allocate memory for image");
-        return false;
+        return INTRO_IMAGE_FAILED(failure, NoMemory);
     }
     return true;
 }
@@ -85,10 +81,9 @@ bool reserve(PixelBuffer& buffer, uint64_t& capacity, uint64_t size) {
 // costs memory or time.
 bool allocatePixels(const Header& header, uint32_t largestSide, DecodedImage& image) {
     if (header.width > largestSide || header.height > largestSide) {
-        INTRO_CHECK(false && "Image larger than the largest texture");
-        return false;
+        return INTRO_IMAGE_FAILED(image.failure, LargerThanTexture);
     }
-    if (!reserve(image.pixels, image.capacity, header.size() + kPixelSlack)) {
+    if (!reserve(image.pixels, image.capacity, header.size() + kPixelSlack, image.failure)) {
         return false;
     }
     image.width = header.width;
@@ -116,33 +111,27 @@ const PixelLoops& pixelLoops() {
     return loops;
 }
 
-// Decodes (or, with no buffer, walks) the packet data of a run-length image; false after its
-// report.
-bool decodeRunLength(const Header& header, uint8_t* out, const uint8_t* data, size_t size) {
+// Decodes (or, with no buffer, walks) the packet data of a run-length image; false with its
+// failure.
+bool decodeRunLength(const Header& header, uint8_t* out, const uint8_t* data, size_t size,
+                     ImageFailure& failure) {
     const PacketResult result =
         pixelLoops().decodePackets(out, header.pixelcount(), data, data + size, header.bpp / 8);
     switch (result) {
     case PacketResult::NoHeader:
-        INTRO_CHECK(false && "Could not read RLE header");
-        return false;
+        return INTRO_IMAGE_FAILED(failure, NoRLEHeader);
     case PacketResult::NoPixel:
-        INTRO_CHECK(false && "Could not read image data");
-        return false;
+        return INTRO_IMAGE_FAILED(failure, NoImageData);
     case PacketResult::TooManyPixels:
-        INTRO_CHECK(false && "Too many Pixels read");
-        return false;
+        return INTRO_IMAGE_FAILED(failure, TooManyPixels);
     case PacketResult::Complete:
         break;
     }
     return true;
 }
 
-bool rawDataTooShort(const Header& header, uint64_t dataSize) {
-    if (dataSize < header.size()) {
-        INTRO_CHECK(false && "Could not read image data");
-        return true;
-    }
-    return false;
+bool rawDataTooShort(const Header& header, uint64_t dataSize, ImageFailure& failure) {
+    return dataSize < header.size() && !INTRO_IMAGE_FAILED(failure, NoImageData);
 }
 
 void exchangeRedBlue(const Header& header, uint8_t* out, const uint8_t* in) {
@@ -172,24 +161,27 @@ struct Span {
 // the number of bytes said to follow the header, dataSize. Those bytes are asked for only once
 // the header and dataSize have passed every check they can: fetch(count, into, span) yields the
 // first count of them (count <= dataSize; fewer only where a file turns out shorter), copied to
-// into when they must be copied and into is not null; false after its report.
+// into when they must be copied and into is not null; false with its failure in the image.
 template <typename Fetch>
 bool decodeParts(const uint8_t* first, size_t available, uint64_t dataSize, uint32_t largestSide,
                  DecodedImage& image, Fetch fetch) {
     Header header;
-    if (!parseHeader(first, available, header)) {
+    ImageFailure& failure = image.failure;
+    if (!parseHeader(first, available, header, failure)) {
         return false;
     }
     Span in;
     if (!header.runLength) {
-        if (rawDataTooShort(header, dataSize) || !allocatePixels(header, largestSide, image) ||
-            !fetch(header.size(), image.pixels.get(), in) || rawDataTooShort(header, in.size)) {
+        if (rawDataTooShort(header, dataSize, failure) ||
+            !allocatePixels(header, largestSide, image) ||
+            !fetch(header.size(), image.pixels.get(), in) ||
+            rawDataTooShort(header, in.size, failure)) {
             return false;
         }
         exchangeRedBlue(header, image.pixels.get(), in.data);
         return true;
     }
-    // Packet data too short for the image is only walked, for its report. Never more packets
+    // Packet data too short for the image is only walked, for its failure. Never more packets
     // are fetched than the image could use (one pixel a packet), and one longest packet that
     // overflows it.
     const bool tooShort = packetsTooShort(header, dataSize);
@@ -197,19 +189,32 @@ bool decodeParts(const uint8_t* first, size_t available, uint64_t dataSize, uint
     const uint64_t wanted =
         std::min(dataSize, header.pixelcount() * (1 + bytesPerPixel) + 1 + 128 * bytesPerPixel);
     return (tooShort || allocatePixels(header, largestSide, image)) && fetch(wanted, nullptr, in) &&
-           decodeRunLength(header, tooShort ? nullptr : image.pixels.get(), in.data, in.size);
+           decodeRunLength(header, tooShort ? nullptr : image.pixels.get(), in.data, in.size,
+                           failure);
 }
 
 template <typename Fetch>
 bool decode(const uint8_t* first, size_t available, uint64_t dataSize, uint32_t largestSide,
             DecodedImage& image, Fetch fetch) {
+    image.failure = ImageFailure();
     if (!decodeParts(first, available, dataSize, largestSide, image, fetch)) {
-        image = DecodedImage();
+        forgetAllButFailure(image);
         return false;
     }
     return true;
 }
 } // namespace
+
+void reportImageFailure(const ImageFailure& failure) {
+    const std::string condition = std::string("false && \"") + errorText(failure.error) + "\"";
+    reportCheckFailure(condition.c_str(), failure.unit, failure.line);
+}
+
+void forgetAllButFailure(DecodedImage& image) {
+    const ImageFailure failure = image.failure;
+    image = DecodedImage();
+    image.failure = failure;
+}
 
 // A fresh buffer costs a page fault per page at its first touch, which for a large image costs
 // more than decoding it. Large buffers are asked for in huge pages: 2 MiB aligned, with the
@@ -239,9 +244,8 @@ bool decodeTGA(const uint8_t* data, size_t size, uint32_t largestSide, DecodedIm
 bool readTGAFile(const std::string& f, uint32_t largestSide, DecodedImage& image) {
     std::FILE* opened = openRegularFile(f.c_str());
     if (opened == nullptr) {
-        INTRO_CHECK(false && "could not open texture file");
-        image = DecodedImage();
-        return false;
+        forgetAllButFailure(image);
+        return INTRO_IMAGE_FAILED(image.failure, CannotOpen);
     }
     struct Closer {
         std::FILE* file;
@@ -256,7 +260,7 @@ bool readTGAFile(const std::string& f, uint32_t largestSide, DecodedImage& image
     // the image's packet buffer, kept for a later load.
     auto fromFile = [&](uint64_t count, uint8_t* into, Span& span) {
         if (into == nullptr && count > 0) {
-            if (!reserve(image.packets, image.packetCapacity, count)) {
+            if (!reserve(image.packets, image.packetCapacity, count, image.failure)) {
                 return false;
             }
             into = image.packets.get();

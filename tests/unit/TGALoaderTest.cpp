@@ -20,7 +20,7 @@ using Bytes = std::vector<uint8_t>;
 struct Decoded {
     bool ok;
     DecodedImage image;
-    std::string report; // what the loader wrote on standard error
+    std::string report; // the check report of its failure, empty when it decoded
     Bytes pixels() const {
         EXPECT_EQ(ok, image.pixels != nullptr);
         return !ok ? Bytes()
@@ -28,6 +28,15 @@ struct Decoded {
                            image.pixels.get() + size_t{image.bpp / 8} * image.width * image.height);
     }
 };
+
+// The loaders' check report of a decode's failure, as the programs write it.
+std::string reportOf(const Decoded& d) {
+    testing::internal::CaptureStderr();
+    if (!d.ok) {
+        reportImageFailure(d.image.failure);
+    }
+    return testing::internal::GetCapturedStderr();
+}
 
 // How bytes reach a decoder: from memory or from a file holding them; to the TGA decoder, or to
 // the one that tells formats apart by their first bytes, which must treat a TGA file alike.
@@ -49,7 +58,10 @@ Decoded decodeWay(Way way, const Bytes& file, DecodedImage image = {}) {
         d.ok = (way.anyFormat ? decodeImage : decodeTGA)(file.data(), file.size(),
                                                          kLargestTextureSide, d.image);
     }
-    d.report = testing::internal::GetCapturedStderr();
+    // The decoder prints nothing: its failure is the caller's to report.
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(d.ok, d.image.failure.error == ImageError::None);
+    d.report = reportOf(d);
     return d;
 }
 
@@ -377,9 +389,8 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
     }
     // A file that cannot be opened is reported as the TGA reader always reported it.
     Decoded missing{false, {}, {}};
-    testing::internal::CaptureStderr();
     missing.ok = readImageFile(scratchPath("missing.png"), kLargestTextureSide, missing.image);
-    missing.report = testing::internal::GetCapturedStderr();
+    missing.report = reportOf(missing);
     expectReport(missing, "could not open texture file");
 }
 
