@@ -8,13 +8,15 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 revision=$(git -C "$(dirname "$0")" rev-parse --short "${2:-HEAD~1}")
 previous="$build/previous-$revision"
-if [ ! -x "$previous/build/afterglow-capture" ]; then
+# The stamp is written last: a build that was interrupted is made again.
+if [ ! -e "$previous/built" ]; then
     echo "Building $revision for comparison in $previous ..."
     rm -rf "$previous" && mkdir -p "$previous/source"
     git -C "$(dirname "$0")" archive "$revision" | tar -x -C "$previous/source"
     cmake -S "$previous/source" -B "$previous/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DINTRO_TESTS=OFF >/dev/null
     cmake --build "$previous/build" -j"$(nproc)" --target afterglow-capture content >/dev/null
+    touch "$previous/built"
 fi
 video=$(mktemp -d)
 trap 'rm -rf "$video"' EXIT
