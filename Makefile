@@ -140,4 +140,4 @@ measure: deps-measure
 	bench/startup.sh $(BUILD)
 	bench/layers.sh $(BUILD)
 	bench/gallery.sh $(BUILD)
-	bench/capture.sh $(BUILD) $(MEASURE_AGAINST)
+	JOBS=$(JOBS) bench/capture.sh $(BUILD) $(MEASURE_AGAINST)
