@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <new>
 
 using namespace afterglow;
 
@@ -24,6 +25,8 @@ int runProgram(int argc, char** argv, const std::string& fallbackName,
     const std::string program = programName(argc > 0 ? argv[0] : nullptr, fallbackName);
     try {
         return body(program, std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s: out of memory\n", program.c_str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", program.c_str(), e.what());
     } catch (...) {

@@ -38,6 +38,11 @@ for run in big:800 big:1200 big:1600 small:1000 small:1800; do
     [ "$(pixel_colour still.png 32 24)" = 255,255,255 ] || fail "$run MB: the last image not white"
     echo "$run MB: $(grep "did not load" err.txt)"
 done
+# A video whose frames alone would not fit is refused before it begins.
+(ulimit -v $((1500 * 1024)) && exec "$BUILD/afterglow-capture" --size 8192x8192 --to 50 --output large.mp4) 2>err.txt &&
+    fail "an 8192x8192 video in 1500 MB was made"
+grep -q "not enough memory for a video of 8192x8192: it takes about 6272 MiB" err.txt ||
+    fail "an 8192x8192 video in 1500 MB: $(cat err.txt)"
 expect_no_partials
 
 # Under a memory cgroup (a container's or a service's limit, which ffmpeg shares), a video leaves

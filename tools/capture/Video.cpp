@@ -1,6 +1,7 @@
 #include "app/Frame.h"
 #include "base/MemoryRoom.h"
 #include "base/RegularFile.h"
+#include "resources/core/TGALoader.h"
 #include "rules/ExitCodes.h"
 #include "tools/capture/Capture.h"
 #include "tools/capture/CapturePlan.h"
@@ -22,7 +23,6 @@
 #include <cstring>
 #include <optional>
 #include <thread>
-#include <vector>
 
 using namespace afterglow;
 
@@ -127,8 +127,21 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     // 110 MB at 720p, 177 MB at 1080p and 449 MB at 2160p; our read-back ring and layer cache
     // about 20 bytes a pixel. Pictures that would leave less are drawn white, where the encoder
     // would have been killed for want of memory mid-video.
-    keepMemoryFree(kEncoderMemory +
-                   kVideoBytesPerPixel * static_cast<uint64_t>(options.width) * options.height);
+    // A video whose frames alone would not fit is refused: the driver that ran out mid-video
+    // would end the process.
+    const uint64_t frameMemory = kEncoderMemory + kVideoBytesPerPixel *
+                                                      static_cast<uint64_t>(options.width) *
+                                                      options.height;
+    const std::optional<uint64_t> room = memoryRoom();
+    if (!roomFor(frameMemory + kMemoryReserve, room)) {
+        return failCapture(program, "not enough memory for a video of " +
+                                        std::to_string(options.width) + "x" +
+                                        std::to_string(options.height) + ": it takes about " +
+                                        std::to_string((frameMemory + kMemoryReserve) >> 20) +
+                                        " MiB, " + std::to_string(*room >> 20) +
+                                        " MiB are left; a smaller --size takes less");
+    }
+    keepMemoryFree(frameMemory);
     Session session(options, show, data, options.from);
     if (!session.context.ok()) {
         return failCapture(program, "no offscreen GL context: " + session.context.error());
@@ -146,6 +159,14 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
         std::fprintf(stderr, "%s: interrupted before the first frame: %s was not written\n",
                      program.c_str(), options.output.c_str());
         return kExitSignalled + stopSignalSeen();
+    }
+    // The frame in the video's colours, filled on the writer thread.
+    const size_t planesBytes = videoPlanesBytes(options.width, options.height);
+    const PixelBuffer planes = allocatePixelBuffer(planesBytes);
+    if (planes == nullptr) {
+        return failCapture(program, "no memory for a frame of " + std::to_string(options.width) +
+                                        "x" + std::to_string(options.height) +
+                                        ": a smaller --size needs less");
     }
     // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
     // finish a playable file with the frames it has.
@@ -171,7 +192,6 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     std::atomic<uint64_t> sent{0};
     // Converted here while the GL draws the next frame; the read-back buffer goes back as soon
     // as it is converted.
-    std::vector<uint8_t> planes(videoPlanesBytes(options.width, options.height));
     std::thread writer([&] {
         for (size_t k = 0;; ++k) {
             PixelRing::Frame f = ring.full.take();
@@ -182,15 +202,28 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
             // waits.
             const bool converted = !encoderStopped && f.pixels != nullptr;
             if (converted) {
-                videoPlanesFromReadBack(f.pixels, options.width, options.height, planes.data());
+                videoPlanesFromReadBack(f.pixels, options.width, options.height, planes.get());
             }
             ring.free.give(f.buffer);
-            encoderStopped = !converted || !ffmpeg.write(planes.data(), planes.size());
+            encoderStopped = !converted || !ffmpeg.write(planes.get(), planesBytes);
             if (!encoderStopped) {
                 sent = k + 1 < frames.size() ? frames[k + 1].number : frameCount(options);
             }
         }
     });
+    // Ends the writer also when drawing throws (the GL driver out of memory), so that the
+    // exception reaches the program's report and the temporary file is removed.
+    struct WriterEnd {
+        PixelRing& ring;
+        std::thread& writer;
+        void now() {
+            if (writer.joinable()) {
+                ring.full.give({});
+                writer.join();
+            }
+        }
+        ~WriterEnd() { now(); }
+    } writerEnd{ring, writer};
 
     Progress progress(program, total);
     for (const PlannedFrame& f : frames) {
@@ -206,8 +239,7 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
         ring.read();
         progress.update(f.number + 1, f.time);
     }
-    ring.full.give({});
-    writer.join();
+    writerEnd.now();
     const ChildProcess::Ending ending = ffmpeg.finish();
     const uint64_t written = sent;
     // ffmpeg has been seen to end with 0 after a full disk cut its file's index off, and it
