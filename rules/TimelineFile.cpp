@@ -378,11 +378,20 @@ class Reader {
                                            " bytes without NUL");
         }
         out = value->get();
+        if (m_folder == nullptr) {
+            return true;
+        }
+        // Named as found beside the timeline, and why it will not do: a name alone does not say
+        // where it was looked for.
+        const std::string path = besideFile(*m_folder, out);
         std::error_code ignored;
-        if (m_folder != nullptr &&
-            !std::filesystem::is_regular_file(besideFile(*m_folder, out), ignored)) {
-            return fail(node.source(),
-                        "expected " + label + " to name a file, not " + inQuotes(out));
+        const std::filesystem::file_status status = std::filesystem::status(path, ignored);
+        if (!std::filesystem::is_regular_file(status)) {
+            return fail(
+                node.source(),
+                "expected " + label + " to name a file, not " + inQuotes(out) + " (" + path + ": " +
+                    (std::filesystem::exists(status) ? "not a regular file" : "no such file") +
+                    ")");
         }
         return true;
     }

@@ -30,5 +30,5 @@ done
 test "$(frames_of show.mp4)" = 20 || fail "the video has $(frames_of show.mp4) frames, not 2 s of 10"
 expect_failure 2 "from 0 to 2000, not '2001'" "$BUILD/afterglow" --timeline ../show/timeline.toml --start 2001
 sed -i 's/"b.tga"/"c.tga"/' ../show/timeline.toml
-expect_failure 1 "../show/timeline.toml:2:20: expected each of 'images' to name a file, not 'c.tga'" \
+expect_failure 1 "../show/timeline.toml:2:20: expected each of 'images' to name a file, not 'c.tga' (../show/c.tga: no such file)" \
     "$BUILD/afterglow-capture" --timeline ../show/timeline.toml --at 0 --output x.png

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <vector>
 
 using namespace afterglow;
@@ -179,6 +181,17 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
           std::pair{scratchPath(""), "not a regular file"}}) {
         EXPECT_FALSE(loadTimeline(path, timeline, error));
         EXPECT_EQ(error, path + ":1:1: expected a readable file: " + why);
+    }
+    // A picture is looked for beside the timeline: the report says where, and why it will not do.
+    std::filesystem::create_directories(scratchPath("folder.tga"));
+    for (const auto& [name, why] :
+         {std::pair{"gone.tga", "no such file"}, std::pair{"folder.tga", "not a regular file"}}) {
+        const std::string path = writeScratchFile(
+            "named.toml", std::string("soundtrack = \"named.toml\"\nimages = [\"") + name +
+                              "\"]\n[[scene]]\nend = 10\nimage = 0\n");
+        EXPECT_FALSE(loadTimeline(path, timeline, error));
+        EXPECT_EQ(error, path + ":2:11: expected each of 'images' to name a file, not '" + name +
+                             "' (" + scratchPath(name) + ": " + why + ")");
     }
 }
 
