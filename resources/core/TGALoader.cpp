@@ -206,6 +206,9 @@ bool decode(const uint8_t* first, size_t available, uint64_t dataSize, uint32_t 
 } // namespace
 
 void reportImageFailure(const ImageFailure& failure) {
+    if (failure.error == ImageError::None) {
+        return;
+    }
     const std::string condition = std::string("false && \"") + errorText(failure.error) + "\"";
     reportCheckFailure(condition.c_str(), failure.unit, failure.line);
 }

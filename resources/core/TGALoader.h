@@ -54,8 +54,8 @@ struct ImageFailure {
     int line = 0;
 };
 
-/// Writes the loaders' check report for a failure to standard error:
-/// `Assertion failed: false && "Could not read file header", file TGALoader.cpp, line 41`.
+/// Writes the loaders' check report for a failure to standard error (nothing for None):
+/// `Assertion failed: false && "Could not read file header", file TGALoader.cpp, line 42`.
 void reportImageFailure(const ImageFailure& failure);
 
 struct FreePixels {

@@ -29,12 +29,10 @@ struct Decoded {
     }
 };
 
-// The loaders' check report of a decode's failure, as the programs write it.
+// The loaders' check report of a decode's failure, as the programs write it; none for a success.
 std::string reportOf(const Decoded& d) {
     testing::internal::CaptureStderr();
-    if (!d.ok) {
-        reportImageFailure(d.image.failure);
-    }
+    reportImageFailure(d.image.failure);
     return testing::internal::GetCapturedStderr();
 }
 
