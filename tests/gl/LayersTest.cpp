@@ -238,6 +238,12 @@ TEST_F(Planes, AShaderLayerDrawsOverItsBoxWithTheClockAndItsPictures) {
     EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
     drawAt(4000);
     EXPECT_TRUE(regionIs(32, 0, 33, 64, {255, 4, 128}, 3)) << "the shader built before draws on";
+    // A file past 1 MiB is not read at all.
+    save("void main() { gl_FragColor = vec4(1.0); }\n//" + std::string(1 << 20, ' ') + "\n");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(shaders.reload(0));
+    const std::string large = testing::internal::GetCapturedStderr();
+    EXPECT_NE(large.find("larger than 1 MiB"), std::string::npos) << large;
 }
 
 // picture() shows a picture upright whichever way its rows are stored: white over black, from a

@@ -105,7 +105,10 @@ TEST_F(TextureLibraryTest, AFailedLoadKeepsItsSlotEmptyAndLaterSlotsKeepTheirNum
     EXPECT_EQ(texImage(static_cast<GLuint>(missing), 2, 2)[0], 77);
     EXPECT_EQ(texImage(1, 2, 2)[0], 9);
     EXPECT_EQ(texImage(5, 2, 2)[0], 9);
-    EXPECT_FALSE(textures.reload(99, good)) << "not a slot that was handed out";
+    const auto next = static_cast<int32_t>(textures.size()); // the slot the next load takes
+    EXPECT_FALSE(textures.reload(next, good)) << "not a slot that was handed out";
+    EXPECT_FALSE(textures.reload(99, good));
+    EXPECT_EQ(textures.get(next), nullptr);
 }
 
 // A reload whose driver's copy (512 x 512 x 4 bytes, where the decoded picture is 3 bytes a texel

@@ -47,6 +47,7 @@ TEST(MusicDrift, MovesMusicThatFellBehindAtTheEndOfAWindowOnly) {
             // A pause starts a new window.
             {"interrupted", 0, [](uint32_t t) { return t - 100.0; }, 1500, 30},
             {"no position", 0, [](uint32_t) { return -1.0; }, 0, -1},
+            {"stuck at its start", 0, [](uint32_t) { return 0.0; }, 0, 20},
         };
     for (const auto& [name, together, position, interruptAt, late] : cases) {
         EXPECT_EQ(firstLate(together, position, interruptAt), late) << name;

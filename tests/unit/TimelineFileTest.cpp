@@ -93,6 +93,7 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         {head + "[[scene]]\nend = 10.0\n", "t:4:7: expected 'end' to be a time in ms from 0 to 4294967295"},
         {head + scene + scene, "t:6:7: expected 'end' after the previous scene's end, 10"},
         {head + scene + "image = 2\n", "t:5:9: expected 'image' to be an image number from 0 to 1"},
+        {head + scene + "changes = 5\n", "t:5:11: expected 'changes' to be a list of 1 to 256 entries"},
         {head + scene + "changes = [{ at = 1, after = 2, image = 0 }]\n", "t:5:12: expected either 'at' or 'after' in a change"},
         {head + scene + "changes = [{ at = 1, image = 0, x = 1 }]\n", "t:5:33: expected one of the keys at, after, image in a change, not 'x'"},
         {head + scene + "changes = [{ after = 2, image = 0 }, { at = 3, image = 1 }]\n", "t:5:45: expected each change later than the one before"},
@@ -106,6 +107,7 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         {"a" + dots, "t:1:258: expected at most 256 dots in the keys of a line"},
         // in an inline table's key, after a multi-line string closed by two more quotes than it needs
         {"x = {s = \"\"\"a\"\"\"\", " + repeat(std::string("k."), 300) + "k = 1}\n", "t:1:533: expected at most 256 dots in the keys of a line"},
+        {"x = {s = \"\"\"\"a\"\"\", " + repeat(std::string("k."), 300) + "k = 1}\n", "t:1:533: expected at most 256 dots in the keys of a line"},
         // dots in comments, strings and numbers are not keys
         {"#" + dots + "\nsoundtrack = '" + dots + "'\nimages = ['a']\n" + scene + "x = '''\n" + dots + "''''\ny = [" + repeat(std::string("0.5, "), 300) + "]\n", "t:6:1: " + notKey + "'x'"},
         // a newer format is refused before its unknown keys are
@@ -182,6 +184,16 @@ TEST(TimelineFile, EachMistakeIsReportedAsOneLineWithItsPlace) {
         EXPECT_FALSE(loadTimeline(path, timeline, error));
         EXPECT_EQ(error, path + ":1:1: expected a readable file: " + why);
     }
+    // A picture's name may be 256 bytes long, and no longer.
+    error.clear();
+    for (const size_t bytes : {size_t{256}, size_t{257}}) {
+        const std::string name(bytes, 'n');
+        const std::string text = "soundtrack = \"m.mp3\"\n[images]\n" + name +
+                                 " = \"a.tga\"\n[[scene]]\nend = 10\nimage = \"" + name + "\"\n";
+        EXPECT_EQ(parseTimeline(text, "t", timeline, error), bytes == 256) << error;
+        EXPECT_EQ(error, bytes == 256 ? "" : "t:3:1: expected a picture's name of 1 to 256 bytes");
+        error.clear();
+    }
     // A picture is looked for beside the timeline: the report says where, and why it will not do.
     std::filesystem::create_directories(scratchPath("folder.tga"));
     for (const auto& [name, why] :
@@ -230,6 +242,9 @@ box = [[[0, 0.1], [500, 0.3]], [[0, 0.2], [500, 0.4]], 0.8, 0.3]
     EXPECT_EQ(layers[2].fontName, "mono");
     EXPECT_EQ(layers[2].fontPlace, "t:19:8");
     EXPECT_TRUE(writesText(timeline));
+    Timeline silent = timeline;
+    silent.scenes[0].layers.pop_back();
+    EXPECT_FALSE(writesText(silent)) << "a picture and a colour write nothing";
 
     const SceneDrawing start = timelineDrawing(timeline, 0, 0);
     EXPECT_EQ(start.image, 1);
