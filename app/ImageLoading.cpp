@@ -14,9 +14,7 @@ std::vector<int> loadImageList(const Show& show, DemoState& state, TextureLibrar
             state.imageSlots[n] = state.imageSlots[first[n]];
         } else if (preload != nullptr) {
             ImagePreload::Image image = preload->take(n);
-            if (!image.decoded) {
-                reportImageFailure(image.failure);
-            }
+            reportImageFailure(image.failure); // none for an image that decoded
             state.imageSlots[n] = textures.adopt(show.imagePath(n), std::move(image.decoded));
         } else {
             state.imageSlots[n] = textures.load(show.imagePath(n));

@@ -24,10 +24,10 @@ void ImagePreload::decodeAll(std::vector<std::string> paths) {
         }
         Image image;
         DecodedImage decoded;
-        if (readImageFile(paths[n], kLargestTextureSide, decoded)) {
+        const bool read = readImageFile(paths[n], kLargestTextureSide, decoded);
+        image.failure = decoded.failure; // None when it decoded
+        if (read) {
             image.decoded = std::move(decoded);
-        } else {
-            image.failure = decoded.failure;
         }
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_images[n] = std::move(image);
