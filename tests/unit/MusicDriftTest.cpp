@@ -52,6 +52,12 @@ TEST(MusicDrift, MovesMusicThatFellBehindAtTheEndOfAWindowOnly) {
     for (const auto& [name, together, position, interruptAt, late] : cases) {
         EXPECT_EQ(firstLate(together, position, interruptAt), late) << name;
     }
+    // Two looks in one millisecond (a frame rate past 1000) keep the window and what it saw.
+    MusicDrift drift;
+    drift.setTogether(0);
+    drift.behind(1000, 800);
+    drift.behind(1000, 1000);
+    EXPECT_TRUE(drift.behind(2000, 2000));
 }
 
 } // namespace

@@ -338,6 +338,21 @@ TEST(ImageFile, EveryFormatDecodesToThePictureOnceItsFlagPutsTheTopRowFirst) {
     }
 }
 
+// A 2x1 palette PNG of the given palette, its pixels indices 0 and 200.
+Bytes palettePNG(const Bytes& palette) {
+    auto chunk = [](const char* type, const Bytes& data) {
+        const auto high = static_cast<uint8_t>(data.size() >> 8);
+        const auto low = static_cast<uint8_t>(data.size() & 0xFF);
+        return Bytes{0, 0, high, low} + Bytes(type, type + 4) + data +
+               Bytes(4, 0); // no CRC checked
+    };
+    // A stored zlib block of the row: its filter (none), then the two indices.
+    const Bytes row = {0x78, 0x01, 0x01, 3, 0, 0xFC, 0xFF, 0, 0, 200, 0, 0xC9, 0, 0xC9};
+    return Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'} +
+           chunk("IHDR", {0, 0, 0, 2, 0, 0, 0, 1, 8, 3, 0, 0, 0}) + chunk("PLTE", palette) +
+           chunk("IDAT", row) + chunk("IEND", {});
+}
+
 TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
     auto first = [](const Bytes& b, size_t n) { return Bytes(b.begin(), b.begin() + long(n)); };
     auto noise = [](int x, int y) { return std::array{x * 37 ^ y * 11, x * y, x + 7 * y, 255}; };
@@ -378,6 +393,7 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
         {"PNG that inflates far past its picture", bomb, "Could not decode PNG or JPEG image"},
         {"JPEG cut in its pixel data", first(jpeg, jpeg.size() / 2), "Could not decode PNG or JPEG image"},
         {"CMYK JPEG", byMagick(makeImage(8, 8, 3, noise), "-colorspace CMYK", "JPEG"), "Could not decode CMYK JPEG image: save it as RGB"},
+        {"PNG palette of 257 colours, one more than a palette holds", palettePNG(Bytes(771, 9)), "Could not decode PNG or JPEG image"},
         {"progressive JPEG cut after its first scan", first(progressive, offsetOf(progressive, {0xFF, 0xDA}) + 40), "Could not decode PNG or JPEG image"},
     };
     // clang-format on
@@ -392,22 +408,10 @@ TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
     expectReport(missing, "could not open texture file");
 }
 
-// A palette of one colour, and a row of two pixels: index 0, and index 200, past the palette,
-// which draws black rather than whatever memory lies there.
-// A palette of 100 entries (its chunk's length past one byte), index 200 past it.
+// A palette of 100 entries (its chunk's length past one byte), index 200 past it: black rather
+// than whatever memory lies there.
 TEST(ImageFile, PaletteIndicesPastThePaletteAreBlack) {
-    auto chunk = [](const char* type, const Bytes& data) {
-        const auto high = static_cast<uint8_t>(data.size() >> 8);
-        const auto low = static_cast<uint8_t>(data.size() & 0xFF);
-        return Bytes{0, 0, high, low} + Bytes(type, type + 4) + data +
-               Bytes(4, 0); // no CRC checked
-    };
-    // A stored zlib block of the row: its filter (none), then the two indices.
-    const Bytes row = {0x78, 0x01, 0x01, 3, 0, 0xFC, 0xFF, 0, 0, 200, 0, 0xC9, 0, 0xC9};
-    const Bytes png = Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'} +
-                      chunk("IHDR", {0, 0, 0, 2, 0, 0, 0, 1, 8, 3, 0, 0, 0}) +
-                      chunk("PLTE", Bytes{10, 20, 30} + Bytes(297, 0)) + chunk("IDAT", row) +
-                      chunk("IEND", {});
+    const Bytes png = palettePNG(Bytes{10, 20, 30} + Bytes(297, 0));
     // Stack memory left full of a colour, where the decoder would find it.
     [] {
         volatile uint8_t used[1 << 16];
