@@ -128,6 +128,20 @@ expect_failure() {
     echo "exit code $code: $(grep -F -- "$expected" err.txt)"
 }
 
+# The loudest sample of a sound file or of a stretch of a video's sound (ffmpeg's input options), in
+# dB.
+loudest() {
+    ffmpeg "$@" -af volumedetect -f null - 2>&1 | sed -n 's/.*max_volume: \(-*[0-9.]*\) dB.*/\1/p'
+}
+
+# Whether SDL's disk output has written half a second to sound.raw: whatever the run played first
+# is in the file by then.
+half_second_heard() { [ "$(stat -c %s sound.raw 2>/dev/null || echo 0)" -gt $((44100 * 4 / 2)) ]; }
+
+# Replaces show/timeline.toml with standard input as editors save: a new file moved into place,
+# never seen half written.
+save_timeline() { cat >show/new.toml && mv show/new.toml show/timeline.toml; }
+
 frames_of() {
     ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=nb_read_frames -of csv=p=0 "$1"
 }

@@ -13,11 +13,6 @@ end = 8000
 [[scene.layer]]
 colour = [0, 0, 0]
 END
-# The loudest sample of a sound file or of a stretch of a video's sound, in dB.
-loudest() {
-    ffmpeg "$@" -af volumedetect -f null - 2>&1 | sed -n 's/.*max_volume: \(-*[0-9.]*\) dB.*/\1/p'
-}
-heard_for() { [ "$(stat -c %s sound.raw 2>/dev/null || echo 0)" -gt $((44100 * 4 / 2)) ]; }
 # The tone at 0.9 is -0.9 dB; at a tenth of that, -20.9 dB.
 is_quiet_tone() { awk -v v="$1" 'BEGIN { exit !(v > -24 && v < -18) }'; }
 is_silent() { awk -v v="$1" 'BEGIN { exit !(v < -60) }'; }
@@ -25,7 +20,7 @@ for start in 1000 3500; do
     rm -f sound.raw
     SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=sound.raw start_window "$BUILD/afterglow" \
         --timeline placed.toml --start $start --window=64x48
-    wait_until "half a second of sound" heard_for
+    wait_until "half a second of sound" half_second_heard
     press_escape
     loud=$(loudest -f s16le -ar 44100 -ac 2 -i sound.raw)
     if [ $start = 1000 ]; then
@@ -49,7 +44,7 @@ printf 'soundtrack = "quiet.mp3"\n[[scene]]\nend = 20000\n[[scene.layer]]\ncolou
 rm -f sound.raw
 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=sound.raw start_window "$BUILD/afterglow" --dev \
     --timeline swap.toml --window=64x48
-wait_until "half a second of sound" heard_for
+wait_until "half a second of sound" half_second_heard
 is_silent "$(loudest -f s16le -ar 44100 -ac 2 -i sound.raw)" || fail "the quiet soundtrack is heard"
 cp tone.mp3 new.mp3 && mv new.mp3 quiet.mp3
 # The last quarter second written, once it holds the tone.

@@ -20,21 +20,15 @@ ffmpeg -v error -f lavfi -i "aevalsrc=0.9*sin(2*PI*440*t)*lt(t\,2):s=44100:d=10"
 # A picture that does not load is named.
 echo junk >data/junk.tga
 printf 'soundtrack = "tone.mp3"\nimages = ["intro.tga", "junk.tga"]\n[[scene]]\nend = 10000\n' >data/tone.toml
-heard() {
-    ffmpeg -f s16le -ar 44100 -ac 2 -i sound.raw -af volumedetect -f null - 2>&1 |
-        sed -n 's/.*max_volume: \(-*[0-9.]*\) dB.*/\1/p'
-}
-# Once half a second is written, whatever the run played first is in the file.
-heard_for() { [ "$(stat -c %s sound.raw 2>/dev/null || echo 0)" -gt $((44100 * 4 / 2)) ]; }
 for start in 1000 5000; do
     rm -f sound.raw
     SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=sound.raw start_window "$BUILD/afterglow" \
         --timeline data/tone.toml --start $start --window=64x48
-    wait_until "half a second of sound" heard_for
+    wait_until "half a second of sound" half_second_heard
     press_escape
     grep -qx "afterglow: 1 of 2 images did not load (data/junk.tga); they are drawn white" err.txt ||
         fail "the picture that did not load is not named: $(cat err.txt)"
-    loud=$(heard)
+    loud=$(loudest -f s16le -ar 44100 -ac 2 -i sound.raw)
     if [ $start = 1000 ]; then
         awk -v v="$loud" 'BEGIN { exit !(v > -10) }' || fail "--start 1000 played no tone: $loud dB"
     else

@@ -21,15 +21,13 @@ testing::AssertionResult GLTest::regionIs(int x0, int y0, int x1, int y1, RGB co
     return testing::AssertionSuccess();
 }
 
-void uploadTexture(GLuint name, int width, int height, const std::vector<uint8_t>& pixels,
-                   bool alpha) {
-    GLenum format = alpha ? GL_RGBA : GL_RGB;
+void uploadTexture(GLuint name, int width, int height, const std::vector<uint8_t>& pixels) {
     glBindTexture(GL_TEXTURE_2D, name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format,
-                 GL_UNSIGNED_BYTE, pixels.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 pixels.data());
 }
 
 GLint glInteger(GLenum pname) {

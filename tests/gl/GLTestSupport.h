@@ -32,8 +32,7 @@ class GLTest : public testing::Test {
     std::vector<uint8_t> m_pixels;
 };
 
-// Uploads RGB or RGBA pixels (first row first) under a chosen texture name with nearest filtering.
-void uploadTexture(GLuint name, int width, int height, const std::vector<uint8_t>& pixels,
-                   bool alpha = false);
+// Uploads RGB pixels (first row first) under a chosen texture name with nearest filtering.
+void uploadTexture(GLuint name, int width, int height, const std::vector<uint8_t>& pixels);
 
 GLint glInteger(GLenum pname);

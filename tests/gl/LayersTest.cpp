@@ -38,13 +38,6 @@ class SceneLayers : public GLTest {
     DemoState state{false, 0, {}};
 };
 
-LayerDrawing pictureLayer(int image, Fit fit = Fit::Stretch) {
-    LayerDrawing layer;
-    layer.image = image;
-    layer.fit = fit;
-    return layer;
-}
-
 // A 16 x 16 picture of four 8 x 8 blocks, red, green / blue, white, saved as an image viewer shows
 // it in each format and row order: every one stands upright in a layer.
 TEST_F(SceneLayers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
@@ -73,7 +66,7 @@ TEST_F(SceneLayers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
         SCOPED_TRACE(files[n]);
         glClear(GL_COLOR_BUFFER_BIT);
         state.imageSlots.clear();
-        draw({files[n]}, {pictureLayer(0)});
+        draw({files[n]}, {{LayerKind::Picture, 0}});
         // The blocks' insides, clear of where the filter blends them.
         for (int q = 0; q < 4; ++q) {
             const int x = (q % 2) * 32 + 6, y = (q / 2) * 32 + 6;
@@ -88,25 +81,19 @@ TEST_F(SceneLayers, APictureStandsUprightWhateverItsFormatAndRowOrder) {
 TEST_F(SceneLayers, ContainedPicturesFadedColoursAndTextKeepToTheirPlaces) {
     TGAImage wide{32, 16, 3, std::vector<uint8_t>(32 * 16 * 3, 255)};
     TGAImage glass{4, 4, 4, repeat(std::vector<uint8_t>{0, 0, 255, 128}, 16)};
-    LayerDrawing pane = pictureLayer(1);
-    pane.box = {0.0f, 0.5f, 1.0f, 0.25f};
-    LayerDrawing shade;
-    shade.kind = LayerKind::Colour;
-    shade.colour = {0, 0, 0};
-    shade.alpha = 0.5f;
-    shade.box = {0.0f, 0.0f, 1.0f, 0.5f};
-    LayerDrawing words;
-    words.kind = LayerKind::Text;
-    words.text = "X";
-    words.colour = {255, 0, 0};
-    words.box = {0.5f, 0.0f, 0.5f, 0.25f};
-    words.size = 3.0f;
+    // kind, image, fit, colour, text, font, size, box, alpha
+    // clang-format off
+    const LayerDrawing contained{LayerKind::Picture, 0, Fit::Contain};
+    const LayerDrawing pane{LayerKind::Picture, 1, Fit::Stretch, {255, 255, 255}, "", 0, 1.0f, {0.0f, 0.5f, 1.0f, 0.25f}};
+    const LayerDrawing shade{LayerKind::Colour, -1, Fit::Stretch, {0, 0, 0}, "", 0, 1.0f, {0.0f, 0.0f, 1.0f, 0.5f}, 0.5f};
+    const LayerDrawing words{LayerKind::Text, -1, Fit::Stretch, {255, 0, 0}, "X", 0, 3.0f, {0.5f, 0.0f, 0.5f, 0.25f}};
+    // clang-format on
     FontSet fonts(textures, data);
     CurrentFontSet currentFonts(fonts);
     glClear(GL_COLOR_BUFFER_BIT);
     draw({writeScratchFile("wide.tga", encodeTGA(wide, false)),
           writeScratchFile("glass.tga", encodeTGA(glass, false))},
-         {pictureLayer(0, Fit::Contain), shade, words, pane});
+         {contained, shade, words, pane});
     EXPECT_TRUE(regionIs(0, 0, 32, 15, kBlack)) << "the band above, left of the text";
     EXPECT_FALSE(regionIs(32, 0, 64, 15, kBlack, 100)) << "the text";
     EXPECT_TRUE(regionIs(0, 17, 64, 31, {128, 128, 128})) << "half shaded";

@@ -85,6 +85,11 @@ Bytes header(int type, int width, int height, int depth, uint8_t descriptor = 0)
     // clang-format on
 }
 
+// The first n bytes.
+Bytes first(const Bytes& b, size_t n) {
+    return Bytes(b.begin(), b.begin() + long(n));
+}
+
 Bytes operator+(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -164,7 +169,6 @@ void expectReport(const Decoded& d, const std::string& message,
 
 TEST(TGALoader, RefusesEachBadFileWithItsOwnReportAndNoImage) {
     const Bytes valid24 = header(2, 1, 1, 24) + Bytes{1, 2, 3};
-    auto first = [](const Bytes& b, size_t n) { return Bytes(b.begin(), b.begin() + long(n)); };
     // clang-format off
     std::vector<std::tuple<std::string, Bytes, const char*>> cases = {
         {"11 bytes", Bytes(11, 0), "Could not read file header"},
@@ -354,7 +358,6 @@ Bytes palettePNG(const Bytes& palette) {
 }
 
 TEST(ImageFile, RefusesEachBadPNGOrJPEGWithItsOwnReportAndNoImage) {
-    auto first = [](const Bytes& b, size_t n) { return Bytes(b.begin(), b.begin() + long(n)); };
     auto noise = [](int x, int y) { return std::array{x * 37 ^ y * 11, x * y, x + 7 * y, 255}; };
     const Bytes png = encodePNG(makeImage(32, 32, 3, noise));
     const Bytes jpeg = encodeJPEG(makeImage(32, 32, 3, noise));
