@@ -128,8 +128,8 @@ expect_failure() {
     echo "exit code $code: $(grep -F -- "$expected" err.txt)"
 }
 
-# The loudest sample of a sound file or of a stretch of a video's sound (ffmpeg's input options), in
-# dB.
+# The loudest sample, in dB, of a sound file or of a stretch of a video's sound (ffmpeg's input
+# options).
 loudest() {
     ffmpeg "$@" -af volumedetect -f null - 2>&1 | sed -n 's/.*max_volume: \(-*[0-9.]*\) dB.*/\1/p'
 }
