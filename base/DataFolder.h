@@ -16,7 +16,9 @@ namespace afterglow {
 
 class DataFolder {
   public:
-    explicit DataFolder(std::string folder = "data") : m_folder(std::move(folder)) {}
+    /// An empty folder is the default, "data".
+    explicit DataFolder(std::string folder = "data")
+        : m_folder(folder.empty() ? std::string("data") : std::move(folder)) {}
 
     /// The path to open for a data file named "data/<file>"; other names are returned unchanged.
     std::string path(const std::string& name) const;

@@ -27,6 +27,7 @@ TEST(DataFolder, IsTheGivenOneElseTheFirstThatHoldsTheSoundtrack) {
     EXPECT_EQ(chosen.path("other/s1.tga"), "other/s1.tga");
     EXPECT_FALSE(chooseDataFolder("", {empty}, "data/vorn.mp3", chosen, tried));
     EXPECT_EQ(chosen.path("data/s1.tga"), "data/s1.tga") << "none found: data/, where loads fail";
+    EXPECT_EQ(DataFolder("").path("data/s1.tga"), "data/s1.tga") << "an empty folder is data/";
     ASSERT_TRUE(chooseDataFolder("given/", {full}, "data/vorn.mp3", chosen, tried));
     EXPECT_EQ(std::make_pair(chosen.path("data/s1.tga"), tried),
               std::make_pair(std::string("given/s1.tga"), std::vector<std::string>{"given/"}));

@@ -56,8 +56,8 @@ TEST(MusicDrift, MovesMusicThatFellBehindAtTheEndOfAWindowOnly) {
     // 200 ms lag of the first still counts when the window closes, with the music in step by then.
     MusicDrift drift;
     drift.setTogether(0);
-    drift.behind(1000, 800);
-    drift.behind(1000, 1000);
+    EXPECT_FALSE(drift.behind(1000, 800));
+    EXPECT_FALSE(drift.behind(1000, 1000));
     EXPECT_TRUE(drift.behind(2000, 2000));
 }
 
