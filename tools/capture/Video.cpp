@@ -128,18 +128,22 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     // about 20 bytes a pixel. Pictures that would leave less are drawn white, where the encoder
     // would have been killed for want of memory mid-video.
     // A video whose frames alone would not fit is refused: the driver that ran out mid-video
-    // would end the process.
+    // would end the process. The frame buffer's own allocation, made later, is told alike.
     const uint64_t frameMemory = kEncoderMemory + kVideoBytesPerPixel *
                                                       static_cast<uint64_t>(options.width) *
                                                       options.height;
+    const auto tooLarge = [&](const std::optional<uint64_t>& left) {
+        return failCapture(program,
+                           "not enough memory for a video of " + std::to_string(options.width) +
+                               "x" + std::to_string(options.height) + ": it takes about " +
+                               std::to_string((frameMemory + kMemoryReserve) >> 20) + " MiB" +
+                               (left ? ", " + std::to_string(*left >> 20) + " MiB are left" : "") +
+                               "; a smaller --size takes less");
+    };
+    // roomFor counts the reserve itself.
     const std::optional<uint64_t> room = memoryRoom();
-    if (!roomFor(frameMemory + kMemoryReserve, room)) {
-        return failCapture(program, "not enough memory for a video of " +
-                                        std::to_string(options.width) + "x" +
-                                        std::to_string(options.height) + ": it takes about " +
-                                        std::to_string((frameMemory + kMemoryReserve) >> 20) +
-                                        " MiB, " + std::to_string(*room >> 20) +
-                                        " MiB are left; a smaller --size takes less");
+    if (!roomFor(frameMemory, room)) {
+        return tooLarge(room);
     }
     keepMemoryFree(frameMemory);
     Session session(options, show, data, options.from);
@@ -164,9 +168,7 @@ int captureVideo(const std::string& program, const CaptureOptions& options, cons
     const size_t planesBytes = videoPlanesBytes(options.width, options.height);
     const PixelBuffer planes = allocatePixelBuffer(planesBytes);
     if (planes == nullptr) {
-        return failCapture(program, "no memory for a frame of " + std::to_string(options.width) +
-                                        "x" + std::to_string(options.height) +
-                                        ": a smaller --size needs less");
+        return tooLarge(memoryRoom());
     }
     // In a process group of its own: a Ctrl-C at the terminal stops us, and we let ffmpeg
     // finish a playable file with the frames it has.
